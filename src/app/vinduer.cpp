@@ -1,0 +1,51 @@
+#include "vinduer.h"
+
+#include "forms/dagbog.h"
+#include "forms/find.h"
+#include "forms/info.h"
+#include "forms/kontrol.h"
+#include "forms/memoUnit.h"
+#include "forms/spm.h"
+#include "forms/strukturmaker.h"
+#include "forms/url1.h"
+#include "main/mainform.h"
+
+Tmainform *mainform = nullptr;
+TmemoForm *memoForm = nullptr;
+Teditform *editform = nullptr;
+Tspmform *spmform = nullptr;
+Tdagbogform *dagbogform = nullptr;
+Tinfoform *infoform = nullptr;
+Tstrukturform *strukturform = nullptr;
+Turlform1 *urlform1 = nullptr;
+Tkontrolform *kontrolform = nullptr;
+
+void opretVinduer() {
+    mainform = new Tmainform;
+    memoForm = new TmemoForm;
+    editform = new Teditform;
+    spmform = new Tspmform;
+    dagbogform = new Tdagbogform;
+    infoform = new Tinfoform;
+    strukturform = new Tstrukturform;
+    urlform1 = new Turlform1;
+    kontrolform = new Tkontrolform;
+    mainform->show();
+}
+
+template <typename T> static void slet(T *&vindue) {
+    delete vindue;
+    vindue = nullptr;
+}
+
+void nedlaegVinduer() {
+    slet(kontrolform);
+    slet(urlform1);
+    slet(strukturform);
+    slet(infoform);
+    slet(dagbogform);
+    slet(spmform);
+    slet(editform);
+    slet(memoForm);
+    slet(mainform);
+}

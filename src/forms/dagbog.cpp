@@ -1,0 +1,6 @@
+#include "dagbog.h"
+
+Tdagbogform::Tdagbogform(QWidget *parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("dagbogform"));
+}

@@ -1,0 +1,6 @@
+#include "find.h"
+
+Teditform::Teditform(QWidget *parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("editform"));
+}

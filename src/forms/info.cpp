@@ -1,0 +1,6 @@
+#include "info.h"
+
+Tinfoform::Tinfoform(QWidget *parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("infoform"));
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QWidget>
+
+class Tinfoform : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tinfoform(QWidget *parent = nullptr);
+};

@@ -1,0 +1,6 @@
+#include "kontrol.h"
+
+Tkontrolform::Tkontrolform(QWidget *parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("kontrolform"));
+}

@@ -1,0 +1,6 @@
+#include "memoUnit.h"
+
+TmemoForm::TmemoForm(QWidget *parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("memoForm"));
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QWidget>
+
+class TmemoForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TmemoForm(QWidget *parent = nullptr);
+};

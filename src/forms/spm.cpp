@@ -1,0 +1,6 @@
+#include "spm.h"
+
+Tspmform::Tspmform(QWidget *parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("spmform"));
+}

@@ -1,0 +1,6 @@
+#include "strukturmaker.h"
+
+Tstrukturform::Tstrukturform(QWidget *parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("strukturform"));
+}

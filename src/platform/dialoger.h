@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+// The message boxes of the program. Tests switch on the answer queue so that
+// no box ever blocks: shown texts are recorded and answers taken from the queue.
+namespace Dialoger {
+
+void info(const QString &tekst, QWidget *forael = nullptr);  // "Information", OK
+void fejl(const QString &tekst, QWidget *forael = nullptr);  // "Fejl", OK
+
+// Shows a dialog modally (or answers from the queue) and returns its result.
+int visModal(QDialog *dialog);
+
+namespace Test {
+void slaaTil(bool til);
+bool erSlaaetTil();
+void koeSvar(int svar);       // answers for visModal; 2 when the queue is empty
+QStringList &vist();          // texts of the info and error boxes, and dialog titles
+} // namespace Test
+
+} // namespace Dialoger

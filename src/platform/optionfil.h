@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+
+// Reads a window's option file: one value per line in a fixed order. The first
+// missing or unreadable line stops the reading silently; every later read
+// fails too, so the values read before it stay and the rest keep theirs.
+class OptionLaeser {
+public:
+    explicit OptionLaeser(const QString &sti);
+
+    bool findes() const { return m_findes; }
+    bool tekst(QString &ud);
+    bool tal(int &ud);
+    bool flag(bool &ud); // any number but 0 is yes
+
+private:
+    const QString *naeste();
+
+    QStringList m_linjer;
+    int m_naeste = 0;
+    bool m_findes = false;
+    bool m_stoppet = false;
+};
+
+// Writes the lines of an option file; false when the file cannot be written.
+bool skrivOptioner(const QString &sti, const QStringList &linjer);

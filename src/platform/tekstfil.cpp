@@ -1,0 +1,152 @@
+#include "tekstfil.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace Tekstfil {
+
+namespace {
+
+// 0x80..0x9F; the five bytes Windows-1252 leaves undefined map to themselves.
+constexpr char16_t kontrolOmraade[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString laesFejl(const QString &sti) {
+    return QStringLiteral("Filen \"%1\" kan ikke åbnes.").arg(sti);
+}
+
+QString skrivFejl(const QString &sti) {
+    return QStringLiteral("Filen \"%1\" kan ikke gemmes.").arg(sti);
+}
+
+} // namespace
+
+FilFejl::FilFejl(const QString &fil, const QString &besked)
+    : std::runtime_error(besked.toStdString())
+    , m_fil(fil)
+    , m_besked(besked) {}
+
+char32_t fraAnsi(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return kontrolOmraade[byte - 0x80];
+    return byte;
+}
+
+bool tilAnsi(QChar tegn, char *byte) {
+    const char16_t u = tegn.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+        *byte = char(u);
+        return true;
+    }
+    for (int i = 0; i < 32; ++i) {
+        if (kontrolOmraade[i] == u) {
+            *byte = char(0x80 + i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool kanSkrivesAnsi(const QString &tekst) {
+    char b;
+    for (QChar c : tekst)
+        if (c.unicode() >= 0x80 && !tilAnsi(c, &b)) return false;
+    return true;
+}
+
+QString dekod(const QByteArray &data, Kodning *kodning) {
+    Kodning k = Kodning::Ansi;
+    QString tekst;
+    if (data.startsWith("\xEF\xBB\xBF")) {
+        k = Kodning::Utf8;
+        tekst = QString::fromUtf8(data.mid(3));
+    } else if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
+        k = data.startsWith("\xFF\xFE") ? Kodning::Utf16LE : Kodning::Utf16BE;
+        const qsizetype n = (data.size() - 2) / 2;
+        tekst.resize(n);
+        const auto *b = reinterpret_cast<const unsigned char *>(data.constData()) + 2;
+        for (qsizetype i = 0; i < n; ++i) {
+            const unsigned lo = b[2 * i], hi = b[2 * i + 1];
+            tekst[i] = QChar(char16_t(k == Kodning::Utf16LE ? lo | hi << 8 : hi | lo << 8));
+        }
+    } else {
+        tekst.resize(data.size());
+        QChar *ud = tekst.data();
+        for (qsizetype i = 0; i < data.size(); ++i)
+            ud[i] = QChar(char16_t(fraAnsi(static_cast<unsigned char>(data[i]))));
+    }
+    if (kodning) *kodning = k;
+    return tekst;
+}
+
+QByteArray kod(const QString &tekst, Kodning kodning) {
+    switch (kodning) {
+    case Kodning::Utf8:
+        return QByteArray("\xEF\xBB\xBF") + tekst.toUtf8();
+    case Kodning::Utf16LE:
+    case Kodning::Utf16BE: {
+        const bool le = kodning == Kodning::Utf16LE;
+        QByteArray ud(le ? "\xFF\xFE" : "\xFE\xFF", 2);
+        ud.reserve(2 + 2 * tekst.size());
+        for (QChar c : tekst) {
+            const char lo = char(c.unicode() & 0xFF), hi = char(c.unicode() >> 8);
+            ud.append(le ? lo : hi);
+            ud.append(le ? hi : lo);
+        }
+        return ud;
+    }
+    case Kodning::Ansi:
+        break;
+    }
+    QByteArray ud(tekst.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < tekst.size(); ++i)
+        if (!tilAnsi(tekst[i], &ud[i])) ud[i] = '?';
+    return ud;
+}
+
+QStringList splitLinjer(const QString &tekst) {
+    QStringList linjer;
+    qsizetype start = 0;
+    const qsizetype n = tekst.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = tekst[i];
+        if (c == u'\r' || c == u'\n') {
+            linjer.append(tekst.mid(start, i - start));
+            if (c == u'\r' && i + 1 < n && tekst[i + 1] == u'\n') ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n) linjer.append(tekst.mid(start));
+    return linjer;
+}
+
+Indhold laes(const QString &sti) {
+    QFile f(sti);
+    if (!f.open(QIODevice::ReadOnly)) throw FilFejl(sti, laesFejl(sti));
+    Indhold ind;
+    ind.linjer = splitLinjer(dekod(f.readAll(), &ind.kodning));
+    return ind;
+}
+
+QStringList laesLinjer(const QString &sti) { return laes(sti).linjer; }
+
+Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning) {
+    QString tekst;
+    qsizetype laengde = 0;
+    for (const QString &l : linjer) laengde += l.size() + 2;
+    tekst.reserve(laengde);
+    for (const QString &l : linjer) {
+        tekst += l;
+        tekst += QLatin1String("\r\n");
+    }
+    if (kodning == Kodning::Ansi && !kanSkrivesAnsi(tekst)) kodning = Kodning::Utf8;
+
+    QSaveFile f(sti);
+    if (!f.open(QIODevice::WriteOnly)) throw FilFejl(sti, skrivFejl(sti));
+    const QByteArray data = kod(tekst, kodning);
+    if (f.write(data) != data.size() || !f.commit()) throw FilFejl(sti, skrivFejl(sti));
+    return kodning;
+}
+
+} // namespace Tekstfil
