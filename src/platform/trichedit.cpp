@@ -1,0 +1,453 @@
+#include "trichedit.h"
+
+#include "tekstfil.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+namespace {
+
+constexpr QChar afsnitsskift(QChar::ParagraphSeparator);
+
+bool erOrdtegn(QChar c) {
+    return c.isLetterOrNumber() || c == u'_' || c.isMark();
+}
+
+QPlainTextDocumentLayout *layoutAf(const QTextDocument *doc) {
+    return qobject_cast<QPlainTextDocumentLayout *>(doc->documentLayout());
+}
+
+} // namespace
+
+TRichEdit::TRichEdit(QWidget *parent)
+    : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Always on: a bar that comes and goes would change the width and force
+    // every block of a long text to be laid out again.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(document(), &QTextDocument::contentsChange, this, &TRichEdit::tekstAendret);
+}
+
+// Line breaks of any kind become '\n', which the document turns into blocks.
+QString TRichEdit::normaliser(const QString &tekst) {
+    QString ud;
+    ud.reserve(tekst.size());
+    const qsizetype n = tekst.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = tekst[i];
+        if (c == u'\r') {
+            if (i + 1 < n && tekst[i + 1] == u'\n') ++i;
+            ud += u'\n';
+        } else if (c == QChar::LineSeparator || c == afsnitsskift) {
+            ud += u'\n';
+        } else {
+            ud += c;
+        }
+    }
+    return ud;
+}
+
+QString TRichEdit::Text() const {
+    QString t = document()->toRawText();
+    t.replace(afsnitsskift, QStringLiteral("\r\n"));
+    return t;
+}
+
+void TRichEdit::setText(const QString &tekst) {
+    setPlainText(normaliser(tekst));
+    document()->clearUndoRedoStacks();
+    document()->setModified(false);
+}
+
+int TRichEdit::SelStart() const {
+    return textCursor().selectionStart();
+}
+
+int TRichEdit::SelLength() const {
+    const QTextCursor c = textCursor();
+    return c.selectionEnd() - c.selectionStart();
+}
+
+QString TRichEdit::SelText() const {
+    QString t = textCursor().selectedText();
+    t.replace(afsnitsskift, u'\r');
+    return t;
+}
+
+void TRichEdit::setSelStart(int pos) {
+    setSelection(pos, 0);
+}
+
+void TRichEdit::setSelection(int start, int laengde) {
+    const int maks = document()->characterCount() - 1;
+    const int a = qBound(0, start, maks);
+    const int b = qBound(0, start + laengde, maks);
+    QTextCursor c = textCursor();
+    c.setPosition(a);
+    c.setPosition(b, QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+void TRichEdit::setSelText(const QString &tekst) {
+    QTextCursor c = textCursor();
+    c.insertText(normaliser(tekst));
+    setTextCursor(c);
+    document()->setModified(true);
+}
+
+// ---- displayed lines ----
+
+TRichEdit::Noegle TRichEdit::nuvaerendeNoegle() const {
+    const QTextDocument *doc = document();
+    const QTextOption o = doc->defaultTextOption();
+    Noegle k;
+    // The width the layout breaks lines at, read from the first block's first line.
+    const QTextBlock foerste = doc->firstBlock();
+    layoutAf(doc)->ensureBlockLayout(foerste);
+    k.bredde = foerste.layout()->lineCount() > 0 ? foerste.layout()->lineAt(0).width() : -1;
+    k.margen = doc->documentMargin();
+    k.font = doc->defaultFont();
+    k.ombrydning = int(o.wrapMode());
+    k.tabulator = o.tabStopDistance();
+    k.flag = int(o.flags());
+    return k;
+}
+
+// A widget resized while hidden gets its resize events only when shown; the
+// lines asked for before that must already follow the new width. The frame
+// places the viewport, and the viewport's resize relays out the text.
+void TRichEdit::anvendVentendeStoerrelse() const {
+    if (isVisible()) return;
+    auto *self = const_cast<TRichEdit *>(this);
+    for (QWidget *w : {static_cast<QWidget *>(self), viewport()}) {
+        if (!w->testAttribute(Qt::WA_PendingResizeEvent)) continue;
+        QResizeEvent e(w->size(), QSize());
+        QCoreApplication::sendEvent(w, &e);
+        w->setAttribute(Qt::WA_PendingResizeEvent, false);
+    }
+}
+
+void TRichEdit::tekstAendret(int fra, int fjernet, int tilfoejet) {
+    Q_UNUSED(fjernet);
+    m_tekstGyldig = false;
+    if (!m_bygget) return;
+    const QTextDocument *doc = document();
+    const int blokke = doc->blockCount();
+    const int slut = qBound(0, fra + tilfoejet, doc->characterCount() - 1);
+    const int b0 = doc->findBlock(qMax(0, fra)).blockNumber();
+    const int b1 = doc->findBlock(slut).blockNumber();
+    const int diff = blokke - int(m_antal.size());
+    const int b1gammel = b1 - diff; // last old block that the change touched
+    if (b0 < 0 || b1 < b0 || b1gammel < b0 || b1gammel >= int(m_antal.size())) {
+        m_bygget = false; // not a change we can follow: count everything again
+        return;
+    }
+    if (diff != 0) {
+        m_antal.erase(m_antal.begin() + b0, m_antal.begin() + b1gammel + 1);
+        m_antal.insert(m_antal.begin() + b0, b1 - b0 + 1, 0);
+        m_fenwickGyldig = false;
+    }
+    // Move the range still to count past the change, then add the changed blocks.
+    if (m_snavsFra <= m_snavsTil) {
+        auto flyt = [&](int x, int indeni) {
+            if (x < b0) return x;
+            if (x > b1gammel) return x + diff;
+            return indeni;
+        };
+        m_snavsFra = qMin(flyt(m_snavsFra, b0), b0);
+        m_snavsTil = qMax(flyt(m_snavsTil, b1), b1);
+    } else {
+        m_snavsFra = b0;
+        m_snavsTil = b1;
+    }
+}
+
+void TRichEdit::sikrLinjer() const {
+    anvendVentendeStoerrelse();
+    QTextDocument *doc = document();
+    QPlainTextDocumentLayout *lay = layoutAf(doc);
+    const Noegle k = nuvaerendeNoegle();
+    const int blokke = doc->blockCount();
+    if (!m_bygget || !(k == m_noegle) || int(m_antal.size()) != blokke) {
+        if (m_bygget && !(k == m_noegle))
+            for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+                b.clearLayout();
+        m_noegle = k;
+        m_antal.assign(blokke, 0);
+        m_fenwickGyldig = false;
+        m_snavsFra = 0;
+        m_snavsTil = blokke - 1;
+        m_bygget = true;
+    }
+    if (m_snavsFra > m_snavsTil) return;
+
+    bool aendret = false;
+    {
+        // One size change for the view afterwards instead of one per block.
+        const QSignalBlocker stille(lay);
+        QTextBlock b = doc->findBlockByNumber(m_snavsFra);
+        for (int i = m_snavsFra; i <= m_snavsTil && b.isValid(); ++i, b = b.next()) {
+            lay->ensureBlockLayout(b);
+            const int n = qMax(1, b.layout()->lineCount());
+            if (n == m_antal[i]) continue;
+            if (m_fenwickGyldig)
+                for (size_t j = size_t(i) + 1; j < m_fenwick.size(); j += j & (~j + 1))
+                    m_fenwick[j] += n - m_antal[i];
+            m_antal[i] = n;
+            aendret = true;
+        }
+    }
+    m_snavsFra = 0;
+    m_snavsTil = -1;
+    if (!m_fenwickGyldig) byggFenwick();
+    if (aendret) emit lay->documentSizeChanged(lay->documentSize());
+}
+
+void TRichEdit::byggFenwick() const {
+    const size_t n = m_antal.size();
+    m_fenwick.assign(n + 1, 0);
+    for (size_t i = 1; i <= n; ++i) {
+        m_fenwick[i] += m_antal[i - 1];
+        const size_t j = i + (i & (~i + 1));
+        if (j <= n) m_fenwick[j] += m_fenwick[i];
+    }
+    m_fenwickGyldig = true;
+}
+
+// Displayed lines in the blocks before block number blok.
+int TRichEdit::linjerFoer(int blok) const {
+    int sum = 0;
+    for (size_t i = size_t(blok); i > 0; i -= i & (~i + 1))
+        sum += m_fenwick[i];
+    return sum;
+}
+
+TRichEdit::LinjeSted TRichEdit::findLinje(int n) const {
+    sikrLinjer();
+    if (n < 0) return {};
+    const size_t antal = m_antal.size();
+    size_t blok = 0;
+    int rest = n;
+    size_t trin = 1;
+    while (trin * 2 <= antal)
+        trin *= 2;
+    for (; trin > 0; trin /= 2) {
+        if (blok + trin <= antal && m_fenwick[blok + trin] <= rest) {
+            blok += trin;
+            rest -= m_fenwick[blok];
+        }
+    }
+    if (blok >= antal) return {};
+    const QTextBlock b = document()->findBlockByNumber(int(blok));
+    // Qt may have dropped the layout of an unchanged block near an edit.
+    layoutAf(document())->ensureBlockLayout(b);
+    if (rest >= b.layout()->lineCount()) return {};
+    return {b, rest};
+}
+
+int TRichEdit::LinjeAntal() const {
+    sikrLinjer();
+    return linjerFoer(int(m_antal.size()));
+}
+
+int TRichEdit::LinjeStart(int n) const {
+    const LinjeSted s = findLinje(n);
+    if (!s.blok.isValid()) return -1;
+    return s.blok.position() + s.blok.layout()->lineAt(s.linje).textStart();
+}
+
+int TRichEdit::LinjeVed(int pos) const {
+    sikrLinjer();
+    const QTextDocument *doc = document();
+    pos = qBound(0, pos, doc->characterCount() - 1);
+    const QTextBlock b = doc->findBlock(pos);
+    layoutAf(doc)->ensureBlockLayout(b);
+    const QTextLine l = b.layout()->lineForTextPosition(pos - b.position());
+    return linjerFoer(b.blockNumber()) + (l.isValid() ? l.lineNumber() : 0);
+}
+
+QString TRichEdit::Linje(int n) const {
+    const LinjeSted s = findLinje(n);
+    if (!s.blok.isValid()) return {};
+    const QTextLayout *tl = s.blok.layout();
+    const int start = tl->lineAt(s.linje).textStart();
+    const int slut =
+        s.linje + 1 < tl->lineCount() ? tl->lineAt(s.linje + 1).textStart() : s.blok.length() - 1;
+    return s.blok.text().mid(start, slut - start);
+}
+
+void TRichEdit::ErstatLinje(int n, const QString &tekst) {
+    const LinjeSted s = findLinje(n);
+    if (!s.blok.isValid()) return;
+    const QTextLayout *tl = s.blok.layout();
+    const int start = s.blok.position() + tl->lineAt(s.linje).textStart();
+    const int slut = s.linje + 1 < tl->lineCount()
+                         ? s.blok.position() + tl->lineAt(s.linje + 1).textStart()
+                         : s.blok.position() + s.blok.length() - 1;
+    QTextCursor c(document());
+    c.setPosition(start);
+    c.setPosition(slut, QTextCursor::KeepAnchor);
+    c.insertText(normaliser(tekst));
+    setTextCursor(c);
+    document()->setModified(true);
+}
+
+int TRichEdit::CaretLinje() const {
+    return LinjeVed(textCursor().position());
+}
+
+int TRichEdit::CaretKolonne() const {
+    const int pos = textCursor().position();
+    return pos - LinjeStart(LinjeVed(pos));
+}
+
+// ---- the two position counts ----
+
+// Every real line break before a position is one block boundary.
+int TRichEdit::TekstOffset(int editorPos) const {
+    const QTextDocument *doc = document();
+    editorPos = qBound(0, editorPos, doc->characterCount() - 1);
+    return editorPos + doc->findBlock(editorPos).blockNumber();
+}
+
+int TRichEdit::EditorPos(int tekstOffset) const {
+    const QTextDocument *doc = document();
+    if (tekstOffset <= 0) return 0;
+    // The last block whose text offset (position + block number) is at or before the offset.
+    int lav = 0, hoej = doc->blockCount() - 1;
+    while (lav < hoej) {
+        const int midt = (lav + hoej + 1) / 2;
+        if (doc->findBlockByNumber(midt).position() + midt <= tekstOffset)
+            lav = midt;
+        else
+            hoej = midt - 1;
+    }
+    const QTextBlock b = doc->findBlockByNumber(lav);
+    // An offset on the CR or LF of a break stands at the end of the block.
+    return qMin(tekstOffset - lav, b.position() + b.length() - 1);
+}
+
+// ---- search ----
+
+const QString &TRichEdit::redigeringstekst() const {
+    if (!m_tekstGyldig) {
+        m_tekst = document()->toRawText();
+        m_tekst.replace(afsnitsskift, u'\n');
+        m_tekstGyldig = true;
+    }
+    return m_tekst;
+}
+
+int TRichEdit::FindText(const QString &s, int fra, int laengde, bool heleOrd,
+                        bool ignorerCase) const {
+    if (s.isEmpty()) return -1;
+    const QString &t = redigeringstekst();
+    const qsizetype start = qBound(qsizetype(0), qsizetype(fra), t.size());
+    const qsizetype slut = qBound(start, qsizetype(fra) + qMax(0, laengde), t.size());
+    const Qt::CaseSensitivity cs = ignorerCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    for (qsizetype i = t.indexOf(s, start, cs); i >= 0 && i + s.size() <= slut;
+         i = t.indexOf(s, i + 1, cs)) {
+        if (!heleOrd) return int(i);
+        const bool frit_foer = i == 0 || !erOrdtegn(t[i - 1]);
+        const qsizetype efter = i + s.size();
+        const bool frit_efter = efter >= t.size() || !erOrdtegn(t[efter]);
+        if (frit_foer && frit_efter) return int(i);
+    }
+    return -1;
+}
+
+// ---- modified flag, clipboard, keys ----
+
+bool TRichEdit::Modified() const {
+    return document()->isModified();
+}
+
+void TRichEdit::setModified(bool m) {
+    document()->setModified(m);
+}
+
+void TRichEdit::PasteFromClipboard() {
+    if (const QMimeData *m = QGuiApplication::clipboard()->mimeData()) insertFromMimeData(m);
+}
+
+// Pasted and dropped text is always plain text, whatever else the source offers.
+void TRichEdit::insertFromMimeData(const QMimeData *source) {
+    if (!source || !source->hasText() || isReadOnly()) return;
+    const QString tekst = normaliser(source->text());
+    if (tekst.isEmpty()) return;
+    QTextCursor c = textCursor();
+    c.insertText(tekst);
+    setTextCursor(c);
+    ensureCursorVisible();
+}
+
+// Shift+Enter would put a line separator inside the block; the text only knows
+// real line breaks.
+void TRichEdit::keyPressEvent(QKeyEvent *e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        (e->modifiers() & Qt::ShiftModifier)) {
+        QKeyEvent uden(e->type(), e->key(), e->modifiers() & ~Qt::ShiftModifier, e->text(),
+                       e->isAutoRepeat(), ushort(e->count()));
+        QPlainTextEdit::keyPressEvent(&uden);
+        e->setAccepted(uden.isAccepted());
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+// ---- files ----
+
+void TRichEdit::LoadFromFile(const QString &sti) {
+    const Tekstfil::Indhold ind = Tekstfil::laes(sti);
+    setText(ind.linjer.join(u'\n'));
+    moveCursor(QTextCursor::Start);
+}
+
+// One line per block; an empty editor writes an empty file, and a last empty
+// block is kept so the text comes back exactly as it was.
+void TRichEdit::SaveToFile(const QString &sti) {
+    QStringList linjer;
+    const QTextDocument *doc = document();
+    if (doc->characterCount() > 1) {
+        linjer.reserve(doc->blockCount());
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+            linjer.append(b.text());
+    }
+    Tekstfil::skriv(sti, linjer);
+    document()->setModified(false);
+}
+
+// ---- font ----
+
+QString TRichEdit::FontNavn() const {
+    return font().family();
+}
+
+int TRichEdit::FontStoerrelse() const {
+    return font().pointSize();
+}
+
+void TRichEdit::setFontNavn(const QString &navn) {
+    QFont f = font();
+    f.setFamily(navn);
+    setFont(f);
+}
+
+void TRichEdit::setFontStoerrelse(int punkter) {
+    if (punkter <= 0) return;
+    QFont f = font();
+    f.setPointSize(punkter);
+    setFont(f);
+}
