@@ -4,7 +4,9 @@
 
 namespace {
 
-char16_t foldAZ(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
+char16_t foldAZ(char16_t c) {
+    return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+}
 
 int sammenlignUdenCase(const QString &a, const QString &b) {
     return QString::compare(a, b, Qt::CaseInsensitive);
@@ -20,9 +22,10 @@ bool ensAZ(const QString &a, const QString &b) {
 }
 
 qsizetype SorteretListe::nedreGraense(const QString &ord) const {
-    auto it = std::lower_bound(m_ord.cbegin(), m_ord.cend(), ord, [](const QString &x, const QString &y) {
-        return sammenlignUdenCase(x, y) < 0;
-    });
+    auto it =
+        std::lower_bound(m_ord.cbegin(), m_ord.cend(), ord, [](const QString &x, const QString &y) {
+            return sammenlignUdenCase(x, y) < 0;
+        });
     return it - m_ord.cbegin();
 }
 
@@ -33,7 +36,8 @@ void SorteretListe::tilfoej(const QString &ord) {
 }
 
 void SorteretListe::tilfoej(const QStringList &ord) {
-    for (const QString &o : ord) tilfoej(o);
+    for (const QString &o : ord)
+        tilfoej(o);
 }
 
 bool SorteretListe::findes(const QString &ord) const {

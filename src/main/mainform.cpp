@@ -1,11 +1,338 @@
 #include "mainform.h"
 
+#include "app/vinduer.h"
+#include "controls/struktur.h"
+#include "editor/win.h"
+#include "forms/dagbog.h"
+#include "forms/info.h"
+#include "forms/kontrol.h"
+#include "forms/spm.h"
+#include "forms/strukturmaker.h"
+#include "forms/url1.h"
+#include "platform/dialoger.h"
 #include "platform/mapper.h"
+#include "platform/optionfil.h"
+#include "platform/tekstfil.h"
+#include "tags/taginfo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+#include <QStyleFactory>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct Ventecursor {
+    Ventecursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Ventecursor() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
 
 Tmainform::Tmainform(QWidget *parent)
     : QMainWindow(parent) {
+    Ventecursor vent;
     setObjectName(QStringLiteral("mainform"));
+    setMinimumSize(900, 582);
+
+    programDir = Mapper::rod();
     brugernavn = Mapper::brugernavn();
     setWindowTitle(QStringLiteral("Dagbog: ") + brugernavn);
-    setMinimumSize(900, 582);
+    brugerDir = programDir + u'/' + brugernavn;
+    Mapper::opretMappe(brugerDir);
+    strukturDir = brugerDir + QStringLiteral("/Struktur");
+    Mapper::opretMappe(strukturDir);
+    strukturDir += u'/';
+    designName = strukturDir + QStringLiteral("design.css");
+    Mapper::kopierHvisMangler(programDir + QStringLiteral("/Program/Html/design.css"), designName);
+    funktionName = strukturDir + QStringLiteral("funktioner.js");
+    Mapper::kopierHvisMangler(programDir + QStringLiteral("/Program/Html/funktioner.js"),
+                              funktionName);
+    optDir = brugerDir + QStringLiteral("/Egenskaber");
+    Mapper::opretMappe(optDir);
+    optDir += u'/';
+    optfilnavn = optDir + QStringLiteral("mainform.txt");
+
+    byggVindue();
+    hentOpt();
+
+    programDir += QStringLiteral("/Program/");
+    htmllistedir = programDir + QStringLiteral("Dir/Html/");
+    attributedir = programDir + QStringLiteral("Dir/Attributes/");
+    taginf = new Tinfotag(this);
+    connect(taginf, &Tinfotag::OnProgress, this, &Tmainform::showProgress);
+    indlaesLister();
+}
+
+void Tmainform::indlaesLister() {
+    // A list that cannot be opened stops the rest of the start-up work; the
+    // window opens all the same, without its one-time work at first show.
+    opstart = Dialoger::kommando(
+        [this] {
+            taginf->LoadNosluttagliste(htmllistedir + QStringLiteral("UdenSlutkode.txt"));
+            taginf->LoadTagliste(htmllistedir + QStringLiteral("MedSlutkode.txt"));
+            taginf->LoadAlletagliste(htmllistedir + QStringLiteral("AlleKoder.txt"));
+            taginf->LoadUAttributliste(attributedir + QStringLiteral("_undtagelser.txt"));
+            taginf->LoadExcludeliste(htmllistedir + QStringLiteral("Ekskluderet.txt"));
+        },
+        this);
+}
+
+QAction *Tmainform::nyHandling(const QString &navn, const QString &tekst, const QString &hint,
+                               const QKeySequence &genvej) {
+    auto *a = new QAction(tekst, this);
+    a->setObjectName(navn);
+    a->setToolTip(hint);
+    a->setStatusTip(hint);
+    a->setShortcut(genvej);
+    a->setShortcutContext(Qt::WindowShortcut);
+    addAction(a);
+    return a;
+}
+
+void Tmainform::byggVindue() {
+    aLukAktuelle = nyHandling(QStringLiteral("aLukAktuelle"), QStringLiteral("Luk aktuelle"),
+                              QStringLiteral("Luk aktuelle dato: Ctrl+L"),
+                              QKeySequence(QStringLiteral("Ctrl+L")));
+    aLukAlle = nyHandling(QStringLiteral("aLukAlle"), QStringLiteral("Luk alle"),
+                          QStringLiteral("Luk alle åbne dokumenter: Ctrl+Alt+L"),
+                          QKeySequence(QStringLiteral("Ctrl+Alt+L")));
+    aLukProg = nyHandling(QStringLiteral("aLukProg"), QStringLiteral("Luk programmet"),
+                          QStringLiteral("Luk programmet: Ctrl+Q"),
+                          QKeySequence(QStringLiteral("Ctrl+Q")));
+    aInformation = nyHandling(QStringLiteral("aInformation"), QStringLiteral("Alle"),
+                              QStringLiteral("Information"), QKeySequence(Qt::Key_F1));
+    Adagbog = nyHandling(QStringLiteral("Adagbog"), QStringLiteral("Åben dagbogen"),
+                         QStringLiteral("Åben dagbogen til gennemsyn"), {});
+    Aopdater = nyHandling(QStringLiteral("Aopdater"), QStringLiteral("Opdater"),
+                          QStringLiteral("Opdater kalender"), {});
+
+    connect(aLukAktuelle, &QAction::triggered, this, [this] {
+        if (Twinform *w = aktivtVindue()) w->luk();
+    });
+    connect(aLukAlle, &QAction::triggered, this, [this] {
+        const QList<Twinform *> vinduer = editorVinduer();
+        for (auto it = vinduer.crbegin(); it != vinduer.crend(); ++it)
+            (*it)->luk();
+    });
+    connect(aLukProg, &QAction::triggered, this, &QWidget::close);
+    connect(aInformation, &QAction::triggered, this,
+            [] { infoform->HelpInfo(QStringLiteral("Programmet"), QStringLiteral("Dagbog")); });
+    connect(Adagbog, &QAction::triggered, this, &Tmainform::AdagbogExecute);
+    connect(Aopdater, &QAction::triggered, this, &Tmainform::AopdaterExecute);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(10);
+    connect(Timer, &QTimer::timeout, this, [this] {
+        if (!isVisible()) return;
+        Timer->stop();
+        dagbogform->show();
+    });
+    TimerKlokken = new QTimer(this);
+    TimerKlokken->setObjectName(QStringLiteral("TimerKlokken"));
+    TimerKlokken->setInterval(1000);
+
+    auto *midte = new QWidget(this);
+    auto *lodret = new QVBoxLayout(midte);
+    lodret->setContentsMargins(2, 2, 2, 2);
+    lodret->setSpacing(2);
+
+    auto *topPanel = new QWidget(midte);
+    topPanel->setObjectName(QStringLiteral("topPanel"));
+    auto *top = new QHBoxLayout(topPanel);
+    top->setContentsMargins(0, 0, 0, 0);
+    auto knap = [topPanel](const QString &navn, QAction *a, QStyle::StandardPixmap ikon) {
+        auto *b = new QToolButton(topPanel);
+        b->setObjectName(navn);
+        b->setDefaultAction(a);
+        b->setIcon(topPanel->style()->standardIcon(ikon));
+        b->setAutoRaise(true);
+        return b;
+    };
+    top->addWidget(knap(QStringLiteral("Button2"), aLukAktuelle, QStyle::SP_DialogCloseButton));
+    top->addWidget(knap(QStringLiteral("LukKnap"), aLukAlle, QStyle::SP_DialogDiscardButton));
+    tc = new QTabBar(topPanel);
+    tc->setObjectName(QStringLiteral("tc"));
+    tc->setExpanding(false);
+    tc->setDrawBase(false);
+    tc->setElideMode(Qt::ElideNone);
+    tc->setUsesScrollButtons(true);
+    connect(tc, &QTabBar::tabBarClicked, this, [this](int i) {
+        if (i < 0) return;
+        tc->setCurrentIndex(i);
+        tcChange(i);
+    });
+    top->addWidget(tc, 1);
+    top->addWidget(knap(QStringLiteral("Button3"), aLukProg, QStyle::SP_TitleBarCloseButton));
+    lodret->addWidget(topPanel);
+
+    auto *vandret = new QHBoxLayout;
+    auto *leftPanel = new QWidget(midte);
+    leftPanel->setObjectName(QStringLiteral("leftPanel"));
+    leftPanel->setFixedWidth(300);
+    auto *venstre = new QVBoxLayout(leftPanel);
+    venstre->setContentsMargins(0, 0, 0, 0);
+    Bog = new QTabWidget(leftPanel);
+    Bog->setObjectName(QStringLiteral("Bog"));
+    const QStyle *s = style();
+    Bog->addTab(byggKalenderside(), s->standardIcon(QStyle::SP_FileDialogDetailedView), QString());
+    Bog->addTab(byggStrukturside(), s->standardIcon(QStyle::SP_DirIcon), QString());
+    Bog->addTab(byggSoegeside(), s->standardIcon(QStyle::SP_FileDialogContentsView), QString());
+    Bog->addTab(byggIndstillingsside(), s->standardIcon(QStyle::SP_ComputerIcon), QString());
+    Bog->addTab(byggHelligdagsside(), s->standardIcon(QStyle::SP_BrowserReload), QString());
+    const QStringList fanehints{QStringLiteral("Kalender"), QStringLiteral("Struktur"),
+                                QStringLiteral("Søg"), QStringLiteral("Egenskaber"),
+                                QStringLiteral("Dato og helligdage")};
+    for (int i = 0; i < Bog->count(); ++i)
+        Bog->setTabToolTip(i, fanehints[i]);
+    connect(Bog, &QTabWidget::currentChanged, this, &Tmainform::BogChange);
+    venstre->addWidget(Bog);
+    vandret->addWidget(leftPanel);
+
+    klient = new QMdiArea(midte);
+    klient->setObjectName(QStringLiteral("klient"));
+    klient->setViewMode(QMdiArea::SubWindowView);
+    klient->setActivationOrder(QMdiArea::CreationOrder);
+    connect(klient, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow *sub) {
+        if (auto *w = sub ? qobject_cast<Twinform *>(sub->widget()) : nullptr) w->FormActivate();
+    });
+    vandret->addWidget(klient, 1);
+    lodret->addLayout(vandret, 1);
+    setCentralWidget(midte);
+
+    statusBar()->setObjectName(QStringLiteral("infobar"));
+
+    // The enabled states follow the state they depend on, checked when idle.
+    auto *opdaterer = new QTimer(this);
+    opdaterer->setInterval(100);
+    connect(opdaterer, &QTimer::timeout, this, &Tmainform::opdaterHandlinger);
+    opdaterer->start();
+    opdaterHandlinger();
+}
+
+void Tmainform::opdaterHandlinger() {
+    const bool vinduer = !klient->subWindowList().isEmpty();
+    aLukAktuelle->setEnabled(vinduer);
+    aLukAlle->setEnabled(vinduer);
+    Aopdater->setEnabled(opdater);
+    Adagbog->setEnabled(Struktur->antal() > 0 && !(dagbogform && dagbogform->isVisible()));
+}
+
+void Tmainform::Info(const QString &hint) {
+    const qsizetype streg = hint.indexOf(u'|');
+    statusBar()->showMessage(streg < 0 ? hint : hint.mid(streg + 1));
+}
+
+void Tmainform::showEvent(QShowEvent *e) {
+    QMainWindow::showEvent(e);
+    FormShow();
+}
+
+void Tmainform::changeEvent(QEvent *e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void Tmainform::FormShow() {
+    if (!opstart) return;
+    createStrukturPU();
+    datoLabel->setText(QStringLiteral("I dag: ") +
+                       QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    kalender->setSelectedDate(QDate::currentDate());
+    kalenderChange();
+    LoadStrukturen(strukturNavn);
+    aarEdit->setText(QString::number(QDate::currentDate().year()));
+    if (openMedDagbog) Timer->start();
+}
+
+void Tmainform::FormActivate() {
+    if (!opstart) return;
+    opstart = false;
+    if (brugerlevel == 0) {
+        spmform->fortael(
+            {QStringLiteral("Velkommen til dagbogen!"),
+             QStringLiteral("Vælg år og dato i kalenderen, som dagbogen skal starte med."),
+             QStringLiteral(
+                 "Tryk \"Åben valgte dato\" for at komme i gang med at skrive dagbog.")});
+        infoform->HelpInfo(QStringLiteral("Programmet"), QStringLiteral("Fremgangsmåde"));
+    }
+}
+
+void Tmainform::hentOpt() {
+    OptionLaeser o(optfilnavn);
+    if (!o.findes()) {
+        designNavn = QStringLiteral("Sky");
+        hentetTop = 64;
+        hentetLeft = 906;
+        hentetBredde = 889;
+        hentetHoejde = 930;
+        openMedDagbog = false;
+        strukturNavn.clear();
+        bogstavName = QStringLiteral("Courier New");
+        bogstavSize = 10;
+        brugerlevel = 0;
+        visHtmlBar = false;
+        setGeometry(hentetLeft, hentetTop, hentetBredde, hentetHoejde);
+        HtmlKoderCheck->setChecked(visHtmlBar);
+        return;
+    }
+    const bool alt = o.tekst(designNavn) && o.tal(hentetTop) && o.tal(hentetLeft) &&
+                     o.tal(hentetBredde) && o.tal(hentetHoejde) && o.flag(openMedDagbog) &&
+                     o.tekst(strukturNavn) && o.tekst(bogstavName) && o.tal(bogstavSize) &&
+                     o.tal(brugerlevel) && o.flag(visHtmlBar);
+    setGeometry(hentetLeft, hentetTop, hentetBredde, hentetHoejde);
+    if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
+}
+
+void Tmainform::gemOpt() {
+    openMedDagbog = dagbogform->DagbogCheck->isChecked();
+    const QRect g = geometry();
+    skrivOptioner(optfilnavn,
+                  {designNavn, QString::number(g.top()), QString::number(g.left()),
+                   QString::number(g.width()), QString::number(g.height()),
+                   openMedDagbog ? QStringLiteral("1") : QStringLiteral("0"), strukturNavn,
+                   bogstavName, QString::number(bogstavSize), QString::number(brugerlevel),
+                   visHtmlBar ? QStringLiteral("1") : QStringLiteral("0")});
+}
+
+void Tmainform::gemAendredeSider() {
+    for (Twinform *w : editorVinduer())
+        w->spoergOmGem();
+}
+
+void Tmainform::closeEvent(QCloseEvent *e) {
+    if (dagbogform->isVisible()) {
+        e->ignore();
+        hide();
+        return;
+    }
+    // Unsaved pages are not dropped silently: each modified file is asked about.
+    gemAendredeSider();
+    SLstruk.clear();
+    dagbogform->gemOpt();
+    infoform->gemOpt();
+    gemOpt();
+    for (Twinform *w : editorVinduer())
+        w->lukUdenSpoergsmaal();
+    for (QWidget *vindue : {static_cast<QWidget *>(infoform), static_cast<QWidget *>(kontrolform),
+                            static_cast<QWidget *>(strukturform), static_cast<QWidget *>(urlform1)})
+        vindue->hide();
+    e->accept();
+    QApplication::quit();
 }

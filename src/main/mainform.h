@@ -1,11 +1,168 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
+class QAction;
+class QCalendarWidget;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMdiArea;
+class QMenu;
+class QTabBar;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class TStruktur;
+class Tinfotag;
+class Twinform;
+
+// The main window: start-up and shut-down, the calendar and the day pages,
+// the structure panel, the document tabs and the settings.
 class Tmainform : public QMainWindow {
     Q_OBJECT
 public:
     explicit Tmainform(QWidget *parent = nullptr);
 
+    // Start-up and shut-down
+    void FormShow();
+    void FormActivate();
+    void hentOpt();
+    void gemOpt();
+    void Info(const QString &hint);
+
+    // Calendar and day pages
+    void kalenderChange();
+    void AopdaterExecute();
+    void mNextClick();
+    void mPrevClick();
+    void yNextClick();
+    void yPrevClick();
+    void datoLabelClick();
+    void BogChange(int side);
+    bool opretNyStruktur();
+    void opretStruktur();
+    void ButtonOpretClick();
+    void StrukturDblClick();
+    void visDatomappeClick();
+    void AdagbogExecute();
+    void markerDagsider();
+
+    // Holidays
+    void hdButtonClick();
+    void skiftAar(int delta);
+    void yearNuButtonClick();
+
+    // Structure panel
+    void LoadStruktur();
+    void LoadStrukturen(const QString &sName);
+    void createStrukturPU();
+    void opdaterAntal();
+
+    // Documents and tabs
+    Twinform *openwin(const QString &sti);
+    QList<Twinform *> editorVinduer() const;
+    Twinform *aktivtVindue() const;
+    void InsertTab();
+    void SetTCindex();
+    void fokusTab(const QString &navn);
+    void CloseTab(const QString &navn);
+    void tcChange(int indeks);
+    void UpdateWeb();
+    // A window saved design.css or funktioner.js: the others reload what they have not changed.
+    void filGemt(const QString &sti, Twinform *afsender);
+
+    // Code checks
+    void ReadHtmlStruktur();
+    void visAttributter();
+    void kontrolMSlutkoder();
+    void kontrolFmSlutkoder();
+    void kontrolKoder();
+    void kontrolAttributter();
+    void showProgress(int Value);
+    void KontrolGotoTag();
+
+    // Paths and shared state
+    QString programDir;
     QString brugernavn;
+    QString brugerDir;
+    QString strukturDir;
+    QString designName;
+    QString funktionName;
+    QString optDir;
+    QString optfilnavn;
+    QString htmllistedir;
+    QString attributedir;
+    QString htmlFilnavn;
+    QStringList SLstruk;
+    bool opstart = false;
+    int brugerlevel = 0;
+    bool openMedDagbog = false;
+    Tinfotag *taginf = nullptr;
+
+    // Settings
+    QString designNavn;
+    QString bogstavName;
+    int bogstavSize = 10;
+    bool visHtmlBar = false;
+    int hentetTop = 64;
+    int hentetLeft = 906;
+    int hentetBredde = 889;
+    int hentetHoejde = 930;
+
+    // Names of the selected date
+    bool opdater = false;
+    QString strukturNavn;
+    QString maanedNavn;
+    QString dagNavn;
+    QString yTekst, yData, mTekst, mData, dTekst, dData;
+    bool yMade = false, mMade = false, dMade = false;
+
+    // Controls
+    QTabBar *tc;
+    QTabWidget *Bog;
+    QMdiArea *klient;
+    QCalendarWidget *kalender;
+    QLineEdit *yEdit, *mEdit, *dEdit, *dayEdit, *monthEdit, *yearEdit;
+    QToolButton *datoLabel;
+    TStruktur *Struktur;
+    QLabel *antalLabel;
+    QMenu *strukturPU;
+    QLineEdit *EditFind;
+    QLabel *LabelDato, *klokkenLabel;
+    QLineEdit *aarEdit;
+    QToolButton *yearNuButton;
+    QList<QLabel *> hdLabels;
+    QCheckBox *HtmlKoderCheck;
+    QComboBox *designBox;
+    QTimer *Timer;
+    QTimer *TimerKlokken;
+
+    QAction *aLukAktuelle, *aLukAlle, *aLukProg, *aInformation, *Adagbog, *Aopdater;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void changeEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *objekt, QEvent *e) override;
+
+private:
+    void byggVindue();
+    QWidget *byggKalenderside();
+    QWidget *byggStrukturside();
+    QWidget *byggSoegeside();
+    QWidget *byggIndstillingsside();
+    QWidget *byggHelligdagsside();
+    QAction *nyHandling(const QString &navn, const QString &tekst, const QString &hint,
+                        const QKeySequence &genvej);
+    void opdaterHandlinger();
+    void standardHTML(int niveau);
+    void aabnSide(const QString &sideNavn);
+    void gemAendredeSider();
+    void indlaesLister();
+    QString sideSti(const QString &sideNavn) const;
+    bool lukker = false;
 };

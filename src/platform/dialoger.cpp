@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QQueue>
 
+#include <exception>
+
 namespace Dialoger {
 
 namespace {
@@ -35,6 +37,16 @@ void fejl(const QString &tekst, QWidget *forael) {
     besked(QMessageBox::Critical, QStringLiteral("Fejl"), tekst, forael);
 }
 
+bool kommando(const std::function<void()> &udfoer, QWidget *forael) {
+    try {
+        udfoer();
+        return true;
+    } catch (const std::exception &e) {
+        fejl(QString::fromUtf8(e.what()), forael);
+        return false;
+    }
+}
+
 int visModal(QDialog *dialog) {
     if (!testTilstand) return dialog->exec();
     Test::vist().append(dialog->windowTitle());
@@ -49,8 +61,12 @@ void slaaTil(bool til) {
     svarKoe().clear();
     vist().clear();
 }
-bool erSlaaetTil() { return testTilstand; }
-void koeSvar(int svar) { svarKoe().enqueue(svar); }
+bool erSlaaetTil() {
+    return testTilstand;
+}
+void koeSvar(int svar) {
+    svarKoe().enqueue(svar);
+}
 QStringList &vist() {
     static QStringList liste;
     return liste;

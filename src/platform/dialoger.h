@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QDialog;
 class QWidget;
 
@@ -10,8 +12,12 @@ class QWidget;
 // no box ever blocks: shown texts are recorded and answers taken from the queue.
 namespace Dialoger {
 
-void info(const QString &tekst, QWidget *forael = nullptr);  // "Information", OK
-void fejl(const QString &tekst, QWidget *forael = nullptr);  // "Fejl", OK
+void info(const QString &tekst, QWidget *forael = nullptr); // "Information", OK
+void fejl(const QString &tekst, QWidget *forael = nullptr); // "Fejl", OK
+
+// Runs one command; an error (a file that cannot be read or written) stops it
+// with one Danish error box, and the program goes on. False when it failed.
+bool kommando(const std::function<void()> &udfoer, QWidget *forael = nullptr);
 
 // Shows a dialog modally (or answers from the queue) and returns its result.
 int visModal(QDialog *dialog);
@@ -19,8 +25,8 @@ int visModal(QDialog *dialog);
 namespace Test {
 void slaaTil(bool til);
 bool erSlaaetTil();
-void koeSvar(int svar);       // answers for visModal; 2 when the queue is empty
-QStringList &vist();          // texts of the info and error boxes, and dialog titles
+void koeSvar(int svar); // answers for visModal; 2 when the queue is empty
+QStringList &vist();    // texts of the info and error boxes, and dialog titles
 } // namespace Test
 
 } // namespace Dialoger

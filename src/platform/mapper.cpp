@@ -22,7 +22,8 @@ QString rod() {
     r = QDir::homePath() + QStringLiteral("/Dagbogsmappe");
 #endif
     if (!env.isEmpty()) r = QDir::fromNativeSeparators(env);
-    while (r.size() > 1 && r.endsWith(u'/')) r.chop(1);
+    while (r.size() > 1 && r.endsWith(u'/'))
+        r.chop(1);
     return r;
 }
 

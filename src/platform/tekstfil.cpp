@@ -129,12 +129,15 @@ Indhold laes(const QString &sti) {
     return ind;
 }
 
-QStringList laesLinjer(const QString &sti) { return laes(sti).linjer; }
+QStringList laesLinjer(const QString &sti) {
+    return laes(sti).linjer;
+}
 
 Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning) {
     QString tekst;
     qsizetype laengde = 0;
-    for (const QString &l : linjer) laengde += l.size() + 2;
+    for (const QString &l : linjer)
+        laengde += l.size() + 2;
     tekst.reserve(laengde);
     for (const QString &l : linjer) {
         tekst += l;

@@ -22,7 +22,9 @@ TestRod::~TestRod() {
     Dialoger::Test::slaaTil(false);
 }
 
-QString TestRod::trash() const { return rod() + QStringLiteral("/xdg/Trash/files"); }
+QString TestRod::trash() const {
+    return rod() + QStringLiteral("/xdg/Trash/files");
+}
 
 QByteArray laesBytes(const QString &sti) {
     QFile f(sti);

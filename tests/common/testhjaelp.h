@@ -22,3 +22,13 @@ private:
 QByteArray laesBytes(const QString &sti);
 void skrivBytes(const QString &sti, const QByteArray &data);
 void kopierMappe(const QString &fra, const QString &til);
+
+// A QTest main for tests that show windows with an embedded browser: the
+// browser needs shared OpenGL contexts before the application exists.
+#define DAGBOG_GUI_TEST_MAIN(Klasse)                                                               \
+    int main(int argc, char **argv) {                                                              \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
+        QApplication app(argc, argv);                                                              \
+        Klasse test;                                                                               \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

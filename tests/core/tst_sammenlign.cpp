@@ -14,12 +14,18 @@ void TstSammenlign::ensAZ_data() {
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<bool>("ens");
-    QTest::newRow("A-Z foldes") << "Dagbog 2024" << "dAGBOG 2024" << true;
-    QTest::newRow("æ foldes ikke") << "Æble" << "æble" << false;
-    QTest::newRow("å foldes ikke") << "CSS Å" << "css å" << false;
-    QTest::newRow("længde") << "CSS" << "CSS " << false;
-    QTest::newRow("tomme") << "" << "" << true;
-    QTest::newRow("tegn ved siden af Z") << "[" << "{" << false;
+    QTest::newRow("A-Z foldes") << "Dagbog 2024"
+                                << "dAGBOG 2024" << true;
+    QTest::newRow("æ foldes ikke") << "Æble"
+                                   << "æble" << false;
+    QTest::newRow("å foldes ikke") << "CSS Å"
+                                   << "css å" << false;
+    QTest::newRow("længde") << "CSS"
+                            << "CSS " << false;
+    QTest::newRow("tomme") << ""
+                           << "" << true;
+    QTest::newRow("tegn ved siden af Z") << "["
+                                         << "{" << false;
 }
 
 void TstSammenlign::ensAZ() {

@@ -51,11 +51,14 @@ void TstTekstfil::laesning_data() {
     QTest::addColumn<QStringList>("linjer");
     QTest::addColumn<int>("kodning");
     const QStringList aeoe{QStringLiteral("æø"), QStringLiteral("€å")};
-    QTest::newRow("ansi crlf") << QByteArray("\xE6\xF8\r\n\x80\xE5\r\n") << aeoe << int(Kodning::Ansi);
-    QTest::newRow("ansi lf uden slut") << QByteArray("\xE6\xF8\n\x80\xE5") << aeoe << int(Kodning::Ansi);
+    QTest::newRow("ansi crlf") << QByteArray("\xE6\xF8\r\n\x80\xE5\r\n") << aeoe
+                               << int(Kodning::Ansi);
+    QTest::newRow("ansi lf uden slut")
+        << QByteArray("\xE6\xF8\n\x80\xE5") << aeoe << int(Kodning::Ansi);
     QTest::newRow("cr") << QByteArray("a\rb\r") << QStringList{"a", "b"} << int(Kodning::Ansi);
     QTest::newRow("blandet og tomme linjer")
-        << QByteArray("a\r\n\r\nb\n\rc") << QStringList{"a", "", "b", "", "c"} << int(Kodning::Ansi);
+        << QByteArray("a\r\n\r\nb\n\rc") << QStringList{"a", "", "b", "", "c"}
+        << int(Kodning::Ansi);
     QTest::newRow("utf8 bom") << QByteArray("\xEF\xBB\xBF\xC3\xA6\xC3\xB8\r\n\xE2\x82\xAC\xC3\xA5")
                               << aeoe << int(Kodning::Utf8);
     QTest::newRow("utf16le") << QByteArray("\xFF\xFE\xE6\0\xF8\0\n\0\xAC\x20\xE5\0", 12) << aeoe
@@ -80,7 +83,8 @@ void TstTekstfil::laesning() {
 void TstTekstfil::skrivningErAnsiMedCrLf() {
     TestRod rod;
     const QString fil = rod.sti(QStringLiteral("b.txt"));
-    QCOMPARE(Tekstfil::skriv(fil, {QStringLiteral("Tirsdag 05. Marts"), QString(), QStringLiteral("æøå€")}),
+    QCOMPARE(Tekstfil::skriv(
+                 fil, {QStringLiteral("Tirsdag 05. Marts"), QString(), QStringLiteral("æøå€")}),
              Kodning::Ansi);
     QCOMPARE(laesBytes(fil), QByteArray("Tirsdag 05. Marts\r\n\r\n\xE6\xF8\xE5\x80\r\n"));
 }
@@ -112,8 +116,9 @@ void TstTekstfil::kodningerRundtur() {
     const Tekstfil::Indhold ind = Tekstfil::laes(fil);
     QCOMPARE(ind.linjer, linjer);
     QCOMPARE(int(ind.kodning), kodning);
-    QCOMPARE(laesBytes(fil), Tekstfil::kod(linjer.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
-                                           Kodning(kodning)));
+    QCOMPARE(laesBytes(fil),
+             Tekstfil::kod(linjer.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
+                           Kodning(kodning)));
 }
 
 void TstTekstfil::tomListeGiverTomFil() {
@@ -155,7 +160,8 @@ void TstTekstfil::optionfil_data() {
     QTest::addColumn<bool>("alleLaest");
     QTest::newRow("hel") << QByteArray("Sky\r\n42\r\n1\r\n") << "Sky" << 42 << true << true;
     QTest::newRow("mangler sidste") << QByteArray("Sky\r\n42\r\n") << "Sky" << 42 << false << false;
-    QTest::newRow("ikke et tal") << QByteArray("Sky\r\nx\r\n1\r\n") << "Sky" << -1 << false << false;
+    QTest::newRow("ikke et tal") << QByteArray("Sky\r\nx\r\n1\r\n") << "Sky" << -1 << false
+                                 << false;
     QTest::newRow("flag 7 er ja") << QByteArray("Jet\n-3\n7\n") << "Jet" << -3 << true << true;
 }
 

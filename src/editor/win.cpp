@@ -1,0 +1,491 @@
+#include "win.h"
+
+#include "app/vinduer.h"
+#include "editor/tagmenuer.h"
+#include "forms/kontrol.h"
+#include "forms/memoUnit.h"
+#include "forms/spm.h"
+#include "main/hint.h"
+#include "main/mainform.h"
+#include "platform/dialoger.h"
+#include "platform/tekstfil.h"
+#include "platform/trichedit.h"
+#include "platform/twebbrowser.h"
+#include "tags/taginfo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Side { sideDagbog, sideRediger, sideDesign, sideFunktioner };
+
+QPlainTextEdit *fokusEditor() {
+    return qobject_cast<QPlainTextEdit *>(QApplication::focusWidget());
+}
+
+} // namespace
+
+Twinform *Twinform::aaben(Tmainform *hoved, const QString &sti) {
+    auto *w = new Twinform(hoved, sti);
+    QMdiSubWindow *sub = hoved->klient->addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(QFileInfo(sti).completeBaseName());
+    sub->showMaximized();
+    w->visPreview();
+    return w;
+}
+
+Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
+    : QWidget(nullptr)
+    , hoved(hovedvindue) {
+    setObjectName(QStringLiteral("winform"));
+    auto *lodret = new QVBoxLayout(this);
+    lodret->setContentsMargins(0, 0, 0, 0);
+
+    EditCut1 = nyHandling(QStringLiteral("EditCut1"), QStringLiteral("Klip"),
+                          QStringLiteral("Klip valgte tekst: Ctrl+X"), QKeySequence::Cut);
+    EditCopy1 = nyHandling(QStringLiteral("EditCopy1"), QStringLiteral("Kopier"),
+                           QStringLiteral("Kopier valgte tekst: Ctrl+C"), QKeySequence::Copy);
+    EditPaste1 = nyHandling(QStringLiteral("EditPaste1"), QStringLiteral("Sæt ind"),
+                            QStringLiteral("Sæt ind fra klipbord: Ctrl+V"), QKeySequence::Paste);
+    EditSelectAll1 = nyHandling(QStringLiteral("EditSelectAll1"), QStringLiteral("Vælg alt"),
+                                QStringLiteral("Vælg alt: Ctrl+A"), QKeySequence::SelectAll);
+    EditUndo1 = nyHandling(QStringLiteral("EditUndo1"), QStringLiteral("Annuller"),
+                           QStringLiteral("Annuller: Ctrl+Z"), QKeySequence::Undo);
+    EditDelete1 =
+        nyHandling(QStringLiteral("EditDelete1"), QStringLiteral("Slet"),
+                   QStringLiteral("Slet valgte tekst: Del"), QKeySequence(Qt::Key_Delete));
+    aGem = nyHandling(QStringLiteral("aGem"), QStringLiteral("Gem"), QStringLiteral("Gem Ctrl+S"),
+                      QKeySequence(QStringLiteral("Ctrl+S")));
+    aGemDesign =
+        nyHandling(QStringLiteral("aGemDesign"), QStringLiteral("Gem design"),
+                   QStringLiteral("Gem design: Ctrl+D"), QKeySequence(QStringLiteral("Ctrl+D")));
+    aGemFunktioner = nyHandling(QStringLiteral("aGemFunktioner"), QStringLiteral("Gem funktioner"),
+                                QStringLiteral("Gem funktioner: Ctrl+F"),
+                                QKeySequence(QStringLiteral("Ctrl+F")));
+    aKodeKontrol = nyHandling(QStringLiteral("aKodeKontrol"), QStringLiteral("Kontrol"),
+                              QStringLiteral("Kontroller dokumentet for koder"), {});
+    pasteFromInfo =
+        nyHandling(QStringLiteral("pasteFromInfo"), QStringLiteral("Indsæt fra hjemmeside"),
+                   QStringLiteral("Indsæt tekst der er kopieret i en hjemmeside: Ctrl+W"),
+                   QKeySequence(QStringLiteral("Ctrl+W")));
+    aNyLinje = nyHandling(QStringLiteral("aNyLinje"), QString(),
+                          QStringLiteral("Indfør koden for ny linje: Ctrl+N"),
+                          QKeySequence(QStringLiteral("Ctrl+N")));
+
+    connect(EditCut1, &QAction::triggered, this, [] {
+        if (auto *e = fokusEditor()) e->cut();
+    });
+    connect(EditCopy1, &QAction::triggered, this, [] {
+        if (auto *e = fokusEditor()) e->copy();
+    });
+    connect(EditPaste1, &QAction::triggered, this, [] {
+        if (auto *e = fokusEditor()) e->paste();
+    });
+    connect(EditSelectAll1, &QAction::triggered, this, [] {
+        if (auto *e = fokusEditor()) e->selectAll();
+    });
+    connect(EditUndo1, &QAction::triggered, this, [] {
+        if (auto *e = fokusEditor()) e->undo();
+    });
+    connect(EditDelete1, &QAction::triggered, this, [] {
+        if (auto *e = fokusEditor()) e->textCursor().removeSelectedText();
+    });
+    connect(aGem, &QAction::triggered, this, &Twinform::aGemExecute);
+    connect(aGemDesign, &QAction::triggered, this, &Twinform::aGemDesignExecute);
+    connect(aGemFunktioner, &QAction::triggered, this, &Twinform::aGemFunktionerExecute);
+    connect(aKodeKontrol, &QAction::triggered, this, &Twinform::aKodeKontrolExecute);
+    connect(pasteFromInfo, &QAction::triggered, this, &Twinform::pasteFromInfoExecute);
+    connect(aNyLinje, &QAction::triggered, this, &Twinform::aNyLinjeExecute);
+
+    EditorBog = new QTabWidget(this);
+    EditorBog->setObjectName(QStringLiteral("EditorBog"));
+    lodret->addWidget(EditorBog);
+
+    auto *side1 = new QWidget;
+    side1->setObjectName(QStringLiteral("side1"));
+    Web = new TWebBrowser(side1);
+    Web->setObjectName(QStringLiteral("Web"));
+    auto *l1 = new QVBoxLayout(side1);
+    l1->setContentsMargins(0, 0, 0, 0);
+    l1->addWidget(Web);
+    EditorBog->addTab(side1, QStringLiteral("Dagbog"));
+    EditorBog->addTab(byggRedigerside(), QStringLiteral("Rediger"));
+
+    auto filside = [this](const QString &navn, const QString &titel, TRichEdit *editor,
+                          QAction *gem, const QString &infoNavn) {
+        auto *side = new QWidget;
+        side->setObjectName(navn);
+        auto *l = new QVBoxLayout(side);
+        l->setContentsMargins(2, 2, 2, 2);
+        auto *raekke = new QHBoxLayout;
+        auto *info = new QToolButton(side);
+        info->setObjectName(infoNavn);
+        info->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+        info->setEnabled(false);
+        auto *gemKnap = new QToolButton(side);
+        gemKnap->setObjectName(gem->objectName() + QStringLiteral("Knap"));
+        gemKnap->setDefaultAction(gem);
+        gemKnap->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        raekke->addWidget(info);
+        raekke->addWidget(gemKnap);
+        raekke->addStretch();
+        l->addLayout(raekke);
+        editor->setParent(side);
+        l->addWidget(editor);
+        EditorBog->addTab(side, titel);
+    };
+    EditorDesign = nyEditor(QStringLiteral("EditorDesign"));
+    EditorFunktioner = nyEditor(QStringLiteral("EditorFunktioner"));
+    filside(QStringLiteral("side3"), QStringLiteral("Design"), EditorDesign, aGemDesign,
+            QStringLiteral("cssInfoKnap"));
+    filside(QStringLiteral("side4"), QStringLiteral("Funktioner"), EditorFunktioner, aGemFunktioner,
+            QStringLiteral("jsInfoKnap"));
+    EditorBog->setTabVisible(sideDesign, false);
+    EditorBog->setTabVisible(sideFunktioner, false);
+    connect(EditorBog, &QTabWidget::currentChanged, this, &Twinform::EditorBogChange);
+
+    const QList<QAction *> sidens{EditUndo1,      nullptr,     EditCut1,      EditCopy1,
+                                  nullptr,        EditPaste1,  pasteFromInfo, nullptr,
+                                  EditSelectAll1, EditDelete1, nullptr,       aGem};
+    QMenu *PopupMenu = kontekstMenu(QStringLiteral("PopupMenu"), sidens);
+    for (QWidget *w : {static_cast<QWidget *>(Editor), static_cast<QWidget *>(Web)}) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [PopupMenu, w](const QPoint &p) { PopupMenu->popup(w->mapToGlobal(p)); });
+    }
+    auto filMenu = [this](TRichEdit *editor, const QString &navn, QAction *gem) {
+        QMenu *m = kontekstMenu(navn, {EditUndo1, nullptr, EditCut1, EditCopy1, nullptr, EditPaste1,
+                                       EditSelectAll1, nullptr, EditDelete1, nullptr, gem});
+        editor->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(editor, &QWidget::customContextMenuRequested, this,
+                [m, editor](const QPoint &p) { m->popup(editor->mapToGlobal(p)); });
+    };
+    filMenu(EditorDesign, QStringLiteral("PUdesign"), aGemDesign);
+    filMenu(EditorFunktioner, QStringLiteral("PUfunktioner"), aGemFunktioner);
+
+    // Creation: the page, with the standard font, and the tag bar as chosen.
+    HtmlBar->setVisible(hoved->visHtmlBar);
+    for (TRichEdit *e : {Editor, EditorDesign, EditorFunktioner}) {
+        e->setFontNavn(hoved->bogstavName);
+        e->setFontStoerrelse(hoved->bogstavSize);
+    }
+    Filnavn = sti;
+    Editor->LoadFromFile(Filnavn);
+    Editor->setModified(false);
+    EditorBog->setCurrentIndex(sideRediger);
+
+    auto *opdaterer = new QTimer(this);
+    opdaterer->setInterval(100);
+    connect(opdaterer, &QTimer::timeout, this, &Twinform::opdaterHandlinger);
+    opdaterer->start();
+    opdaterHandlinger();
+}
+
+QAction *Twinform::nyHandling(const QString &navn, const QString &tekst, const QString &hinttekst,
+                              const QKeySequence &genvej) {
+    auto *a = new QAction(tekst, this);
+    a->setObjectName(navn);
+    a->setToolTip(hinttekst);
+    a->setStatusTip(hinttekst);
+    a->setShortcut(genvej);
+    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(a);
+    return a;
+}
+
+TRichEdit *Twinform::nyEditor(const QString &navn) {
+    auto *e = new TRichEdit(this);
+    e->setObjectName(navn);
+    e->installEventFilter(this);
+    e->viewport()->installEventFilter(this);
+    return e;
+}
+
+QMenu *Twinform::kontekstMenu(const QString &navn, const QList<QAction *> &handlinger) {
+    auto *m = new QMenu(this);
+    m->setObjectName(navn);
+    for (QAction *a : handlinger) {
+        if (a)
+            m->addAction(a);
+        else
+            m->addSeparator();
+    }
+    return m;
+}
+
+QWidget *Twinform::byggRedigerside() {
+    auto *side2 = new QWidget;
+    side2->setObjectName(QStringLiteral("side2"));
+    auto *l = new QVBoxLayout(side2);
+    l->setContentsMargins(2, 2, 2, 2);
+    l->setSpacing(2);
+
+    HtmlBar = new QToolBar(side2);
+    HtmlBar->setObjectName(QStringLiteral("HtmlBar"));
+    byggTagMenuer(HtmlBar, this, [this](const TagMenuPunkt &punkt) {
+        udfoerTagPunkt(*hoved->taginf, punkt);
+        XYinfo();
+    });
+    l->addWidget(HtmlBar);
+
+    auto *topPanel = new QWidget(side2);
+    topPanel->setObjectName(QStringLiteral("topPanel"));
+    auto *raekke = new QHBoxLayout(topPanel);
+    raekke->setContentsMargins(0, 0, 0, 0);
+    auto knap = [topPanel, raekke](const QString &navn, QAction *a, const QString &tekst) {
+        auto *b = new QToolButton(topPanel);
+        b->setObjectName(navn);
+        if (a) b->setDefaultAction(a);
+        if (!tekst.isEmpty()) b->setText(tekst);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        raekke->addWidget(b);
+        return b;
+    };
+    knap(QStringLiteral("Button2"), aKodeKontrol, {});
+    hint(knap(QStringLiteral("Button1"), aGem, {}), QStringLiteral("Gem: Ctrl+S"));
+    knap(QStringLiteral("Button8"), aNyLinje, QStringLiteral("Ny linje"));
+    auto *DesignKnap = knap(QStringLiteral("DesignKnap"), nullptr, QStringLiteral("Design"));
+    hint(DesignKnap, QStringLiteral("Åben eller luk design"));
+    connect(DesignKnap, &QToolButton::clicked, this,
+            [this] { EditorBog->setTabVisible(sideDesign, !EditorBog->isTabVisible(sideDesign)); });
+    auto *FunktionKnap =
+        knap(QStringLiteral("FunktionKnap"), nullptr, QStringLiteral("Funktioner"));
+    hint(FunktionKnap, QStringLiteral("Åben eller luk funktioner"));
+    connect(FunktionKnap, &QToolButton::clicked, this, [this] {
+        EditorBog->setTabVisible(sideFunktioner, !EditorBog->isTabVisible(sideFunktioner));
+    });
+    PreviewCheck = new QCheckBox(QStringLiteral("Preview"), topPanel);
+    PreviewCheck->setObjectName(QStringLiteral("PreviewCheck"));
+    hint(PreviewCheck, QStringLiteral("Udfør klicheer som preview"));
+    raekke->addWidget(PreviewCheck);
+    raekke->addStretch();
+    l->addWidget(topPanel);
+
+    Editor = nyEditor(QStringLiteral("Editor"));
+    Editor->setParent(side2);
+    l->addWidget(Editor, 1);
+
+    auto *Info = new QStatusBar(side2);
+    Info->setObjectName(QStringLiteral("Info"));
+    Info->setSizeGripEnabled(false);
+    const QStringList tekster{QStringLiteral("Linier"), QString(), QStringLiteral("Pos"), QString(),
+                              QString()};
+    for (int i = 0; i < 5; ++i) {
+        auto *panel = new QLabel(tekster[i], Info);
+        panel->setObjectName(QStringLiteral("Info%1").arg(i));
+        panel->setMinimumWidth(i == 4 ? 0 : 60);
+        Info->addWidget(panel, i == 4 ? 1 : 0);
+        InfoPaneler.append(panel);
+    }
+    l->addWidget(Info);
+    return side2;
+}
+
+QMdiSubWindow *Twinform::subVindue() const {
+    return qobject_cast<QMdiSubWindow *>(parentWidget());
+}
+
+void Twinform::bringFrem() {
+    if (QMdiSubWindow *sub = subVindue()) hoved->klient->setActiveSubWindow(sub);
+}
+
+void Twinform::luk() {
+    if (QMdiSubWindow *sub = subVindue())
+        sub->close();
+    else
+        close();
+}
+
+void Twinform::opdaterHandlinger() {
+    QPlainTextEdit *e = fokusEditor();
+    const bool skrivbar = e && !e->isReadOnly();
+    const bool markering = e && e->textCursor().hasSelection();
+    const QMimeData *udklip = QApplication::clipboard()->mimeData();
+    EditCut1->setEnabled(skrivbar && markering);
+    EditCopy1->setEnabled(markering);
+    EditPaste1->setEnabled(skrivbar && udklip && udklip->hasText());
+    EditSelectAll1->setEnabled(e && !e->document()->isEmpty());
+    EditUndo1->setEnabled(skrivbar && e->document()->isUndoAvailable());
+    EditDelete1->setEnabled(skrivbar && markering);
+    aGem->setEnabled(Editor->Modified());
+    aGemDesign->setEnabled(EditorDesign->Modified());
+    aGemFunktioner->setEnabled(EditorFunktioner->Modified());
+    const bool harEditor = hoved->taginf && hoved->taginf->editor();
+    aKodeKontrol->setEnabled(harEditor);
+    aNyLinje->setEnabled(harEditor);
+    pasteFromInfo->setEnabled(EditPaste1->isEnabled());
+}
+
+void Twinform::FormActivate() {
+    if (opstart) {
+        opstart = false;
+        CapNavn = QFileInfo(Filnavn).completeBaseName();
+        hoved->InsertTab();
+        hoved->SetTCindex();
+        Dialoger::kommando(
+            [this] {
+                EditorDesign->LoadFromFile(hoved->designName);
+                EditorFunktioner->LoadFromFile(hoved->funktionName);
+            },
+            this);
+        EditorDesign->setModified(false);
+        EditorFunktioner->setModified(false);
+    }
+    hoved->fokusTab(CapNavn);
+    if (kontrolform->isVisible() &&
+        kontrolform->kontrolFilename.compare(CapNavn, Qt::CaseInsensitive) != 0)
+        kontrolform->close();
+}
+
+void Twinform::EditorBogChange(int side) {
+    Tinfotag *tag = hoved->taginf;
+    switch (side) {
+    case sideDagbog:
+        tag->SetEditor(nullptr);
+        break;
+    case sideRediger:
+        tag->SetEditor(Editor);
+        Editor->setFocus();
+        XYinfo();
+        break;
+    case sideDesign:
+        tag->SetEditor(EditorDesign);
+        break;
+    case sideFunktioner:
+        tag->SetEditor(EditorFunktioner);
+        break;
+    }
+}
+
+bool Twinform::eventFilter(QObject *objekt, QEvent *e) {
+    if (e->type() == QEvent::FocusIn) {
+        if (auto *editor = qobject_cast<TRichEdit *>(objekt)) hoved->taginf->SetEditor(editor);
+    } else if (objekt == Editor && e->type() == QEvent::KeyRelease) {
+        XYinfo();
+    } else if (objekt == Editor->viewport()) {
+        if (e->type() == QEvent::MouseButtonPress) {
+            musNede = true;
+        } else if (e->type() == QEvent::MouseButtonRelease) {
+            musNede = false;
+            XYinfo();
+        } else if (e->type() == QEvent::MouseMove && musNede) {
+            XYinfo();
+        }
+    }
+    return QWidget::eventFilter(objekt, e);
+}
+
+void Twinform::XYinfo() {
+    LinieAntal = unsigned(Editor->LinjeAntal());
+    posY = Editor->CaretLinje();
+    posX = unsigned(Editor->CaretKolonne());
+    InfoPaneler[1]->setText(QString::number(LinieAntal));
+    InfoPaneler[3]->setText(QString::number(posX) + u',' + QString::number(posY + 1));
+}
+
+void Twinform::UdskrivLinje(const QString &S) {
+    Editor->setSelText(S + u'\n');
+    Editor->setModified(true);
+    Editor->setFocus();
+}
+
+void Twinform::aNyLinjeExecute() {
+    UdskrivLinje(QStringLiteral("<br>"));
+    XYinfo();
+}
+
+void Twinform::pasteFromInfoExecute() {
+    // Text copied from a web page carries formatting; only its plain text goes in.
+    QPlainTextEdit *memo = memoForm->Memo;
+    memo->clear();
+    memo->setFont(QFont(hoved->bogstavName, hoved->bogstavSize));
+    memo->paste();
+    memo->selectAll();
+    memo->copy();
+    Editor->PasteFromClipboard();
+}
+
+void Twinform::visPreview() {
+    Web->Navigate(Filnavn);
+}
+
+bool Twinform::gemFil(TRichEdit *editor, const QString &sti) {
+    return Dialoger::kommando([editor, &sti] { editor->SaveToFile(sti); }, this);
+}
+
+void Twinform::aGemExecute() {
+    if (gemFil(Editor, Filnavn)) visPreview();
+}
+
+void Twinform::aGemDesignExecute() {
+    if (gemFil(EditorDesign, hoved->designName)) hoved->filGemt(hoved->designName, this);
+}
+
+void Twinform::aGemFunktionerExecute() {
+    if (gemFil(EditorFunktioner, hoved->funktionName)) hoved->filGemt(hoved->funktionName, this);
+}
+
+void Twinform::genindlaesHvisUaendret(const QString &sti) {
+    // An unmodified copy follows the newer file, so a later save cannot write stale text.
+    TRichEdit *editor = sti == hoved->designName     ? EditorDesign
+                        : sti == hoved->funktionName ? EditorFunktioner
+                                                     : nullptr;
+    if (!editor || opstart || editor->Modified()) return;
+    Dialoger::kommando([editor, &sti] { editor->LoadFromFile(sti); }, this);
+}
+
+void Twinform::aKodeKontrolExecute() {
+    kontrolform->kontrolFilename = CapNavn;
+    kontrolform->show();
+    kontrolform->setWindowTitle(CapNavn);
+    hoved->ReadHtmlStruktur();
+}
+
+bool Twinform::spoerg(TRichEdit *editor, const QStringList &linjer, const QString &sti) {
+    if (!editor->Modified()) return true;
+    if (spmform->spoerg(linjer)) return gemFil(editor, sti);
+    editor->setModified(false);
+    return true;
+}
+
+void Twinform::spoergOmGem() {
+    const QStringList side{QStringLiteral("Filen er redigeret."),
+                           QStringLiteral("Skal den gemmes?")};
+    spoerg(Editor, side, Filnavn);
+    spoerg(EditorDesign, {QStringLiteral("Filen design.css er redigeret."), side[1]},
+           hoved->designName);
+    spoerg(EditorFunktioner, {QStringLiteral("Filen funktioner.js er redigeret."), side[1]},
+           hoved->funktionName);
+}
+
+void Twinform::lukUdenSpoergsmaal() {
+    udenSpoergsmaal = true;
+    luk();
+}
+
+void Twinform::closeEvent(QCloseEvent *e) {
+    if (!udenSpoergsmaal) spoergOmGem();
+    hoved->CloseTab(CapNavn);
+    hoved->taginf->SetEditor(nullptr);
+    if (kontrolform->isVisible()) kontrolform->close();
+    e->accept();
+}

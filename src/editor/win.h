@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMdiSubWindow;
+class QMenu;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+class TRichEdit;
+class TWebBrowser;
+class Tmainform;
+
+// One page in an editor window inside the main window: preview, page editor,
+// and the user's design.css and funktioner.js.
+class Twinform : public QWidget {
+    Q_OBJECT
+public:
+    // Creates the window for the page (throws Tekstfil::FilFejl when it cannot be read).
+    static Twinform *aaben(Tmainform *hoved, const QString &sti);
+
+    void FormActivate();
+    void bringFrem();
+    void luk();                // closes the window through its close handling
+    void lukUdenSpoergsmaal(); // at program end, after the files have been asked about
+    void spoergOmGem();        // asks about every modified file of this window
+
+    void XYinfo();
+    void UdskrivLinje(const QString &S);
+    void visPreview(); // the preview shows the file on disk
+    void genindlaesHvisUaendret(const QString &sti);
+
+    void aGemExecute();
+    void aGemDesignExecute();
+    void aGemFunktionerExecute();
+    void aKodeKontrolExecute();
+    void aNyLinjeExecute();
+    void pasteFromInfoExecute();
+    void EditorBogChange(int side);
+
+    QString Filnavn;
+    QString CapNavn;
+    bool opstart = true;
+    unsigned LinieAntal = 0;
+    int posY = 0;
+    unsigned posX = 0;
+    bool musNede = false;
+
+    QTabWidget *EditorBog;
+    TWebBrowser *Web;
+    TRichEdit *Editor;
+    TRichEdit *EditorDesign;
+    TRichEdit *EditorFunktioner;
+    QToolBar *HtmlBar;
+    QList<QLabel *> InfoPaneler;
+    QCheckBox *PreviewCheck;
+    QAction *EditCut1, *EditCopy1, *EditPaste1, *EditSelectAll1, *EditUndo1, *EditDelete1;
+    QAction *aGem, *aGemDesign, *aGemFunktioner, *aKodeKontrol, *pasteFromInfo, *aNyLinje;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *objekt, QEvent *e) override;
+
+private:
+    Twinform(Tmainform *hoved, const QString &sti);
+    QMdiSubWindow *subVindue() const;
+    QAction *nyHandling(const QString &navn, const QString &tekst, const QString &hint,
+                        const QKeySequence &genvej);
+    QWidget *byggRedigerside();
+    TRichEdit *nyEditor(const QString &navn);
+    QMenu *kontekstMenu(const QString &navn, const QList<QAction *> &handlinger);
+    void opdaterHandlinger();
+    bool gemFil(TRichEdit *editor, const QString &sti);
+    bool spoerg(TRichEdit *editor, const QStringList &linjer, const QString &sti);
+
+    Tmainform *hoved;
+    bool udenSpoergsmaal = false;
+};

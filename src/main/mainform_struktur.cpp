@@ -1,0 +1,171 @@
+// The structure page, the search page and the settings page.
+#include "mainform.h"
+
+#include "app/vinduer.h"
+#include "controls/struktur.h"
+#include "core/sammenlign.h"
+#include "forms/dagbog.h"
+#include "forms/info.h"
+#include "hint.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QStyleFactory>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+QWidget *Tmainform::byggStrukturside() {
+    auto *side2 = new QWidget;
+    side2->setObjectName(QStringLiteral("side2"));
+    auto *lodret = new QVBoxLayout(side2);
+    auto *vaerktoej = new QToolBar(side2);
+    vaerktoej->setObjectName(QStringLiteral("strukturToolBar"));
+    auto knap = [&](const QString &navn, const QString &hinttekst, QStyle::StandardPixmap ikon) {
+        auto *b = new QToolButton(vaerktoej);
+        b->setObjectName(navn);
+        b->setIcon(style()->standardIcon(ikon));
+        hint(b, hinttekst);
+        vaerktoej->addWidget(b);
+        return b;
+    };
+    auto *infoStrukBut = knap(QStringLiteral("infoStrukBut"), QStringLiteral("Information"),
+                              QStyle::SP_MessageBoxInformation);
+    connect(infoStrukBut, &QToolButton::clicked, this,
+            [] { infoform->HelpInfo(QStringLiteral("Programmet"), QStringLiteral("Strukturen")); });
+    auto *ToolButton8 =
+        knap(QStringLiteral("ToolButton8"), QStringLiteral("Hjemmelavede informationsstrukturer"),
+             QStyle::SP_DirHomeIcon);
+    strukturPU = new QMenu(ToolButton8);
+    strukturPU->setObjectName(QStringLiteral("strukturPU"));
+    ToolButton8->setMenu(strukturPU);
+    ToolButton8->setPopupMode(QToolButton::InstantPopup);
+    auto *expandKnap =
+        knap(QStringLiteral("expandKnap"), QStringLiteral("Udfold struktur"), QStyle::SP_ArrowDown);
+    auto *collapseKnap = knap(QStringLiteral("collapseKnap"), QStringLiteral("Sammenfold struktur"),
+                              QStyle::SP_ArrowUp);
+    auto *Label1 = new QLabel(QStringLiteral("Elementer: "), vaerktoej);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    antalLabel = new QLabel(QStringLiteral("0"), vaerktoej);
+    antalLabel->setObjectName(QStringLiteral("antalLabel"));
+    vaerktoej->addSeparator();
+    vaerktoej->addWidget(Label1);
+    vaerktoej->addWidget(antalLabel);
+    lodret->addWidget(vaerktoej);
+
+    Struktur = new TStruktur(side2);
+    Struktur->setObjectName(QStringLiteral("Struktur"));
+    Struktur->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Struktur->setDataOn(true);
+    Struktur->installEventFilter(this);
+    connect(Struktur, &QTreeWidget::itemDoubleClicked, this, [this] { StrukturDblClick(); });
+    connect(expandKnap, &QToolButton::clicked, Struktur, &QTreeWidget::expandAll);
+    connect(collapseKnap, &QToolButton::clicked, Struktur, &QTreeWidget::collapseAll);
+    lodret->addWidget(Struktur, 1);
+    return side2;
+}
+
+bool Tmainform::eventFilter(QObject *objekt, QEvent *e) {
+    if (objekt == Struktur && e->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent *>(e)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter || taste == Qt::Key_Space) {
+            StrukturDblClick();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objekt, e);
+}
+
+QWidget *Tmainform::byggSoegeside() {
+    auto *side3 = new QWidget;
+    side3->setObjectName(QStringLiteral("side3"));
+    auto *lodret = new QVBoxLayout(side3);
+    EditFind = new QLineEdit(side3);
+    EditFind->setObjectName(QStringLiteral("EditFind"));
+    lodret->addWidget(EditFind);
+    lodret->addStretch();
+    return side3;
+}
+
+QWidget *Tmainform::byggIndstillingsside() {
+    auto *side4 = new QWidget;
+    side4->setObjectName(QStringLiteral("side4"));
+    auto *lodret = new QVBoxLayout(side4);
+    lodret->addWidget(new QLabel(QStringLiteral("Vælg design"), side4));
+    designBox = new QComboBox(side4);
+    designBox->setObjectName(QStringLiteral("designBox"));
+    lodret->addWidget(designBox);
+    HtmlKoderCheck = new QCheckBox(QStringLiteral("Html koder"), side4);
+    HtmlKoderCheck->setObjectName(QStringLiteral("HtmlKoderCheck"));
+    hint(HtmlKoderCheck, QStringLiteral("Vælg om der skal vises html koder"));
+    connect(HtmlKoderCheck, &QCheckBox::toggled, this, [this](bool til) { visHtmlBar = til; });
+    lodret->addWidget(HtmlKoderCheck);
+    auto *hpPanel04 =
+        new QLabel(QStringLiteral("Version information\nQuendra version 1.0\n2022"), side4);
+    hpPanel04->setObjectName(QStringLiteral("hpPanel04"));
+    lodret->addStretch();
+    lodret->addWidget(hpPanel04);
+    return side4;
+}
+
+void Tmainform::LoadStruktur() {
+    const QString n =
+        QFileInfo(strukturNavn).completeBaseName().isEmpty()
+            ? strukturNavn
+            : QFileInfo(QString(strukturNavn).replace(u'\\', u'/')).completeBaseName();
+    const QString mappe = strukturDir + n;
+    Struktur->setBilledmappe(mappe + QStringLiteral("/Billeder/"));
+    Struktur->setStrukturfile(mappe + QStringLiteral("/struktur.txt"));
+    Struktur->setDatafile(mappe + QStringLiteral("/data.txt"));
+    Struktur->setInfomappe(mappe + QStringLiteral("/tekstfiler/"));
+    Struktur->HentStruktur();
+    setWindowTitle(brugernavn + QStringLiteral(" Dagbog: ") + strukturNavn);
+    opdaterAntal();
+}
+
+void Tmainform::LoadStrukturen(const QString &sName) {
+    strukturNavn = sName;
+    LoadStruktur();
+}
+
+void Tmainform::opdaterAntal() {
+    const int n = Struktur->antal();
+    dagbogform->saetAntal(n);
+    antalLabel->setText(QString::number(n));
+}
+
+void Tmainform::createStrukturPU() {
+    static const QStringList udeladte{QStringLiteral("CSS"),         QStringLiteral("Html5"),
+                                      QStringLiteral("ASP"),         QStringLiteral("JavaScript"),
+                                      QStringLiteral("Information"), QStringLiteral("VBS"),
+                                      QStringLiteral("Eksempler")};
+    strukturPU->clear();
+    SLstruk.clear();
+    const QFileInfoList indhold =
+        QDir(strukturDir)
+            .entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::NoSort);
+    for (const QFileInfo &f : indhold)
+        if (f.suffix().isEmpty() && !f.fileName().endsWith(u'.')) SLstruk.append(f.fileName());
+    for (const QString &navn : std::as_const(SLstruk)) {
+        if (std::any_of(udeladte.cbegin(), udeladte.cend(),
+                        [&](const QString &u) { return ensAZ(u, navn); }))
+            continue;
+        QAction *a = strukturPU->addAction(style()->standardIcon(QStyle::SP_DirIcon), navn);
+        a->setStatusTip(QStringLiteral("Struktur"));
+        connect(a, &QAction::triggered, this, [this, navn] { LoadStrukturen(navn); });
+    }
+    if (strukturPU->isEmpty()) {
+        QAction *a = strukturPU->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                           QStringLiteral("Ingen strukturer"));
+        a->setStatusTip(QStringLiteral("Opret struktur!"));
+        brugerlevel = 0;
+    }
+}
