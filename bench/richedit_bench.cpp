@@ -96,6 +96,18 @@ void koer(int afsnit) {
     std::printf("FindText (word near the end): %.1f us/call\n", maal(50, [&](int) {
                     sum += re.FindText(QStringLiteral("slutordet"), 0, laengde, true);
                 }));
+    std::printf("FindText of a tag, case-insensitive (GotoTag): %.1f us/call\n", maal(50, [&](int) {
+                    sum += re.FindText(QStringLiteral("<P"), laengde - 300, laengde, false);
+                }));
+    {
+        QTextCursor e(re.document());
+        std::printf("edit + FindText (text copied and folded anew): %.1f us/call\n",
+                    maal(20, [&](int i) {
+                        e.setPosition(pos[i]);
+                        e.insertText(QStringLiteral("y"));
+                        sum += re.FindText(QStringLiteral("slutordet"), 0, laengde, true);
+                    }));
+    }
     // Typing then asking for the lines, as the status bar does after each key.
     QTextCursor c(re.document());
     std::printf("type one character + LinjeAntal + CaretLinje: %.2f us/call\n",
@@ -109,6 +121,12 @@ void koer(int afsnit) {
                     c.insertText(QStringLiteral("\n"));
                     sum += re.LinjeAntal();
                 }));
+    re.resize(500, 800);
+    QApplication::processEvents();
+    ur.restart();
+    sum += re.LinjeAntal();
+    std::printf("LinjeAntal after a width change (lays out every block again): %.1f ms\n",
+                ur.nsecsElapsed() / 1e6);
     std::printf("(checksum %lld)\n", sum);
 }
 

@@ -89,7 +89,7 @@ private:
     void byggFenwick() const;
     int linjerFoer(int blok) const;
     LinjeSted findLinje(int n) const;
-    const QString &redigeringstekst() const;
+    const QString &redigeringstekst(bool foldeKopi) const;
     static QString normaliser(const QString &tekst);
 
     // Displayed lines per block with a Fenwick tree over them, so a line number
@@ -103,7 +103,8 @@ private:
     mutable int m_snavsFra = 0;
     mutable int m_snavsTil = -1;
 
-    // The text with '\n' line breaks, for searching.
+    // The text with '\n' line breaks, and its case-folded copy, for searching.
     mutable QString m_tekst;
+    mutable QString m_foldet;
     mutable bool m_tekstGyldig = false;
 };

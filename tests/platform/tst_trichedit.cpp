@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QtTest>
 
@@ -69,6 +70,7 @@ private slots:
     void linjerFoelgerRedigering();
     void linjerFoelgerBredden();
     void skjultEditorBrydesSomVist();
+    void optaellingFlytterIkkeVisningen();
     void font();
 };
 
@@ -296,6 +298,10 @@ void TstTRichEdit::findText_data() {
                              << "så" << 0 << 20 << true << true << 4;
     QTest::newRow("store ÆØÅ") << "ÆBLE æble"
                                << "æble" << 1 << 20 << true << true << 5;
+    QTest::newRow("stort Æ ignoreres") << "ÆBLE æble"
+                                       << "æble" << 0 << 20 << false << true << 0;
+    QTest::newRow("stort Æ skelnes") << "ÆBLE æble"
+                                     << "æble" << 0 << 20 << false << false << 5;
     QTest::newRow("ciffer") << "dag2 dag"
                             << "dag" << 0 << 20 << true << true << 5;
     QTest::newRow("understreg") << "_dag dag"
@@ -536,6 +542,26 @@ void TstTRichEdit::skjultEditorBrydesSomVist() {
     skjult.show();
     QVERIFY(QTest::qWaitForWindowExposed(&skjult));
     QCOMPARE(alleStarter(skjult), alleStarter(v.re));
+}
+
+// Counting every line lays out blocks the view has not shown yet; the view
+// must keep showing the same text, and its scroll bar must agree with it.
+void TstTRichEdit::optaellingFlytterIkkeVisningen() {
+    VistEditor v(500, 300);
+    QString tekst;
+    for (int i = 0; i < 400; ++i)
+        tekst += QString::number(i) + u' ' + afsnit + QStringLiteral("\r\n");
+    v.re.setText(tekst);
+    QApplication::processEvents();
+    v.re.verticalScrollBar()->setValue(v.re.verticalScrollBar()->maximum() / 2);
+    QApplication::processEvents();
+    const QTextBlock oeverst = v.re.cursorForPosition(QPoint(2, 2)).block();
+    QVERIFY(oeverst.blockNumber() > 100);
+    const int antal = v.re.LinjeAntal();
+    QVERIFY(antal > 800);
+    QApplication::processEvents();
+    QCOMPARE(v.re.cursorForPosition(QPoint(2, 2)).block().blockNumber(), oeverst.blockNumber());
+    QCOMPARE(v.re.verticalScrollBar()->value(), v.re.LinjeVed(oeverst.position()));
 }
 
 void TstTRichEdit::font() {
