@@ -1,1 +1,488 @@
-// TStruktur
+#include "struktur.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStyle>
+
+namespace {
+
+// Sorts by the tree's locale-aware text order instead of plain code points.
+class Element : public QTreeWidgetItem {
+public:
+    explicit Element(const QString &tekst)
+        : QTreeWidgetItem(UserType) {
+        setText(0, tekst);
+    }
+
+    bool operator<(const QTreeWidgetItem &andet) const override {
+        if (auto *trae = qobject_cast<TStruktur *>(treeWidget()))
+            return trae->foer(text(0), andet.text(0));
+        return QTreeWidgetItem::operator<(andet);
+    }
+};
+
+bool erBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+// "C:\x\tekstfiler\03 Marts.html" and "03 Marts" both give "03 Marts".
+QString bartNavn(const QString &url) {
+    const qsizetype skille = std::max(url.lastIndexOf(u'/'), url.lastIndexOf(u'\\'));
+    QString navn = url.mid(skille + 1);
+    const qsizetype punktum = navn.lastIndexOf(u'.');
+    if (punktum >= 0) navn.truncate(punktum);
+    return navn;
+}
+
+QList<QIcon> standardBilleder() {
+    static const QStyle::StandardPixmap billeder[] = {QStyle::SP_DirIcon,
+                                                      QStyle::SP_DirOpenIcon,
+                                                      QStyle::SP_FileIcon,
+                                                      QStyle::SP_FileLinkIcon,
+                                                      QStyle::SP_DirLinkIcon,
+                                                      QStyle::SP_DriveHDIcon,
+                                                      QStyle::SP_FileDialogDetailedView,
+                                                      QStyle::SP_ComputerIcon,
+                                                      QStyle::SP_DesktopIcon,
+                                                      QStyle::SP_TrashIcon};
+    QList<QIcon> ud;
+    for (auto b : billeder)
+        ud.append(QApplication::style()->standardIcon(b));
+    return ud;
+}
+
+} // namespace
+
+TStruktur::TStruktur(QWidget *parent)
+    : QTreeWidget(parent)
+    , m_billeder(standardBilleder())
+    , m_collator(QLocale()) {
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+TStruktur::~TStruktur() = default;
+
+void TStruktur::setBilleder(const QList<QIcon> &billeder) {
+    m_billeder = billeder;
+    gennemgaa([this](QTreeWidgetItem *e, int) {
+        saetIkon(e, ikonArt(e));
+        return true;
+    });
+}
+
+// --- element data ---------------------------------------------------------
+
+QString TStruktur::dataStreng(const QTreeWidgetItem *element) {
+    return element->data(0, DataRolle).toString();
+}
+
+bool TStruktur::harData(const QTreeWidgetItem *element) {
+    return element->data(0, DataRolle).isValid();
+}
+
+QString TStruktur::sideNavn(const QTreeWidgetItem *element) {
+    return dataStreng(element).mid(1);
+}
+
+int TStruktur::ikonArt(const QTreeWidgetItem *element) {
+    const QVariant v = element->data(0, IkonRolle);
+    return v.isValid() ? v.toInt() : -1;
+}
+
+void TStruktur::saetIkon(QTreeWidgetItem *element, int art) {
+    element->setData(0, IkonRolle, art);
+    element->setIcon(0, art >= 0 && art < m_billeder.size() ? m_billeder[art] : QIcon());
+}
+
+void TStruktur::saetData(QTreeWidgetItem *element, const QString &Data, int Index) {
+    if (FDataOn) {
+        // The data file keeps the icon kind as one digit.
+        const int art = std::clamp(Index, 0, 9);
+        element->setData(0, DataRolle, QString::number(art) + Data);
+        saetIkon(element, art);
+    } else {
+        saetIkon(element, -1);
+    }
+}
+
+// --- traversal ------------------------------------------------------------
+
+void TStruktur::gennemgaa(const std::function<bool(QTreeWidgetItem *, int)> &besoeg) const {
+    struct Trin {
+        QTreeWidgetItem *forael;
+        int naeste;
+    };
+    QList<Trin> stak{{invisibleRootItem(), 0}};
+    while (!stak.isEmpty()) {
+        Trin &t = stak.last();
+        if (t.naeste >= t.forael->childCount()) {
+            stak.removeLast();
+            continue;
+        }
+        QTreeWidgetItem *e = t.forael->child(t.naeste++);
+        if (!besoeg(e, int(stak.size()) - 1)) return;
+        if (e->childCount() > 0) stak.append({e, 0});
+    }
+}
+
+QList<QTreeWidgetItem *> TStruktur::elementer() const {
+    QList<QTreeWidgetItem *> ud;
+    gennemgaa([&ud](QTreeWidgetItem *e, int) {
+        ud.append(e);
+        return true;
+    });
+    return ud;
+}
+
+int TStruktur::antal() const {
+    int n = 0;
+    gennemgaa([&n](QTreeWidgetItem *, int) {
+        ++n;
+        return true;
+    });
+    return n;
+}
+
+QTreeWidgetItem *TStruktur::elementVed(int index) const {
+    QTreeWidgetItem *fundet = nullptr;
+    if (index < 0) return nullptr;
+    int i = 0;
+    gennemgaa([&](QTreeWidgetItem *e, int) {
+        if (i++ < index) return true;
+        fundet = e;
+        return false;
+    });
+    return fundet;
+}
+
+QString TStruktur::tekstVed(int index) const {
+    const QTreeWidgetItem *e = elementVed(index);
+    return e ? e->text(0) : QString();
+}
+
+bool TStruktur::vaelgVed(int index) {
+    QTreeWidgetItem *e = elementVed(index);
+    if (!e) return false;
+    setCurrentItem(e);
+    return true;
+}
+
+QTreeWidgetItem *TStruktur::valgtElement() const {
+    QTreeWidgetItem *e = currentItem();
+    return e && e->isSelected() ? e : nullptr;
+}
+
+void TStruktur::ryd() {
+    slutFlyt();
+    clear();
+    FModified = false;
+}
+
+// --- files ----------------------------------------------------------------
+
+bool TStruktur::HentStruktur() {
+    slutFlyt();
+    if (!QFileInfo(FStrukturfile).isFile()) {
+        clear();
+        m_kodning = Tekstfil::Kodning::Ansi;
+        m_ufuldstaendig = false;
+        return false;
+    }
+    const Tekstfil::Indhold indhold = Tekstfil::laes(FStrukturfile);
+    clear();
+    m_kodning = indhold.kodning;
+    m_ufuldstaendig = true;
+    laesTrae(indhold.linjer);
+    if (FDataOn) laesData();
+    m_ufuldstaendig = false;
+    FModified = false;
+    viewport()->update();
+    return true;
+}
+
+void TStruktur::laesTrae(const QStringList &linjer) {
+    // The path from a top-level element down to the last line's element,
+    // with each line's own level count.
+    struct Led {
+        int niveau;
+        QTreeWidgetItem *element;
+    };
+    QList<Led> sti;
+    QList<QTreeWidgetItem *> top;
+    for (const QString &linje : linjer) {
+        int niveau = 0;
+        while (niveau < linje.size() && erBlank(linje[niveau]))
+            ++niveau;
+        const QString tekst = linje.mid(niveau);
+        if (!sti.isEmpty() && niveau > sti.last().niveau + 1) {
+            addTopLevelItems(top);
+            throw StrukturFejl(
+                FStrukturfile,
+                QStringLiteral("Invalid level (%1) for item \"%2\"").arg(niveau).arg(tekst));
+        }
+        auto *e = new Element(tekst);
+        if (!sti.isEmpty() && niveau == sti.last().niveau + 1) {
+            sti.last().element->addChild(e);
+            sti.append({niveau, e});
+            continue;
+        }
+        while (!sti.isEmpty() && sti.last().niveau > niveau)
+            sti.removeLast();
+        if (sti.isEmpty()) {
+            top.append(e);
+            sti.append({niveau, e});
+        } else {
+            // A sibling of the nearest earlier element of this level.
+            if (QTreeWidgetItem *forael = sti.last().element->parent())
+                forael->addChild(e);
+            else
+                top.append(e);
+            sti.last().element = e;
+        }
+    }
+    addTopLevelItems(top);
+}
+
+void TStruktur::laesData() {
+    if (FDatafile.isEmpty()) return;
+    const QList<QTreeWidgetItem *> alle = elementer();
+    if (!QFileInfo(FDatafile).isFile()) {
+        if (alle.isEmpty()) return;
+        QStringList linjer;
+        linjer.reserve(alle.size());
+        for (const QTreeWidgetItem *e : alle)
+            linjer.append(u'0' + e->text(0));
+        Tekstfil::skriv(FDatafile, linjer);
+    }
+    const QStringList linjer = Tekstfil::laesLinjer(FDatafile);
+    for (qsizetype i = 0; i < alle.size(); ++i) {
+        if (i >= linjer.size()) {
+            // The tree itself is whole; saving may fill in the missing lines.
+            m_ufuldstaendig = false;
+            FModified = false;
+            throw StrukturFejl(FDatafile, QStringLiteral("List index out of bounds (%1)").arg(i));
+        }
+        const QString &linje = linjer[i];
+        // A line without its digit keeps the whole line as page name.
+        const bool medArt = !linje.isEmpty() && linje[0] >= u'0' && linje[0] <= u'9';
+        const int art = medArt ? linje[0].unicode() - u'0' : 0;
+        alle[i]->setData(0, DataRolle, medArt ? linje : u'0' + linje);
+        saetIkon(alle[i], art);
+    }
+}
+
+bool TStruktur::GemStruktur() {
+    if (FStrukturfile.isEmpty()) return false;
+    if (FDataOn && FDatafile.isEmpty()) return false;
+    if (m_ufuldstaendig) return false;
+    QStringList trae, data;
+    gennemgaa([&](QTreeWidgetItem *e, int niveau) {
+        trae.append(QString(niveau, u'\t') + e->text(0));
+        data.append(harData(e) ? dataStreng(e) : QStringLiteral("0"));
+        return true;
+    });
+    if (FDataOn) Tekstfil::skriv(FDatafile, data);
+    Tekstfil::skriv(FStrukturfile, trae, m_kodning);
+    FModified = false;
+    return true;
+}
+
+// --- editing --------------------------------------------------------------
+
+void TStruktur::placer(QTreeWidgetItem *element, QTreeWidgetItem *ref, TNodeAttachMode mode) {
+    QTreeWidgetItem *forael = ref->parent() ? ref->parent() : invisibleRootItem();
+    switch (mode) {
+    case naAdd:
+        forael->addChild(element);
+        break;
+    case naAddFirst:
+        forael->insertChild(0, element);
+        break;
+    case naAddChild:
+        ref->addChild(element);
+        break;
+    case naAddChildFirst:
+        ref->insertChild(0, element);
+        break;
+    case naInsert:
+        forael->insertChild(forael->indexOfChild(ref), element);
+        break;
+    }
+}
+
+void TStruktur::efterAendring(bool sorter, bool gem) {
+    if (sorter) {
+        AlphaSort(true);
+        FModified = true;
+    } else if (gem) {
+        FModified = true; // stays set should the save fail
+        GemStruktur();
+    } else {
+        FModified = true;
+    }
+}
+
+void TStruktur::NyNode(const QString &Tekst, const QString &Data, int Index, bool sorter,
+                       bool gem) {
+    if (Tekst.isEmpty()) return;
+    auto *e = new Element(Tekst);
+    if (topLevelItemCount() == 0) {
+        addTopLevelItem(e);
+    } else {
+        QTreeWidgetItem *ref = valgtElement();
+        placer(e, ref ? ref : topLevelItem(0), FFlytmode);
+    }
+    saetData(e, Data, Index);
+    efterAendring(sorter, gem);
+}
+
+void TStruktur::RedigerNode(const QString &Tekst, const QString &Data, int Index, bool sorter,
+                            bool gem) {
+    QTreeWidgetItem *e = valgtElement();
+    if (Tekst.isEmpty() || !e) return;
+    e->setText(0, Tekst);
+    saetData(e, Data, Index);
+    efterAendring(sorter, gem);
+}
+
+void TStruktur::SletNode() {
+    QTreeWidgetItem *valgt = valgtElement();
+    if (!valgt) return;
+    QList<QTreeWidgetItem *> sider;
+    for (int i = 0; i < valgt->childCount(); ++i)
+        sider.append(valgt->child(i));
+    sider.append(valgt);
+    for (const QTreeWidgetItem *e : sider) {
+        if (!harData(e)) continue;
+        const QString fil = FInfomappe + sideNavn(e) + QStringLiteral(".html");
+        if (QFileInfo(fil).isFile()) FileDeleteRB(fil);
+    }
+    slutFlyt();
+    delete valgt;
+    FModified = true;
+}
+
+bool TStruktur::FileDeleteRB(const QString &AFileName) {
+    if (AFileName.isEmpty() || !QFileInfo::exists(AFileName)) return false;
+    return QFile::moveToTrash(QFileInfo(AFileName).absoluteFilePath());
+}
+
+void TStruktur::AlphaSort(bool rekursiv) {
+    m_collator = QCollator(QLocale());
+    // The model's own sort keeps selection and expanded elements in place.
+    if (rekursiv)
+        sortItems(0, Qt::AscendingOrder);
+    else
+        invisibleRootItem()->sortChildren(0, Qt::AscendingOrder);
+}
+
+bool TStruktur::foer(const QString &a, const QString &b) const {
+    return m_collator.compare(a, b) < 0;
+}
+
+// --- look-up --------------------------------------------------------------
+
+QString TStruktur::SelectedData() const {
+    const QTreeWidgetItem *e = valgtElement();
+    if (!FDataOn || !e || !harData(e)) return {};
+    return sideNavn(e);
+}
+
+QTreeWidgetItem *TStruktur::findSide(const QString &DataUrl) const {
+    const QString noegle = bartNavn(DataUrl);
+    QTreeWidgetItem *fundet = nullptr;
+    gennemgaa([&](QTreeWidgetItem *e, int) {
+        if (harData(e) && sideNavn(e) == noegle) fundet = e;
+        return fundet == nullptr;
+    });
+    return fundet;
+}
+
+bool TStruktur::setSelected(const QString &DataUrl) {
+    if (!FDataOn) return false;
+    QTreeWidgetItem *e = findSide(DataUrl);
+    if (!e || e == valgtElement()) return false;
+    setCurrentItem(e);
+    return true;
+}
+
+QString TStruktur::getNodeTekst(const QString &DataUrl) {
+    if (!FDataOn) return {};
+    QTreeWidgetItem *e = findSide(DataUrl);
+    if (!e) return {};
+    if (e != valgtElement()) setCurrentItem(e);
+    return e->text(0);
+}
+
+int TStruktur::getTheSelectedIndex() const {
+    const QTreeWidgetItem *valgt = valgtElement();
+    int i = -1;
+    bool fundet = false;
+    gennemgaa([&](QTreeWidgetItem *e, int) {
+        ++i;
+        fundet = e == valgt;
+        return !fundet;
+    });
+    return i;
+}
+
+// --- moving with the mouse ------------------------------------------------
+
+void TStruktur::slutFlyt() {
+    if (MouseDown) viewport()->unsetCursor();
+    MouseDown = false;
+    NodeDown = QPersistentModelIndex();
+    NodeUp = QPersistentModelIndex();
+}
+
+void TStruktur::MusDown(int X, int Y) {
+    if (MouseDown) {
+        slutFlyt();
+        return;
+    }
+    QTreeWidgetItem *e = itemAt(X, Y);
+    NodeDown = e ? QPersistentModelIndex(indexFromItem(e)) : QPersistentModelIndex();
+    if (e && e != topLevelItem(0)) {
+        MouseDown = true;
+        viewport()->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void TStruktur::MusUp(int X, int Y, bool somGrundnode) {
+    if (!MouseDown) return;
+    QTreeWidgetItem *ned = NodeDown.isValid() ? itemFromIndex(NodeDown) : nullptr;
+    slutFlyt();
+    QTreeWidgetItem *op = itemAt(X, Y);
+    if (!op || !ned || op == ned) return;
+    NodeUp = QPersistentModelIndex(indexFromItem(op));
+    if (somGrundnode)
+        flyt(ned, topLevelItem(0), naInsert);
+    else
+        flyt(ned, op, FFlytmode);
+    FModified = true;
+}
+
+void TStruktur::flyt(QTreeWidgetItem *element, QTreeWidgetItem *ref, TNodeAttachMode mode) {
+    // A target inside the moved subtree has no place to go.
+    for (QTreeWidgetItem *p = ref; p; p = p->parent())
+        if (p == element) return;
+    QTreeWidgetItem *valgt = valgtElement();
+    QList<QTreeWidgetItem *> udfoldet;
+    QList<QTreeWidgetItem *> stak{element};
+    while (!stak.isEmpty()) {
+        QTreeWidgetItem *e = stak.takeLast();
+        if (e->isExpanded()) udfoldet.append(e);
+        for (int i = 0; i < e->childCount(); ++i)
+            stak.append(e->child(i));
+    }
+    QTreeWidgetItem *forael = element->parent() ? element->parent() : invisibleRootItem();
+    forael->takeChild(forael->indexOfChild(element));
+    placer(element, ref, mode);
+    for (QTreeWidgetItem *e : udfoldet)
+        e->setExpanded(true);
+    if (valgt) setCurrentItem(valgt);
+}
