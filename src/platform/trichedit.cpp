@@ -157,9 +157,34 @@ void TRichEdit::anvendVentendeStoerrelse() const {
     }
 }
 
+// Keeps the search copies in step with an edit, so a search after typing
+// costs no copy of the whole text.
+void TRichEdit::opdaterSoegetekst(int fra, int fjernet, int tilfoejet) {
+    if (!m_tekstGyldig) return;
+    QTextDocument *doc = document();
+    const qsizetype nyLaengde = doc->characterCount() - 1;
+    // The document may count its closing separator in both lengths.
+    const qsizetype gammelSlut = qMin(qsizetype(fra) + fjernet, m_tekst.size());
+    const qsizetype nySlut = qMin(qsizetype(fra) + tilfoejet, nyLaengde);
+    if (fra < 0 || fra > gammelSlut || fra > nySlut ||
+        m_tekst.size() - (gammelSlut - fra) + (nySlut - fra) != nyLaengde) {
+        m_tekstGyldig = false;
+        return;
+    }
+    QTextCursor c(doc);
+    c.setPosition(fra);
+    c.setPosition(int(nySlut), QTextCursor::KeepAnchor);
+    QString ny = c.selectedText();
+    ny.replace(afsnitsskift, u'\n');
+    if (m_foldet.size() == m_tekst.size())
+        m_foldet.replace(fra, gammelSlut - fra, foldet(ny));
+    else
+        m_foldet.clear();
+    m_tekst.replace(fra, gammelSlut - fra, ny);
+}
+
 void TRichEdit::tekstAendret(int fra, int fjernet, int tilfoejet) {
-    Q_UNUSED(fjernet);
-    m_tekstGyldig = false;
+    opdaterSoegetekst(fra, fjernet, tilfoejet);
     if (!m_bygget) return;
     const QTextDocument *doc = document();
     const int blokke = doc->blockCount();

@@ -83,6 +83,7 @@ private:
     };
 
     void tekstAendret(int fra, int fjernet, int tilfoejet);
+    void opdaterSoegetekst(int fra, int fjernet, int tilfoejet);
     void sikrLinjer() const;
     void anvendVentendeStoerrelse() const;
     Noegle nuvaerendeNoegle() const;

@@ -508,6 +508,12 @@ void TstTRichEdit::linjerFoelgerRedigering() {
             v.re.ErstatLinje(rng.bounded(v.re.LinjeAntal()), afsnit.left(rng.bounded(90)));
         }
         if (trin % 3 == 0) continue; // several edits between questions too
+        // The search sees the text as it is now.
+        const QString nu = v.re.document()->toRawText();
+        const int q = rng.bounded(int(nu.size()) - 8);
+        const QString stykke = nu.mid(q, 8).replace(QChar::ParagraphSeparator, u'\n');
+        QCOMPARE(v.re.FindText(stykke, q, 8, false, false), q);
+        QCOMPARE(v.re.FindText(stykke.toUpper(), q, 8, false, true), q);
         frisk.re.setText(v.re.Text());
         QCOMPARE(v.re.LinjeAntal(), frisk.re.LinjeAntal());
         QCOMPARE(alleStarter(v.re), alleStarter(frisk.re));
