@@ -121,6 +121,7 @@ public:
     TagLaeser(const QString &tekst, TagNode *rod)
         : T(tekst)
         , m_rod(rod)
+        , m_hale(rod)
         , aktuel(rod) {}
 
     void indsaet(int index, const QString &S, bool erSlutkode, bool nyValgt);
@@ -136,6 +137,7 @@ private:
     using AabneNoder = std::set<TagNode *, EtiketMindre>;
 
     TagNode *nyKnude(TagNode *forael, const QString &tekst, int index, quint8 tagEnd);
+    TagNode *foranNytBarn(TagNode *forael) const;
     void kaedInd(TagNode *efter, TagNode *ny);
     void spredEtiketter(TagNode *omkring);
     void aabn(TagNode *n);
@@ -148,6 +150,7 @@ private:
 
     const QString &T;
     TagNode *m_rod;
+    TagNode *m_hale; // last node in depth-first order
     AabneNoder m_aabne;
     QHash<QString, AabneNoder> m_aabnePrNavn;
 
@@ -185,17 +188,33 @@ void TagLaeser::indsaet(int index, const QString &S, bool erSlutkode, bool nyVal
 }
 
 TagNode *TagLaeser::nyKnude(TagNode *forael, const QString &tekst, int index, quint8 tagEnd) {
-    // A last child comes right after the parent's last descendant.
-    TagNode *efter = forael;
-    while (efter->childCount() > 0)
-        efter = static_cast<TagNode *>(efter->child(efter->childCount() - 1));
+    TagNode *efter = foranNytBarn(forael);
     auto *n = new TagNode;
+    n->plads = forael->childCount();
     n->setText(0, tekst);
     n->Data.Index = index;
     n->Data.TagEnd = tagEnd;
     kaedInd(efter, n);
     forael->addChild(n);
     return n;
+}
+
+// A new last child comes right after the parent's last descendant, which is
+// also the node before whatever follows the parent's subtree. Both are looked
+// for at once, down the last children and up the ancestors, and the shorter
+// way wins: deep trees are often deep on one side only.
+TagNode *TagLaeser::foranNytBarn(TagNode *forael) const {
+    TagNode *ned = forael;
+    TagNode *op = forael;
+    for (;;) {
+        if (ned->childCount() == 0) return ned;
+        ned = static_cast<TagNode *>(ned->child(ned->childCount() - 1));
+        auto *f = static_cast<TagNode *>(op->parent());
+        if (!f) return m_hale;
+        if (op->plads + 1 < f->childCount())
+            return static_cast<TagNode *>(f->child(op->plads + 1))->forrige;
+        op = f;
+    }
 }
 
 void TagLaeser::kaedInd(TagNode *efter, TagNode *ny) {
@@ -205,7 +224,10 @@ void TagLaeser::kaedInd(TagNode *efter, TagNode *ny) {
     ny->etiket = efter->etiket + (efter->naeste ? hul / 2 : std::min(skridt, hul / 2));
     ny->forrige = efter;
     ny->naeste = efter->naeste;
-    if (efter->naeste) efter->naeste->forrige = ny;
+    if (efter->naeste)
+        efter->naeste->forrige = ny;
+    else
+        m_hale = ny;
     efter->naeste = ny;
 }
 

@@ -44,6 +44,7 @@ public:
     quint64 etiket = 0;
     TagNode *naeste = nullptr;
     TagNode *forrige = nullptr;
+    int plads = 0; // index among the parent's children
 };
 
 class TagLaeser;
