@@ -43,6 +43,8 @@ private slots:
     void musOver();
     void nytVindueIsammeVisning_data();
     void nytVindueIsammeVisning();
+    void tilUrl_data();
+    void tilUrl();
     void gyldigUrl_data();
     void gyldigUrl();
 
@@ -275,6 +277,29 @@ void TstTWebBrowser::nytVindueIsammeVisning() {
     QCOMPARE(m_bro->url(), QUrl::fromLocalFile(vist));
     QCOMPARE(m_bro->LocationName(), QFileInfo(vist).fileName());
     QCOMPARE(foer.last().first().toUrl(), QUrl::fromLocalFile(vist));
+}
+
+void TstTWebBrowser::tilUrl_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QUrl>("url");
+    const QUrl fil = QUrl::fromLocalFile(QStringLiteral("/tmp/a b/æø.html"));
+    QTest::newRow("sti") << "/tmp/a b/æø.html" << fil;
+    QTest::newRow("sti med omvendt skråstreg") << "\\tmp\\a b\\æø.html" << fil;
+    QTest::newRow("sti med ..") << "/tmp/a b/c/../æø.html" << fil;
+    QTest::newRow("sti med blanke omkring") << "  /tmp/a b/æø.html " << fil;
+    QTest::newRow("file-adresse") << "file:///tmp/a%20b/x.html"
+                                  << QUrl::fromLocalFile(QStringLiteral("/tmp/a b/x.html"));
+    // A search typed in the address field goes on unencoded.
+    QTest::newRow("søgning") << "https://www.example.com/search?q=blå bog"
+                             << QUrl(QStringLiteral(
+                                    "https://www.example.com/search?q=bl%C3%A5%20bog"));
+    QTest::newRow("tom") << "" << QUrl();
+}
+
+void TstTWebBrowser::tilUrl() {
+    QFETCH(QString, tekst);
+    QFETCH(QUrl, url);
+    QCOMPARE(TWebBrowser::TilUrl(tekst), url);
 }
 
 void TstTWebBrowser::gyldigUrl_data() {
