@@ -167,7 +167,7 @@ QString TStruktur::tekstVed(int index) const {
 bool TStruktur::vaelgVed(int index) {
     QTreeWidgetItem *e = elementVed(index);
     if (!e) return false;
-    setCurrentItem(e);
+    vaelg(e);
     return true;
 }
 
@@ -180,6 +180,12 @@ void TStruktur::ryd() {
     slutFlyt();
     clear();
     FModified = false;
+    m_ufuldstaendig = false; // a deliberate fresh start may be saved
+}
+
+void TStruktur::vaelg(QTreeWidgetItem *element) {
+    setCurrentItem(element);
+    scrollToItem(element); // also unfolds its ancestors
 }
 
 // --- files ----------------------------------------------------------------
@@ -406,7 +412,7 @@ bool TStruktur::setSelected(const QString &DataUrl) {
     if (!FDataOn) return false;
     QTreeWidgetItem *e = findSide(DataUrl);
     if (!e || e == valgtElement()) return false;
-    setCurrentItem(e);
+    vaelg(e);
     return true;
 }
 
@@ -414,7 +420,7 @@ QString TStruktur::getNodeTekst(const QString &DataUrl) {
     if (!FDataOn) return {};
     QTreeWidgetItem *e = findSide(DataUrl);
     if (!e) return {};
-    if (e != valgtElement()) setCurrentItem(e);
+    if (e != valgtElement()) vaelg(e);
     return e->text(0);
 }
 

@@ -94,7 +94,7 @@ public:
     bool vaelgVed(int index);
     QList<QTreeWidgetItem *> elementer() const;
     QTreeWidgetItem *valgtElement() const;
-    void ryd();
+    void ryd(); // empties the tree; also lifts the save block of a failed load
 
     static QString dataStreng(const QTreeWidgetItem *element); // empty when none
     static bool harData(const QTreeWidgetItem *element);
@@ -124,6 +124,7 @@ private:
     void efterAendring(bool sorter, bool gem);
     void placer(QTreeWidgetItem *element, QTreeWidgetItem *ref, TNodeAttachMode mode);
     void slutFlyt();
+    void vaelg(QTreeWidgetItem *element);
     void flyt(QTreeWidgetItem *element, QTreeWidgetItem *ref, TNodeAttachMode mode);
 
     QString FStrukturfile;

@@ -257,6 +257,11 @@ void TstStruktur::niveauFejl() {
     QVERIFY(!m.s.GemStruktur());
     QCOMPARE(laesBytes(m.trae()), fil);
     QCOMPARE(laesBytes(m.data()), QByteArray("0a\r\n0b\r\n0c\r\n"));
+
+    // Emptying the tree on purpose starts over and may be saved.
+    m.s.ryd();
+    m.s.NyNode(QStringLiteral("ny"), QStringLiteral("ny"), 0, false, true);
+    QCOMPARE(laesBytes(m.trae()), QByteArray("ny\r\n"));
 }
 
 void TstStruktur::manglendeTraefil() {
@@ -424,6 +429,12 @@ void TstStruktur::setSelectedAlleredeValgt() {
     QCOMPARE(m.valgt(), QStringLiteral("03 Marts"));
     QCOMPARE(m.s.getNodeTekst(QStringLiteral("03 Marts")), QStringLiteral("03 Marts"));
     QCOMPARE(spy.count(), 0);
+
+    // Selecting an element inside a folded branch unfolds it.
+    m.s.collapseAll();
+    QVERIFY(m.s.setSelected(QStringLiteral("03 05 Tirsdag")));
+    QVERIFY(m.element(QStringLiteral("03 Marts"))->isExpanded());
+    QVERIFY(m.element(QStringLiteral("Dagbog 2024"))->isExpanded());
 }
 
 void TstStruktur::valgtPosition() {
@@ -552,6 +563,11 @@ void TstStruktur::redigerNode() {
     QCOMPARE(TStruktur::ikonArt(m.s.valgtElement()), 5);
     QVERIFY(m.s.Modified());
     QCOMPARE(laesBytes(m.data()), QByteArray("0a\r\n0b\r\n"));
+    // The data file keeps one digit, so the icon kind stays within 0..9.
+    for (const auto &[ind, ud] : {std::pair{9, "9s"}, {12, "9s"}, {-1, "0s"}}) {
+        m.s.RedigerNode(QStringLiteral("B2"), QStringLiteral("s"), ind, false, false);
+        QCOMPARE(TStruktur::dataStreng(m.s.valgtElement()), QLatin1String(ud));
+    }
     m.s.RedigerNode(QStringLiteral("0b"), QStringLiteral("side b"), 5, true, false);
     QCOMPARE(beskriv(m.s), QStringLiteral("0b,a"));
     QCOMPARE(m.valgt(), QStringLiteral("0b"));
