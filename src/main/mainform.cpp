@@ -160,8 +160,8 @@ void Tmainform::byggVindue() {
     auto knap = [topPanel](const QString &navn, QAction *a, QStyle::StandardPixmap ikon) {
         auto *b = new QToolButton(topPanel);
         b->setObjectName(navn);
+        a->setIcon(topPanel->style()->standardIcon(ikon));
         b->setDefaultAction(a);
-        b->setIcon(topPanel->style()->standardIcon(ikon));
         b->setAutoRaise(true);
         return b;
     };
@@ -257,6 +257,7 @@ void Tmainform::FormShow() {
     kalender->setSelectedDate(QDate::currentDate());
     kalenderChange();
     LoadStrukturen(strukturNavn);
+    markerDagsider();
     aarEdit->setText(QString::number(QDate::currentDate().year()));
     if (openMedDagbog) Timer->start();
 }
