@@ -319,7 +319,11 @@ Tinfotag::Tinfotag(QObject *owner)
     setObjectName(QStringLiteral("taginf"));
 }
 
-Tinfotag::~Tinfotag() = default;
+// A page of elements left open makes a tree as deep as the page is long; the
+// tree view's own clean-up would free it by recursion, so it is freed here.
+Tinfotag::~Tinfotag() {
+    if (FTreeView) ryddTrae(FTreeView);
+}
 
 void Tinfotag::SetEditor(TRichEdit *value) {
     FEditor = value;

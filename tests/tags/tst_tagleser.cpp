@@ -96,6 +96,7 @@ private slots:
     void somReferencen_data();
     void somReferencen();
     void dybIndlejring();
+    void dybtTraeVedAfslutning();
     void fremskridt_data();
     void fremskridt();
     void udenEditorEllerTrae();
@@ -292,6 +293,18 @@ void TstTagleser::dybIndlejring() {
     m_editor->setText("<b>");
     m_tag->ReadStructure();
     QCOMPARE(traeTekst(m_trae), QStringLiteral("Hjemmeside[1]\n b[0]"));
+}
+
+// Deeper than a recursive clean-up of the tree view survives: the component
+// frees the tree when it goes.
+void TstTagleser::dybtTraeVedAfslutning() {
+    laes(QString("<p>").repeated(400000));
+    QCOMPARE(m_tag->TagIndex, 400000);
+    delete m_tag;
+    m_tag = nullptr;
+    QCOMPARE(m_trae->topLevelItemCount(), 0);
+    delete m_trae;
+    m_trae = nullptr;
 }
 
 void TstTagleser::fremskridt_data() {
