@@ -624,6 +624,10 @@ void Tinfotag::InsertNode(int Index, const QString &S, bool IsEndTag, bool NewSe
     if (m_laeser) m_laeser->indsaet(Index, S, IsEndTag, NewSelected);
 }
 
+void Tinfotag::RydTrae(QTreeWidget *trae) {
+    if (trae) ryddTrae(trae);
+}
+
 QString Tinfotag::GetNodeTag(const QString &S) {
     const qsizetype mellemrum = S.indexOf(u' ');
     return mellemrum < 0 ? S : S.left(mellemrum);

@@ -99,6 +99,9 @@ public:
     // Adds one tag under the current node; acts only while ReadStructure runs.
     void InsertNode(int Index, const QString &S, bool IsEndTag, bool NewSelected);
     static QString GetNodeTag(const QString &S);
+    // Empties a tree view without the recursion of its own clean-up, which a
+    // tree as deep as a page of unclosed elements would not survive.
+    static void RydTrae(QTreeWidget *trae);
     int VisAttributter();
     void GotoTag();
 
