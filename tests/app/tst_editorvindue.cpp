@@ -1,0 +1,250 @@
+#include "app/vinduer.h"
+#include "controls/struktur.h"
+#include "editor/win.h"
+#include "forms/kontrol.h"
+#include "forms/spm.h"
+#include "main/mainform.h"
+#include "platform/dialoger.h"
+#include "platform/mapper.h"
+#include "platform/trichedit.h"
+#include "platform/twebbrowser.h"
+#include "tags/taginfo.h"
+#include "testhjaelp.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+class TstEditorvindue : public QObject {
+    Q_OBJECT
+private:
+    QScopedPointer<TestRod> rod;
+    QString mappe(int aar) const {
+        return rod->rod() + u'/' + Mapper::brugernavn() +
+               QStringLiteral("/Struktur/Dagbog %1/tekstfiler/").arg(aar);
+    }
+    void aabnDato(const QDate &d) {
+        mainform->kalender->setSelectedDate(d);
+        QTest::mouseClick(mainform->findChild<QPushButton *>(QStringLiteral("ButtonOpret")),
+                          Qt::LeftButton);
+    }
+    QStringList faner() const {
+        QStringList t;
+        for (int i = 0; i < mainform->tc->count(); ++i)
+            t << mainform->tc->tabText(i);
+        return t;
+    }
+    Twinform *forrest() const { return mainform->aktivtVindue(); }
+    QString laesSiden(Twinform *w) {
+        QString tekst;
+        bool klar = false;
+        w->Web->page()->runJavaScript(
+            QStringLiteral("document.body ? document.body.innerText : ''"), [&](const QVariant &v) {
+                tekst = v.toString();
+                klar = true;
+            });
+        QElapsedTimer ur;
+        ur.start();
+        while (!klar && ur.elapsed() < 10000)
+            QTest::qWait(20);
+        return tekst;
+    }
+
+private slots:
+    void init() {
+        rod.reset(new TestRod);
+        opretVinduer();
+        mainform->FormActivate();
+        Dialoger::Test::vist().clear();
+    }
+    void cleanup() {
+        nedlaegVinduer();
+        rod.reset();
+    }
+
+    void skrivOgGemMedCtrlS();
+    void statuslinjenViserLinjerOgPosition();
+    void previewsidenGiverIngenAktuelEditor();
+    void sammeSideToGangeGiverEtVindue();
+    void sammeNavnIToAarGiverToVinduer();
+    void ctrlLLukkerForresteVindue();
+    void lukAlleSpoergerEnGangPerRedigeretSide();
+    void vinduesskiftLukkerKontrolvinduet();
+    void gemtDesignIndlaesesIAndreVinduer();
+    void programslutSpoergerOmRedigeredeSider();
+};
+
+void TstEditorvindue::skrivOgGemMedCtrlS() {
+    aabnDato(QDate(2024, 3, 5));
+    Twinform *w = forrest();
+    QCOMPARE(QFileInfo(w->Filnavn).fileName(), QStringLiteral("03 05 Tirsdag.html"));
+    QVERIFY(!w->aGem->isEnabled());
+    w->Editor->setFocus();
+    w->Editor->setSelStart(
+        w->Editor->FindText(QStringLiteral("</DIV>"), 0, w->Editor->Text().size(), false, false) -
+        1);
+    QTest::keyClicks(w->Editor, QStringLiteral("Blåbær i dag"));
+    QTRY_VERIFY(w->aGem->isEnabled());
+    QTest::keyClick(w->Editor, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!w->Editor->Modified());
+    QTRY_VERIFY(!w->aGem->isEnabled());
+    const QByteArray bytes = laesBytes(w->Filnavn);
+    QVERIFY(bytes.contains("<DIV class=\"HovedSpalte\">\r\nBl\xE5"
+                           "b\xE6r i dag\r\n</DIV>\r\n"));
+    QTRY_VERIFY_WITH_TIMEOUT(laesSiden(w).contains(QStringLiteral("Blåbær i dag")), 15000);
+}
+
+void TstEditorvindue::statuslinjenViserLinjerOgPosition() {
+    aabnDato(QDate(2024, 3, 5));
+    Twinform *w = forrest();
+    w->Editor->setText(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10"));
+    w->Editor->setSelStart(w->Editor->LinjeStart(2));
+    w->XYinfo();
+    QCOMPARE(w->InfoPaneler[0]->text(), QStringLiteral("Linier"));
+    QCOMPARE(w->InfoPaneler[1]->text(), QStringLiteral("10"));
+    QCOMPARE(w->InfoPaneler[3]->text(), QStringLiteral("0,3"));
+    w->Editor->setSelStart(0);
+    w->XYinfo();
+    QCOMPARE(w->InfoPaneler[3]->text(), QStringLiteral("0,1"));
+}
+
+void TstEditorvindue::previewsidenGiverIngenAktuelEditor() {
+    aabnDato(QDate(2024, 3, 5));
+    Twinform *w = forrest();
+    w->EditorBog->setCurrentIndex(1);
+    QCOMPARE(mainform->taginf->editor(), w->Editor);
+    w->EditorBog->setCurrentIndex(0);
+    QCOMPARE(mainform->taginf->editor(), nullptr);
+    QTRY_VERIFY(!w->aKodeKontrol->isEnabled());
+    QVERIFY(!w->aNyLinje->isEnabled());
+    // Showing "Funktioner" while "Design" is hidden makes its editor current.
+    w->findChild<QToolButton *>(QStringLiteral("FunktionKnap"))->click();
+    QVERIFY(w->EditorBog->isTabVisible(3));
+    QVERIFY(!w->EditorBog->isTabVisible(2));
+    QCOMPARE(w->EditorBog->currentIndex(), 0);
+    w->EditorBog->setCurrentIndex(3);
+    QCOMPARE(mainform->taginf->editor(), w->EditorFunktioner);
+}
+
+void TstEditorvindue::sammeSideToGangeGiverEtVindue() {
+    aabnDato(QDate(2024, 3, 5));
+    aabnDato(QDate(2024, 3, 5));
+    mainform->htmlFilnavn = mappe(2024) + QStringLiteral("03 Marts.html");
+    mainform->openwin(mainform->htmlFilnavn);
+    QCOMPARE(mainform->editorVinduer().size(), 3);
+    QCOMPARE(faner(), (QStringList{"Dagbog 2024", "03 Marts", "03 05 Tirsdag"}));
+    QCOMPARE(forrest()->CapNavn, QStringLiteral("03 Marts"));
+    QCOMPARE(mainform->tc->currentIndex(), 1);
+}
+
+void TstEditorvindue::sammeNavnIToAarGiverToVinduer() {
+    // 7 March is a Tuesday in 2023 and 5 March in 2024: both pages are "03 0x Tirsdag".
+    aabnDato(QDate(2024, 3, 5));
+    QTRY_VERIFY(mainform->aLukAlle->isEnabled());
+    mainform->aLukAlle->trigger();
+    QTRY_COMPARE(mainform->editorVinduer().size(), 0);
+    aabnDato(QDate(2024, 3, 5));
+    QFile::copy(mappe(2024) + QStringLiteral("03 05 Tirsdag.html"),
+                rod->sti(QStringLiteral("andet.html")));
+    QDir().mkpath(rod->sti(QStringLiteral("andet/tekstfiler")));
+    QFile::copy(mappe(2024) + QStringLiteral("03 05 Tirsdag.html"),
+                rod->sti(QStringLiteral("andet/tekstfiler/03 05 Tirsdag.html")));
+    mainform->htmlFilnavn = rod->sti(QStringLiteral("andet/tekstfiler/03 05 Tirsdag.html"));
+    Twinform *anden = mainform->openwin(mainform->htmlFilnavn);
+    QCOMPARE(mainform->editorVinduer().size(), 2);
+    QCOMPARE(faner(), (QStringList{"03 05 Tirsdag", "03 05 Tirsdag"}));
+    QCOMPARE(forrest(), anden);
+    // Either tab shows the first window with that name.
+    emit mainform->tc->tabBarClicked(1);
+    QCOMPARE(forrest(), mainform->editorVinduer().first());
+}
+
+void TstEditorvindue::ctrlLLukkerForresteVindue() {
+    QTRY_VERIFY(!mainform->aLukAktuelle->isEnabled());
+    aabnDato(QDate(2024, 3, 5));
+    QTRY_VERIFY(mainform->aLukAktuelle->isEnabled());
+    QCOMPARE(mainform->aLukAktuelle->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    mainform->aLukAktuelle->trigger();
+    QTRY_COMPARE(mainform->editorVinduer().size(), 2);
+    QCOMPARE(faner(), (QStringList{"Dagbog 2024", "03 Marts"}));
+    mainform->aLukAlle->trigger();
+    QTRY_COMPARE(mainform->editorVinduer().size(), 0);
+    QVERIFY(faner().isEmpty());
+    QTRY_VERIFY(!mainform->aLukAktuelle->isEnabled());
+    QCOMPARE(mainform->taginf->editor(), nullptr);
+}
+
+void TstEditorvindue::lukAlleSpoergerEnGangPerRedigeretSide() {
+    aabnDato(QDate(2024, 3, 5));
+    for (Twinform *w : mainform->editorVinduer()) {
+        w->Editor->setSelStart(0);
+        w->Editor->setSelText(QStringLiteral("x"));
+    }
+    const QByteArray maaned = laesBytes(mappe(2024) + QStringLiteral("03 Marts.html"));
+    Dialoger::Test::koeSvar(1); // the last window (the day) is asked first: "Ja"
+    Dialoger::Test::koeSvar(2);
+    Dialoger::Test::koeSvar(2);
+    QTRY_VERIFY(mainform->aLukAlle->isEnabled());
+    mainform->aLukAlle->trigger();
+    QTRY_COMPARE(mainform->editorVinduer().size(), 0);
+    QCOMPARE(Dialoger::Test::vist().count(QStringLiteral("Spørgsmål")), 3);
+    QCOMPARE(spmform->tekst->toPlainText(),
+             QStringLiteral("Filen er redigeret.\nSkal den gemmes?"));
+    QVERIFY(laesBytes(mappe(2024) + QStringLiteral("03 05 Tirsdag.html")).startsWith("x<!DOCTYPE"));
+    QCOMPARE(laesBytes(mappe(2024) + QStringLiteral("03 Marts.html")), maaned);
+}
+
+void TstEditorvindue::vinduesskiftLukkerKontrolvinduet() {
+    aabnDato(QDate(2024, 3, 5));
+    Twinform *dag = forrest();
+    dag->EditorBog->setCurrentIndex(1);
+    dag->aKodeKontrol->trigger();
+    QVERIFY(kontrolform->isVisible());
+    QCOMPARE(kontrolform->windowTitle(), QStringLiteral("03 05 Tirsdag"));
+    QCOMPARE(kontrolform->status(), QStringLiteral("100%"));
+    QVERIFY(kontrolform->Tree->topLevelItemCount() == 1);
+    mainform->editorVinduer().first()->bringFrem();
+    QVERIFY(!kontrolform->isVisible());
+    dag->bringFrem();
+    QVERIFY(!kontrolform->isVisible());
+}
+
+void TstEditorvindue::gemtDesignIndlaesesIAndreVinduer() {
+    aabnDato(QDate(2024, 3, 5));
+    const QList<Twinform *> v = mainform->editorVinduer();
+    for (Twinform *w : v)
+        w->bringFrem();
+    v[2]->EditorDesign->setText(QStringLiteral("body { color: red; }"));
+    v[2]->EditorDesign->setModified(true);
+    v[1]->EditorDesign->setSelStart(0);
+    v[1]->EditorDesign->setSelText(QStringLiteral("/* egen */"));
+    QTRY_VERIFY(v[2]->aGemDesign->isEnabled());
+    v[2]->aGemDesign->trigger();
+    QCOMPARE(laesBytes(mainform->designName), QByteArray("body { color: red; }\r\n"));
+    QCOMPARE(v[0]->EditorDesign->Text(), QStringLiteral("body { color: red; }"));
+    QVERIFY(v[1]->EditorDesign->Text().startsWith(QStringLiteral("/* egen */")));
+}
+
+void TstEditorvindue::programslutSpoergerOmRedigeredeSider() {
+    aabnDato(QDate(2024, 3, 5));
+    Twinform *dag = forrest();
+    dag->Editor->setSelStart(0);
+    dag->Editor->setSelText(QStringLiteral("y"));
+    dag->EditorFunktioner->setSelText(QStringLiteral("// z"));
+    Dialoger::Test::koeSvar(1);
+    Dialoger::Test::koeSvar(1);
+    mainform->close();
+    QCOMPARE(Dialoger::Test::vist().count(QStringLiteral("Spørgsmål")), 2);
+    QVERIFY(laesBytes(mappe(2024) + QStringLiteral("03 05 Tirsdag.html")).startsWith("y<!DOCTYPE"));
+    QVERIFY(laesBytes(mainform->funktionName).startsWith("// z"));
+    QVERIFY(QFile::exists(mainform->optfilnavn));
+}
+
+DAGBOG_GUI_TEST_MAIN(TstEditorvindue)
+#include "tst_editorvindue.moc"
