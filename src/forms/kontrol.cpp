@@ -93,6 +93,11 @@ Tkontrolform::Tkontrolform(QWidget *parent)
     mainform->taginf->SetTreeView(Tree);
 }
 
+// A page of unclosed elements gives a very deep tree; the tag component frees it flat.
+Tkontrolform::~Tkontrolform() {
+    Tinfotag::RydTrae(Tree);
+}
+
 bool Tkontrolform::eventFilter(QObject *objekt, QEvent *e) {
     if (objekt == Tree && e->type() == QEvent::KeyPress) {
         const int taste = static_cast<QKeyEvent *>(e)->key();

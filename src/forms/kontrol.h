@@ -12,6 +12,7 @@ class Tkontrolform : public QWidget {
     Q_OBJECT
 public:
     explicit Tkontrolform(QWidget *parent = nullptr);
+    ~Tkontrolform() override;
 
     void hentOpt();
     void gemOpt();
