@@ -469,6 +469,9 @@ bool Tmainform::opretNyStruktur() {
         LoadStruktur();
     else
         opretStruktur();
+    // A structure folder made by hand may lack the folders the new pages go into.
+    Mapper::opretMappe(Struktur->Infomappe());
+    Mapper::opretMappe(Struktur->Billedmappe());
 
     if (Struktur->antal() == 0) {
         Struktur->NyNode(yTekst, yData, 0, false, true);

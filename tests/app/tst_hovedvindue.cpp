@@ -74,6 +74,7 @@ private slots:
     void aabnDatoOpretterAaretsSider();
     void igenOpretterIntetOgOmskriverIkke();
     void nyeDageOgMaanederSorteresPaaPlads();
+    void tomAarsmappeTagesOp();
     void lukningSkriverOptionsfilOgNaesteStartHilserIkke();
     void optionsfilMedTiLinjer();
     void lukningMedLaeserenSynligSkjulerKun();
@@ -166,6 +167,17 @@ void TstHovedvindue::nyeDageOgMaanederSorteresPaaPlads() {
     QCOMPARE(laesBytes(aar(2023) + QStringLiteral("data.txt")),
              QByteArray("0Dagbog 2023\r\n112 December\r\n612 24 Søndag\r\n").replace("ø", "\xF8"));
     QCOMPARE(laesBytes(aar(2024) + QStringLiteral("data.txt")).count('\n'), 6);
+}
+
+void TstHovedvindue::tomAarsmappeTagesOp() {
+    // A year folder made by hand, without page folder, tree or data file.
+    QDir().mkpath(brugerDir() + QStringLiteral("/Struktur/Dagbog 2024"));
+    start();
+    aabnDato(QDate(2024, 3, 5));
+    QVERIFY(Dialoger::Test::vist().filter(QStringLiteral("kan ikke")).isEmpty());
+    QCOMPARE(laesBytes(aar(2024) + QStringLiteral("data.txt")),
+             QByteArray("0Dagbog 2024\r\n103 Marts\r\n603 05 Tirsdag\r\n"));
+    QVERIFY(QFile::exists(aar(2024) + QStringLiteral("tekstfiler/03 05 Tirsdag.html")));
 }
 
 void TstHovedvindue::lukningSkriverOptionsfilOgNaesteStartHilserIkke() {
