@@ -1,0 +1,99 @@
+// Typing into a 1 MB page in the real editor window: the work per key press
+// (the key itself, the modified flag, the status line) against a plain editor.
+#include "app/vinduer.h"
+#include "editor/win.h"
+#include "main/mainform.h"
+#include "platform/dialoger.h"
+#include "platform/tekstfil.h"
+#include "platform/trichedit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+void kopier(const QString &fra, const QString &til) {
+    QDirIterator it(fra, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString kilde = it.next();
+        const QString maal = til + kilde.mid(fra.size());
+        if (it.fileInfo().isDir())
+            QDir().mkpath(maal);
+        else
+            QFile::copy(kilde, maal);
+    }
+}
+
+template <typename F> double mikroPerTast(int antal, F &&tast) {
+    QElapsedTimer ur;
+    ur.start();
+    for (int i = 0; i < antal; ++i)
+        tast();
+    return ur.nsecsElapsed() / 1000.0 / antal;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QTemporaryDir rod;
+    QDir().mkpath(rod.path() + QStringLiteral("/Program"));
+    kopier(QStringLiteral(DAGBOG_DATA_DIR), rod.path() + QStringLiteral("/Program"));
+    qputenv("DAGBOG_ROOT", rod.path().toUtf8());
+    Dialoger::Test::slaaTil(true);
+
+    QStringList linjer;
+    qsizetype stoerrelse = 0;
+    for (int i = 0; stoerrelse < 1'000'000; ++i) {
+        linjer << QStringLiteral(
+                      "<p>Linje %1: i dag gik vi en lang tur langs stranden, og vinden blæste "
+                      "hårdt fra vest, så vi vendte om ved molen og gik hjem igen.</p>")
+                      .arg(i);
+        stoerrelse += linjer.last().size() + 2;
+    }
+    const QString side = rod.path() + QStringLiteral("/side.html");
+    Tekstfil::skriv(side, linjer);
+
+    opretVinduer();
+    mainform->resize(1400, 900);
+    mainform->htmlFilnavn = side;
+    Twinform *w = mainform->openwin(side);
+    w->bringFrem();
+    w->Editor->setFocus();
+    w->Editor->setSelStart(w->Editor->Text().size() / 2);
+    QApplication::processEvents();
+    w->XYinfo(); // the first call lays out the whole page once
+
+    const int antal = 300;
+    const double vindue = mikroPerTast(antal, [&] {
+        QTest::keyClick(w->Editor, Qt::Key_A);
+        w->aGem->setEnabled(w->Editor->Modified());
+    });
+
+    QPlainTextEdit plain;
+    plain.resize(w->Editor->size());
+    plain.setPlainText(linjer.join(u'\n'));
+    plain.show();
+    QTextCursor c = plain.textCursor();
+    c.setPosition(plain.document()->characterCount() / 2);
+    plain.setTextCursor(c);
+    plain.setFocus();
+    QApplication::processEvents();
+    const double grund = mikroPerTast(antal, [&] { QTest::keyClick(&plain, Qt::Key_A); });
+
+    std::printf("page: %lld characters, %d lines shown\n", static_cast<long long>(stoerrelse),
+                int(w->LinieAntal));
+    std::printf("key press in the editor window (key, modified flag, XYinfo): %.1f us\n", vindue);
+    std::printf("key press in a plain QPlainTextEdit (baseline):              %.1f us\n", grund);
+    std::printf("ratio: %.2f\n", vindue / grund);
+    nedlaegVinduer();
+    return 0;
+}
