@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 class TstEditorvindue : public QObject {
@@ -76,6 +77,7 @@ private slots:
     void ctrlLLukkerForresteVindue();
     void lukAlleSpoergerEnGangPerRedigeretSide();
     void vinduesskiftLukkerKontrolvinduet();
+    void kontrolvinduetsSaetninger();
     void gemtDesignIndlaesesIAndreVinduer();
     void programslutSpoergerOmRedigeredeSider();
 };
@@ -213,6 +215,39 @@ void TstEditorvindue::vinduesskiftLukkerKontrolvinduet() {
     QVERIFY(!kontrolform->isVisible());
     dag->bringFrem();
     QVERIFY(!kontrolform->isVisible());
+}
+
+void TstEditorvindue::kontrolvinduetsSaetninger() {
+    aabnDato(QDate(2024, 3, 5));
+    Twinform *w = forrest();
+    w->EditorBog->setCurrentIndex(0);
+    mainform->kontrolMSlutkoder();
+    QCOMPARE(kontrolform->status(), QStringLiteral("Der er ikke indlæst struktur"));
+    w->EditorBog->setCurrentIndex(1);
+    w->Editor->setText(
+        QStringLiteral("<div>\n<p>a\n<p class=\"x\" foo=\"y\">b\n</div></span>\n<blink>"));
+    w->aKodeKontrol->trigger();
+    QCOMPARE(kontrolform->status(), QStringLiteral("100%"));
+    const QList<std::pair<void (Tmainform::*)(), QString>> tilfaelde{
+        {&Tmainform::kontrolMSlutkoder, QStringLiteral("Der mangler 2 slutkoder")},
+        {&Tmainform::kontrolFmSlutkoder, QStringLiteral("Der er 1 slutkode for meget")},
+        {&Tmainform::kontrolKoder, QStringLiteral("1 ukendt kode")},
+        {&Tmainform::visAttributter, QStringLiteral("1 kode med attributter")},
+        {&Tmainform::kontrolAttributter, QStringLiteral("2 ukendte attributter")},
+    };
+    for (const auto &[kontrol, saetning] : tilfaelde) {
+        (mainform->*kontrol)();
+        QCOMPARE(kontrolform->status(), saetning);
+    }
+    // A click on the surplus end tag selects its slash and first letter in mode 4.
+    mainform->kontrolFmSlutkoder();
+    QTreeWidgetItem *overskydende = nullptr;
+    for (QTreeWidgetItemIterator it(kontrolform->Tree); *it; ++it)
+        if ((*it)->text(0).startsWith(QStringLiteral("/span"))) overskydende = *it;
+    QVERIFY(overskydende);
+    kontrolform->Tree->setCurrentItem(overskydende);
+    mainform->KontrolGotoTag();
+    QCOMPARE(w->Editor->SelText(), QStringLiteral("/s"));
 }
 
 void TstEditorvindue::gemtDesignIndlaesesIAndreVinduer() {
