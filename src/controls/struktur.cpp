@@ -27,15 +27,6 @@ bool erBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
-// "C:\x\tekstfiler\03 Marts.html" and "03 Marts" both give "03 Marts".
-QString bartNavn(const QString &url) {
-    const qsizetype skille = std::max(url.lastIndexOf(u'/'), url.lastIndexOf(u'\\'));
-    QString navn = url.mid(skille + 1);
-    const qsizetype punktum = navn.lastIndexOf(u'.');
-    if (punktum >= 0) navn.truncate(punktum);
-    return navn;
-}
-
 QList<QIcon> standardBilleder() {
     static const QStyle::StandardPixmap billeder[] = {QStyle::SP_DirIcon,
                                                       QStyle::SP_DirOpenIcon,
@@ -491,4 +482,13 @@ void TStruktur::flyt(QTreeWidgetItem *element, QTreeWidgetItem *ref, TNodeAttach
     for (QTreeWidgetItem *e : udfoldet)
         e->setExpanded(true);
     if (valgt) setCurrentItem(valgt);
+}
+
+// "C:\x\tekstfiler\03 Marts.html" and "03 Marts" both give "03 Marts".
+QString TStruktur::bartNavn(const QString &url) {
+    const qsizetype skille = std::max(url.lastIndexOf(u'/'), url.lastIndexOf(u'\\'));
+    QString navn = url.mid(skille + 1);
+    const qsizetype punktum = navn.lastIndexOf(u'.');
+    if (punktum >= 0) navn.truncate(punktum);
+    return navn;
 }

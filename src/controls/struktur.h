@@ -99,6 +99,9 @@ public:
     static QString dataStreng(const QTreeWidgetItem *element); // empty when none
     static bool harData(const QTreeWidgetItem *element);
     static QString sideNavn(const QTreeWidgetItem *element);
+    // A path or page name reduced to its bare name: after the last separator,
+    // without the last extension.
+    static QString bartNavn(const QString &sti);
     static int ikonArt(const QTreeWidgetItem *element);
 
     // True after a load that stopped before the tree was whole; saving is refused then.

@@ -467,14 +467,17 @@ bool Twinform::spoerg(TRichEdit *editor, const QStringList &linjer, const QStrin
     return true;
 }
 
-void Twinform::spoergOmGem() {
+bool Twinform::spoergOmGem() {
     const QStringList side{QStringLiteral("Filen er redigeret."),
                            QStringLiteral("Skal den gemmes?")};
-    spoerg(Editor, side, Filnavn);
-    spoerg(EditorDesign, {QStringLiteral("Filen design.css er redigeret."), side[1]},
-           hoved->designName);
-    spoerg(EditorFunktioner, {QStringLiteral("Filen funktioner.js er redigeret."), side[1]},
-           hoved->funktionName);
+    const bool sideGemt = spoerg(Editor, side, Filnavn);
+    const bool designGemt =
+        spoerg(EditorDesign, {QStringLiteral("Filen design.css er redigeret."), side[1]},
+               hoved->designName);
+    const bool funktionerGemt =
+        spoerg(EditorFunktioner, {QStringLiteral("Filen funktioner.js er redigeret."), side[1]},
+               hoved->funktionName);
+    return sideGemt && designGemt && funktionerGemt;
 }
 
 void Twinform::lukUdenSpoergsmaal() {
@@ -483,7 +486,11 @@ void Twinform::lukUdenSpoergsmaal() {
 }
 
 void Twinform::closeEvent(QCloseEvent *e) {
-    if (!udenSpoergsmaal) spoergOmGem();
+    // A save that failed keeps the window open, so the text is not lost.
+    if (!udenSpoergsmaal && !spoergOmGem()) {
+        e->ignore();
+        return;
+    }
     hoved->CloseTab(CapNavn);
     hoved->taginf->SetEditor(nullptr);
     if (kontrolform->isVisible()) kontrolform->close();

@@ -26,7 +26,8 @@ public:
     void bringFrem();
     void luk();                // closes the window through its close handling
     void lukUdenSpoergsmaal(); // at program end, after the files have been asked about
-    void spoergOmGem();        // asks about every modified file of this window
+    // Asks about every modified file of this window; false when a save failed.
+    bool spoergOmGem();
 
     void XYinfo();
     void UdskrivLinje(const QString &S);

@@ -28,7 +28,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStatusBar>
-#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -234,11 +233,6 @@ void Tmainform::opdaterHandlinger() {
     Adagbog->setEnabled(Struktur->antal() > 0 && !(dagbogform && dagbogform->isVisible()));
 }
 
-void Tmainform::Info(const QString &hint) {
-    const qsizetype streg = hint.indexOf(u'|');
-    statusBar()->showMessage(streg < 0 ? hint : hint.mid(streg + 1));
-}
-
 void Tmainform::showEvent(QShowEvent *e) {
     QMainWindow::showEvent(e);
     FormShow();
@@ -277,27 +271,24 @@ void Tmainform::FormActivate() {
 
 void Tmainform::hentOpt() {
     OptionLaeser o(optfilnavn);
+    int top = 64, left = 906, bredde = 889, hoejde = 930;
     if (!o.findes()) {
         designNavn = QStringLiteral("Sky");
-        hentetTop = 64;
-        hentetLeft = 906;
-        hentetBredde = 889;
-        hentetHoejde = 930;
         openMedDagbog = false;
         strukturNavn.clear();
         bogstavName = QStringLiteral("Courier New");
         bogstavSize = 10;
         brugerlevel = 0;
         visHtmlBar = false;
-        setGeometry(hentetLeft, hentetTop, hentetBredde, hentetHoejde);
+        setGeometry(left, top, bredde, hoejde);
         HtmlKoderCheck->setChecked(visHtmlBar);
         return;
     }
-    const bool alt = o.tekst(designNavn) && o.tal(hentetTop) && o.tal(hentetLeft) &&
-                     o.tal(hentetBredde) && o.tal(hentetHoejde) && o.flag(openMedDagbog) &&
-                     o.tekst(strukturNavn) && o.tekst(bogstavName) && o.tal(bogstavSize) &&
-                     o.tal(brugerlevel) && o.flag(visHtmlBar);
-    setGeometry(hentetLeft, hentetTop, hentetBredde, hentetHoejde);
+    const bool alt = o.tekst(designNavn) && o.tal(top) && o.tal(left) && o.tal(bredde) &&
+                     o.tal(hoejde) && o.flag(openMedDagbog) && o.tekst(strukturNavn) &&
+                     o.tekst(bogstavName) && o.tal(bogstavSize) && o.tal(brugerlevel) &&
+                     o.flag(visHtmlBar);
+    setGeometry(left, top, bredde, hoejde);
     if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
 }
 
@@ -312,9 +303,11 @@ void Tmainform::gemOpt() {
                    visHtmlBar ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
-void Tmainform::gemAendredeSider() {
+bool Tmainform::gemAendredeSider() {
+    bool alleGemt = true;
     for (Twinform *w : editorVinduer())
-        w->spoergOmGem();
+        alleGemt = w->spoergOmGem() && alleGemt;
+    return alleGemt;
 }
 
 void Tmainform::closeEvent(QCloseEvent *e) {
@@ -323,8 +316,12 @@ void Tmainform::closeEvent(QCloseEvent *e) {
         hide();
         return;
     }
-    // Unsaved pages are not dropped silently: each modified file is asked about.
-    gemAendredeSider();
+    // Unsaved pages are not dropped silently: each modified file is asked about,
+    // and a save that failed keeps the program open with the text.
+    if (!gemAendredeSider()) {
+        e->ignore();
+        return;
+    }
     SLstruk.clear();
     dagbogform->gemOpt();
     infoform->gemOpt();

@@ -9,7 +9,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMdiArea;
 class QMenu;
 class QTabBar;
@@ -32,7 +31,6 @@ public:
     void FormActivate();
     void hentOpt();
     void gemOpt();
-    void Info(const QString &hint);
 
     // Calendar and day pages
     void kalenderChange();
@@ -108,10 +106,6 @@ public:
     QString bogstavName;
     int bogstavSize = 10;
     bool visHtmlBar = false;
-    int hentetTop = 64;
-    int hentetLeft = 906;
-    int hentetBredde = 889;
-    int hentetHoejde = 930;
 
     // Names of the selected date
     bool opdater = false;
@@ -161,8 +155,7 @@ private:
     void opdaterHandlinger();
     void standardHTML(int niveau);
     void aabnSide(const QString &sideNavn);
-    void gemAendredeSider();
+    bool gemAendredeSider();
     void indlaesLister();
     QString sideSti(const QString &sideNavn) const;
-    bool lukker = false;
 };

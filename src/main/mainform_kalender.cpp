@@ -276,40 +276,27 @@ void Tmainform::AopdaterExecute() {
         felter[i]->setText(QString::number(tal[i]));
     }
     const int dag = tal[0], maaned = tal[1], aar = tal[2];
-    const QDate d = kalender->selectedDate();
 
-    // The calendar ignores values below 1, a month above 12, a day beyond its
-    // month and values equal to the current ones.
-    if (dag >= 1 && dag <= d.daysInMonth() && dag != d.day())
-        kalender->setSelectedDate(QDate(d.year(), d.month(), dag));
-
-    const QDate efterDag = kalender->selectedDate();
-    if (maaned >= 1 && maaned <= 12 && maaned != efterDag.month()) {
-        const QDate ny(efterDag.year(), maaned, efterDag.day());
+    // One element at a time, day first. The calendar ignores values below 1, a
+    // month above 12, a day beyond its month and values equal to the current
+    // ones; a date that does not exist stops the rest.
+    auto saet = [this](int d, int m, int y) {
+        const QDate ny(y, m, d);
         if (!ny.isValid()) {
-            Dialoger::fejl(QStringLiteral("Datoen %1.%2.%3 findes ikke.")
-                               .arg(efterDag.day())
-                               .arg(maaned)
-                               .arg(efterDag.year()),
+            Dialoger::fejl(QStringLiteral("Datoen %1.%2.%3 findes ikke.").arg(d).arg(m).arg(y),
                            this);
-            return;
+            return false;
         }
         kalender->setSelectedDate(ny);
-    }
-
-    const QDate efterMaaned = kalender->selectedDate();
-    if (aar >= 1 && aar <= 9999 && aar != efterMaaned.year()) {
-        const QDate ny(aar, efterMaaned.month(), efterMaaned.day());
-        if (!ny.isValid()) {
-            Dialoger::fejl(QStringLiteral("Datoen %1.%2.%3 findes ikke.")
-                               .arg(efterMaaned.day())
-                               .arg(efterMaaned.month())
-                               .arg(aar),
-                           this);
-            return;
-        }
-        kalender->setSelectedDate(ny);
-    }
+        return true;
+    };
+    QDate d = kalender->selectedDate();
+    if (dag >= 1 && dag <= d.daysInMonth() && dag != d.day()) saet(dag, d.month(), d.year());
+    d = kalender->selectedDate();
+    if (maaned >= 1 && maaned <= 12 && maaned != d.month() && !saet(d.day(), maaned, d.year()))
+        return;
+    d = kalender->selectedDate();
+    if (aar >= 1 && aar <= 9999 && aar != d.year()) saet(d.day(), d.month(), aar);
 }
 
 void Tmainform::mNextClick() {

@@ -16,9 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QStyleFactory>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -117,11 +115,7 @@ QWidget *Tmainform::byggIndstillingsside() {
 }
 
 void Tmainform::LoadStruktur() {
-    const QString n =
-        QFileInfo(strukturNavn).completeBaseName().isEmpty()
-            ? strukturNavn
-            : QFileInfo(QString(strukturNavn).replace(u'\\', u'/')).completeBaseName();
-    const QString mappe = strukturDir + n;
+    const QString mappe = strukturDir + TStruktur::bartNavn(strukturNavn);
     Struktur->setBilledmappe(mappe + QStringLiteral("/Billeder/"));
     Struktur->setStrukturfile(mappe + QStringLiteral("/struktur.txt"));
     Struktur->setDatafile(mappe + QStringLiteral("/data.txt"));

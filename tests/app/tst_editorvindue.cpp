@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDir>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
@@ -76,6 +77,7 @@ private slots:
     void sammeNavnIToAarGiverToVinduer();
     void ctrlLLukkerForresteVindue();
     void lukAlleSpoergerEnGangPerRedigeretSide();
+    void mislykketGemHolderVinduetAabent();
     void vinduesskiftLukkerKontrolvinduet();
     void kontrolvinduetsSaetninger();
     void gemtDesignIndlaesesIAndreVinduer();
@@ -200,6 +202,32 @@ void TstEditorvindue::lukAlleSpoergerEnGangPerRedigeretSide() {
              QStringLiteral("Filen er redigeret.\nSkal den gemmes?"));
     QVERIFY(laesBytes(mappe(2024) + QStringLiteral("03 05 Tirsdag.html")).startsWith("x<!DOCTYPE"));
     QCOMPARE(laesBytes(mappe(2024) + QStringLiteral("03 Marts.html")), maaned);
+}
+
+void TstEditorvindue::mislykketGemHolderVinduetAabent() {
+    aabnDato(QDate(2024, 3, 5));
+    Twinform *dag = forrest();
+    dag->Editor->setSelStart(0);
+    dag->Editor->setSelText(QStringLiteral("mine ord"));
+    // The page file cannot be written: a folder now stands in its place.
+    QVERIFY(QFile::remove(dag->Filnavn));
+    QVERIFY(QDir().mkdir(dag->Filnavn));
+    Dialoger::Test::koeSvar(1);
+    dag->luk();
+    QCoreApplication::processEvents();
+    QVERIFY(mainform->editorVinduer().contains(dag));
+    QVERIFY(dag->Editor->Modified());
+    QVERIFY(dag->Editor->Text().startsWith(QStringLiteral("mine ord")));
+    QCOMPARE(Dialoger::Test::vist().filter(QStringLiteral("kan ikke gemmes")).size(), 1);
+    // Ending the program keeps it open too, with nothing written.
+    Dialoger::Test::koeSvar(1);
+    QVERIFY(!mainform->close());
+    QVERIFY(!QFile::exists(mainform->optfilnavn));
+    QVERIFY(mainform->editorVinduer().contains(dag));
+    // Answering "Nej" lets the window go.
+    Dialoger::Test::koeSvar(2);
+    dag->luk();
+    QTRY_VERIFY(!mainform->editorVinduer().contains(dag));
 }
 
 void TstEditorvindue::vinduesskiftLukkerKontrolvinduet() {
