@@ -1,30 +1,197 @@
 #include "dagbog.h"
 
 #include "app/vinduer.h"
+#include "controls/struktur.h"
+#include "core/kalender.h"
 #include "main/mainform.h"
+#include "platform/dialoger.h"
 #include "platform/optionfil.h"
+#include "platform/twebbrowser.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+void hint(QWidget *w, const QString &tekst) {
+    w->setToolTip(tekst);
+    w->setStatusTip(tekst);
+}
+
+QToolButton *knap(QWidget *forael, const QString &navn, const QString &tekst, const QIcon &ikon) {
+    auto *b = new QToolButton(forael);
+    b->setObjectName(navn);
+    b->setIcon(ikon);
+    b->setAutoRaise(true);
+    hint(b, tekst);
+    return b;
+}
+
+} // namespace
 
 Tdagbogform::Tdagbogform(QWidget *parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("dagbogform"));
     setWindowTitle(QStringLiteral("Dagbog"));
-    DagbogCheck = new QCheckBox(QStringLiteral("Dagbog"), this);
-    DagbogCheck->setObjectName(QStringLiteral("DagbogCheck"));
-    DagbogCheck->setToolTip(QStringLiteral("Åben programmet som dagbog"));
-    DagbogCheck->setStatusTip(DagbogCheck->toolTip());
-    auto *menuPanel = new QHBoxLayout(this);
-    menuPanel->addWidget(DagbogCheck);
-    menuPanel->addStretch();
     setFixedWidth(1081);
     setMinimumHeight(487);
+
+    byggMenulinje();
+    Web1 = new TWebBrowser(this);
+    Web1->setObjectName(QStringLiteral("Web1"));
+    Web1->setFixedWidth(524);
+    Web2 = new TWebBrowser(this);
+    Web2->setObjectName(QStringLiteral("Web2"));
+
+    auto *lodret = new QVBoxLayout(this);
+    lodret->setContentsMargins(4, 4, 4, 4);
+    lodret->setSpacing(2);
+    lodret->addWidget(menuPanel);
+    auto *sider = new QHBoxLayout;
+    sider->setSpacing(2);
+    sider->addWidget(Web1);
+    sider->addWidget(Web2, 1);
+    lodret->addLayout(sider, 1);
 
     optFilnavn = mainform->optDir + QStringLiteral("Dagbog.txt");
     hentOpt();
     DagbogCheck->setChecked(mainform->openMedDagbog);
+    opdaterHandlinger();
+    // The window sees every key before its controls do.
+    qApp->installEventFilter(this);
+}
+
+Tdagbogform::~Tdagbogform() {
+    qApp->removeEventFilter(this);
+}
+
+QAction *Tdagbogform::nyHandling(const QString &navn, const QString &hintTekst, const QIcon &ikon) {
+    auto *a = new QAction(ikon, navn, this);
+    a->setObjectName(navn);
+    a->setToolTip(hintTekst);
+    a->setStatusTip(hintTekst);
+    // Shortcuts must work with the menu bar hidden too.
+    addAction(a);
+    return a;
+}
+
+void Tdagbogform::byggMenulinje() {
+    QStyle *s = style();
+    Ago = nyHandling(QStringLiteral("Ago"),
+                     QStringLiteral("Opdater sider eller gå til indførte sidenummer"),
+                     s->standardIcon(QStyle::SP_BrowserReload));
+    Ago->setShortcut(Qt::Key_F9);
+    Aback = nyHandling(QStringLiteral("Aback"),
+                       QStringLiteral("Gå til foregående side: Venstre piltast"),
+                       s->standardIcon(QStyle::SP_ArrowLeft));
+    Aforward =
+        nyHandling(QStringLiteral("Aforward"), QStringLiteral("Gå til næste side: Højre piltast"),
+                   s->standardIcon(QStyle::SP_ArrowRight));
+    Afirst = nyHandling(QStringLiteral("Afirst"), QStringLiteral("Gå til første side: Home-tast"),
+                        s->standardIcon(QStyle::SP_MediaSkipBackward));
+    Alast = nyHandling(QStringLiteral("Alast"), QStringLiteral("Gå til sidste side: End-tast"),
+                       s->standardIcon(QStyle::SP_MediaSkipForward));
+    AlukProgram = nyHandling(QStringLiteral("AlukProgram"), QStringLiteral("Luk programmet"),
+                             s->standardIcon(QStyle::SP_DialogCloseButton));
+    AlukProgram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Home, End and the arrows are not shortcuts: the key preview runs them
+    // and still lets the focused control have the key.
+    connect(Ago, &QAction::triggered, this, &Tdagbogform::AgoExecute);
+    connect(Aback, &QAction::triggered, this, &Tdagbogform::AbackExecute);
+    connect(Aforward, &QAction::triggered, this, &Tdagbogform::AforwardExecute);
+    connect(Afirst, &QAction::triggered, this, &Tdagbogform::AfirstExecute);
+    connect(Alast, &QAction::triggered, this, &Tdagbogform::AlastExecute);
+    connect(AlukProgram, &QAction::triggered, this, &Tdagbogform::AlukProgramExecute);
+
+    menuPanel = new QWidget(this);
+    menuPanel->setObjectName(QStringLiteral("menuPanel"));
+    auto *linje = new QHBoxLayout(menuPanel);
+    linje->setContentsMargins(0, 0, 0, 0);
+
+    hideShowButton = knap(menuPanel, QStringLiteral("hideShowButton"),
+                          QStringLiteral("Vis eller skjul menulinje: Esc-tast"),
+                          s->standardIcon(QStyle::SP_TitleBarShadeButton));
+    connect(hideShowButton, &QToolButton::clicked, this, &Tdagbogform::hideShowButtonClick);
+
+    NavigateBar = new QToolBar(menuPanel);
+    NavigateBar->setObjectName(QStringLiteral("NavigateBar"));
+    NavigateBar->addAction(Afirst);
+    NavigateBar->addSeparator();
+    NavigateBar->addAction(Aback);
+    NavigateBar->addSeparator();
+    NavigateBar->addAction(Aforward);
+    NavigateBar->addSeparator();
+    NavigateBar->addAction(Alast);
+
+    Label1 = new QLabel(QStringLiteral("Gå til side"), menuPanel);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Edit = new QLineEdit(menuPanel);
+    Edit->setObjectName(QStringLiteral("Edit"));
+    Edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit));
+    Edit->setMaximumWidth(60);
+    connect(Edit, &QLineEdit::textChanged, this, [this] { opdaterHandlinger(); });
+    connect(Edit, &QLineEdit::returnPressed, this, [this] {
+        if (Ago->isEnabled()) Ago->trigger();
+    });
+
+    opdaterKnap = new QToolButton(menuPanel);
+    opdaterKnap->setObjectName(QStringLiteral("opdaterKnap"));
+    opdaterKnap->setDefaultAction(Ago);
+    opdaterKnap->setAutoRaise(true);
+
+    PUmaaned = new QMenu(this);
+    PUmaaned->setObjectName(QStringLiteral("PUmaaned"));
+    for (int m = 1; m <= 12; ++m) {
+        QAction *a = PUmaaned->addAction(maanedNavn(m));
+        a->setObjectName(maanedNavn(m));
+        a->setData(QStringLiteral("%1 %2").arg(m, 2, 10, QLatin1Char('0')).arg(maanedNavn(m)));
+        connect(a, &QAction::triggered, this, [this, a] {
+            maanedItem = a->data().toString();
+            goToManned(maanedItem);
+        });
+    }
+    connect(PUmaaned, &QMenu::aboutToShow, this, &Tdagbogform::PUmaanedPopup);
+    Button1 = new QToolButton(menuPanel);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setText(QStringLiteral("Måned"));
+    Button1->setPopupMode(QToolButton::MenuButtonPopup);
+    Button1->setMenu(PUmaaned);
+    hint(Button1, QStringLiteral("Gå til en valgt måned"));
+
+    KnapRediger =
+        knap(menuPanel, QStringLiteral("KnapRediger"), QStringLiteral("Rediger sider: Insert-tast"),
+             s->standardIcon(QStyle::SP_FileDialogDetailedView));
+    connect(KnapRediger, &QToolButton::clicked, this, &Tdagbogform::KnapRedigerClick);
+
+    Button2 = new QToolButton(menuPanel);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setDefaultAction(AlukProgram);
+    Button2->setAutoRaise(true);
+
+    DagbogCheck = new QCheckBox(QStringLiteral("Dagbog"), menuPanel);
+    DagbogCheck->setObjectName(QStringLiteral("DagbogCheck"));
+    hint(DagbogCheck, QStringLiteral("Åben programmet som dagbog"));
+
+    for (QWidget *w : {static_cast<QWidget *>(hideShowButton), static_cast<QWidget *>(NavigateBar),
+                       static_cast<QWidget *>(Label1), static_cast<QWidget *>(Edit),
+                       static_cast<QWidget *>(opdaterKnap), static_cast<QWidget *>(Button1),
+                       static_cast<QWidget *>(KnapRediger), static_cast<QWidget *>(Button2),
+                       static_cast<QWidget *>(DagbogCheck)})
+        linje->addWidget(w);
+    linje->addStretch();
 }
 
 void Tdagbogform::hentOpt() {
@@ -32,30 +199,187 @@ void Tdagbogform::hentOpt() {
     if (!o.findes()) {
         setGeometry(6, 14, 1081, 956);
         sideIndex1 = 0;
-        menuSynlig = true;
+        menuPanel->setHidden(false);
         return;
     }
     int top = y(), left = x(), hoejde = height();
+    bool synlig = true;
     if (o.tal(top)) move(x(), top);
     if (o.tal(left)) move(left, top);
     if (o.tal(hoejde)) resize(width(), hoejde);
-    if (o.tal(sideIndex1)) o.flag(menuSynlig);
+    if (o.tal(sideIndex1) && o.flag(synlig)) menuPanel->setHidden(!synlig);
 }
 
 void Tdagbogform::gemOpt() {
     skrivOptioner(optFilnavn, {QString::number(y()), QString::number(x()),
                                QString::number(height()), QString::number(sideIndex1),
-                               menuSynlig ? QStringLiteral("1") : QStringLiteral("0")});
+                               menuPanel->isHidden() ? QStringLiteral("0") : QStringLiteral("1")});
 }
 
 void Tdagbogform::saetAntal(int n) {
     antalSider = n;
     restAntal = n % 2;
     maxIndex = n + restAntal - 2;
+    opdaterHandlinger();
+}
+
+QString Tdagbogform::slutside() const {
+    return mainform->programDir + QStringLiteral("Html/Slutside.html");
+}
+
+void Tdagbogform::visDagbog(int p) {
+    sideIndex1 = p;
+    sideIndex2 = p + 1;
+    TStruktur *s = mainform->Struktur;
+    const int c = s->antal();
+    if (c > 0) {
+        if (p < c) {
+            filnavn1 = s->Infomappe() + s->tekstVed(p) + QStringLiteral(".html");
+            Web1->Navigate(filnavn1);
+        }
+        if (p + 1 < c) {
+            filnavn2 = s->Infomappe() + s->tekstVed(p + 1) + QStringLiteral(".html");
+            Web2->Navigate(filnavn2);
+        } else {
+            Web2->Navigate(slutside());
+        }
+    } else {
+        // An empty diary: a blank left page and the end page, nothing to leaf to.
+        filnavn1.clear();
+        filnavn2.clear();
+        Web1->Navigate(QStringLiteral("about:blank"));
+        Web2->Navigate(slutside());
+    }
+    Edit->setText(QString::number(p));
+    s->vaelgVed(p);
+    opdaterHandlinger();
+}
+
+void Tdagbogform::goToManned(const QString &maaned) {
+    TStruktur *s = mainform->Struktur;
+    s->setSelected(maaned);
+    int i = s->getTheSelectedIndex();
+    if (i < 0 || s->tekstVed(i) != maaned) {
+        Dialoger::info(QStringLiteral("Måneden blev ikke fundet."), this);
+    } else {
+        if (i % 2) --i;
+        visDagbog(i);
+    }
+    if (QWidget *f = focusWidget()) f->clearFocus();
+}
+
+void Tdagbogform::opdaterHandlinger() {
+    const bool harSider = maxIndex >= 0;
+    Afirst->setEnabled(harSider && sideIndex1 > 0);
+    Aback->setEnabled(harSider && sideIndex1 > 0);
+    Aforward->setEnabled(harSider && sideIndex1 < maxIndex);
+    Alast->setEnabled(harSider && sideIndex1 < maxIndex);
+    Ago->setEnabled(harSider && !Edit->text().isEmpty());
+}
+
+void Tdagbogform::AgoExecute() {
+    // Without elements there is only the empty view to refresh.
+    if (maxIndex < 0) {
+        visDagbog(0);
+        return;
+    }
+    int n = EditInteger(Edit->text());
+    if (n > maxIndex) n = maxIndex;
+    if (n < 0) return;
+    if (n % 2) --n;
+    visDagbog(n);
+}
+
+void Tdagbogform::AbackExecute() {
+    visDagbog(qMax(0, sideIndex1 - 2));
+}
+
+void Tdagbogform::AforwardExecute() {
+    const int n = sideIndex1 + 2;
+    visDagbog(n >= mainform->Struktur->antal() ? sideIndex1 : n);
+}
+
+void Tdagbogform::AfirstExecute() {
+    visDagbog(0);
+}
+
+void Tdagbogform::AlastExecute() {
+    visDagbog(maxIndex);
+}
+
+void Tdagbogform::AlukProgramExecute() {
+    close();
+    mainform->close();
+}
+
+void Tdagbogform::KnapRedigerClick() {
+    mainform->Bog->setCurrentIndex(1);
+    mainform->show();
+}
+
+void Tdagbogform::hideShowButtonClick() {
+    menuPanel->setHidden(!menuPanel->isHidden());
+}
+
+void Tdagbogform::PUmaanedPopup() {
+    for (QAction *a : PUmaaned->actions())
+        a->setEnabled(!mainform->Struktur->getNodeTekst(a->data().toString()).isEmpty());
+}
+
+void Tdagbogform::FormShow() {
+    if (!opstart) return;
+    opstart = false;
+    // Elements may have been deleted since the position was saved.
+    if (sideIndex1 > maxIndex) sideIndex1 = maxIndex;
+    if (sideIndex1 < 0) sideIndex1 = 0;
+    sideIndex2 = sideIndex1 + 1;
+    visDagbog(sideIndex1);
+}
+
+void Tdagbogform::FormKeyDown(const QKeyEvent *e) {
+    opdaterHandlinger();
+    QAction *a = nullptr;
+    switch (e->key()) {
+    case Qt::Key_Home:
+        a = Afirst;
+        break;
+    case Qt::Key_End:
+        a = Alast;
+        break;
+    case Qt::Key_Left:
+        a = Aback;
+        break;
+    case Qt::Key_Right:
+        a = Aforward;
+        break;
+    case Qt::Key_Insert:
+        KnapRedigerClick();
+        break;
+    case Qt::Key_Escape:
+        hideShowButtonClick();
+        break;
+    default:
+        break;
+    }
+    if (a && a->isEnabled()) a->trigger();
+}
+
+bool Tdagbogform::eventFilter(QObject *objekt, QEvent *e) {
+    // A key press goes first to the focused control (or the window when none
+    // has the focus); only that first delivery counts. Presses passed on to
+    // the parents, and the browser's unused keys handed back to its parent,
+    // reach other receivers and are left alone.
+    if (e->type() == QEvent::KeyPress && isVisible()) {
+        QWidget *modtager = focusWidget() ? focusWidget() : this;
+        if (objekt == modtager) FormKeyDown(static_cast<QKeyEvent *>(e));
+    }
+    return QWidget::eventFilter(objekt, e);
 }
 
 void Tdagbogform::showEvent(QShowEvent *e) {
     QWidget::showEvent(e);
+    if (e->spontaneous()) return;
+    FormShow();
     mainform->hide();
 }
 
