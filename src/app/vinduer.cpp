@@ -9,6 +9,7 @@
 #include "forms/strukturmaker.h"
 #include "forms/url1.h"
 #include "main/mainform.h"
+#include "platform/stilarter.h"
 
 Tmainform *mainform = nullptr;
 TmemoForm *memoForm = nullptr;
@@ -21,6 +22,7 @@ Turlform1 *urlform1 = nullptr;
 Tkontrolform *kontrolform = nullptr;
 
 void opretVinduer() {
+    Stilarter::anvend(QStringLiteral("Iceberg Classico")); // the look until the saved one is read
     mainform = new Tmainform;
     memoForm = new TmemoForm;
     editform = new Teditform;

@@ -69,6 +69,7 @@ Tmainform::Tmainform(QWidget *parent)
 
     byggVindue();
     hentOpt();
+    indstillingerVedStart();
 
     programDir += QStringLiteral("/Program/");
     htmllistedir = programDir + QStringLiteral("Dir/Html/");

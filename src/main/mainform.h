@@ -16,6 +16,7 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class TStruktur;
+class TFontSizeComboBox;
 class Tinfotag;
 class Twinform;
 
@@ -70,6 +71,23 @@ public:
     void CloseTab(const QString &navn);
     void tcChange(int indeks);
     void UpdateWeb();
+
+    // Settings page: styles, fonts, the HTML bar
+    void indstillingerVedStart();
+    void loadDesign();
+    void SetNewDesign(const QString &navn);
+    void newDesign();
+    void designBoxChange();
+    void GetFontNames();
+    void FontFelter(const QString &fontnavn);
+    int FontFelterSize(const QString &fontnavn, int stoerrelse);
+    int FontNewFont(const QString &fontnavn, int stoerrelse);
+    void FontNameChange();
+    void SizBoxChange();
+    void mFontClick(const QString &fontnavn); // mFont1 to mFont8
+    void mFontGemClick();
+    void mfontHentClick();
+    void HtmlKoderCheckClick();
     // A window saved design.css or funktioner.js: the others reload what they have not changed.
     void filGemt(const QString &sti, Twinform *afsender);
 
@@ -106,6 +124,8 @@ public:
     QString bogstavName;
     int bogstavSize = 10;
     bool visHtmlBar = false;
+    QString OldFontname;
+    QString OldFontSizname;
 
     // Names of the selected date
     bool opdater = false;
@@ -132,6 +152,9 @@ public:
     QList<QLabel *> hdLabels;
     QCheckBox *HtmlKoderCheck;
     QComboBox *designBox;
+    QComboBox *FontName;
+    TFontSizeComboBox *SizBox;
+    QMenu *FontPU;
     QTimer *Timer;
     QTimer *TimerKlokken;
 

@@ -1,4 +1,4 @@
-// The structure page, the search page and the settings page.
+// The structure page and the search page.
 #include "mainform.h"
 
 #include "app/vinduer.h"
@@ -91,27 +91,6 @@ QWidget *Tmainform::byggSoegeside() {
     lodret->addWidget(EditFind);
     lodret->addStretch();
     return side3;
-}
-
-QWidget *Tmainform::byggIndstillingsside() {
-    auto *side4 = new QWidget;
-    side4->setObjectName(QStringLiteral("side4"));
-    auto *lodret = new QVBoxLayout(side4);
-    lodret->addWidget(new QLabel(QStringLiteral("Vælg design"), side4));
-    designBox = new QComboBox(side4);
-    designBox->setObjectName(QStringLiteral("designBox"));
-    lodret->addWidget(designBox);
-    HtmlKoderCheck = new QCheckBox(QStringLiteral("Html koder"), side4);
-    HtmlKoderCheck->setObjectName(QStringLiteral("HtmlKoderCheck"));
-    hint(HtmlKoderCheck, QStringLiteral("Vælg om der skal vises html koder"));
-    connect(HtmlKoderCheck, &QCheckBox::toggled, this, [this](bool til) { visHtmlBar = til; });
-    lodret->addWidget(HtmlKoderCheck);
-    auto *hpPanel04 =
-        new QLabel(QStringLiteral("Version information\nQuendra version 1.0\n2022"), side4);
-    hpPanel04->setObjectName(QStringLiteral("hpPanel04"));
-    lodret->addStretch();
-    lodret->addWidget(hpPanel04);
-    return side4;
 }
 
 void Tmainform::LoadStruktur() {
