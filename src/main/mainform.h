@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QMdiArea;
 class QMenu;
 class QTabBar;
@@ -60,6 +61,14 @@ public:
     void LoadStrukturen(const QString &sName);
     void createStrukturPU();
     void opdaterAntal();
+
+    // Document search
+    void FindTekst(const QString &ord);
+    int FindDokumenter(const QString &ord);
+    bool InsertInList(const QString &sti, const QString &ord);
+    void aSearchExecute();
+    void aSearchUpdate();
+    void FindisDblClick();
 
     // Documents and tabs
     Twinform *openwin(const QString &sti);
@@ -146,6 +155,8 @@ public:
     QLabel *antalLabel;
     QMenu *strukturPU;
     QLineEdit *EditFind;
+    QToolButton *sButton;
+    QListWidget *Findis;
     QLabel *LabelDato, *klokkenLabel;
     QLineEdit *aarEdit;
     QToolButton *yearNuButton;
@@ -159,6 +170,7 @@ public:
     QTimer *TimerKlokken;
 
     QAction *aLukAktuelle, *aLukAlle, *aLukProg, *aInformation, *Adagbog, *Aopdater;
+    QAction *aSearch;
 
 protected:
     void showEvent(QShowEvent *e) override;

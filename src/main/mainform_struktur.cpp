@@ -1,4 +1,4 @@
-// The structure page and the search page.
+// The structure page.
 #include "mainform.h"
 
 #include "app/vinduer.h"
@@ -15,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -80,17 +79,6 @@ bool Tmainform::eventFilter(QObject *objekt, QEvent *e) {
         }
     }
     return QMainWindow::eventFilter(objekt, e);
-}
-
-QWidget *Tmainform::byggSoegeside() {
-    auto *side3 = new QWidget;
-    side3->setObjectName(QStringLiteral("side3"));
-    auto *lodret = new QVBoxLayout(side3);
-    EditFind = new QLineEdit(side3);
-    EditFind->setObjectName(QStringLiteral("EditFind"));
-    lodret->addWidget(EditFind);
-    lodret->addStretch();
-    return side3;
 }
 
 void Tmainform::LoadStruktur() {

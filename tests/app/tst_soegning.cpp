@@ -1,0 +1,197 @@
+#include "app/vinduer.h"
+#include "controls/struktur.h"
+#include "editor/win.h"
+#include "main/mainform.h"
+#include "platform/dialoger.h"
+#include "platform/mapper.h"
+#include "platform/trichedit.h"
+#include "testhjaelp.h"
+
+#include <QCalendarWidget>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+class TstSoegning : public QObject {
+    Q_OBJECT
+private:
+    QScopedPointer<TestRod> rod;
+    QString mappe() const {
+        return rod->rod() + u'/' + Mapper::brugernavn() +
+               QStringLiteral("/Struktur/Dagbog 2024/tekstfiler/");
+    }
+    void aabnDato(const QDate &d) {
+        mainform->kalender->setSelectedDate(d);
+        QTest::mouseClick(mainform->findChild<QPushButton *>(QStringLiteral("ButtonOpret")),
+                          Qt::LeftButton);
+    }
+    QStringList fund() const {
+        QStringList t;
+        for (int i = 0; i < mainform->Findis->count(); ++i)
+            t << mainform->Findis->item(i)->text();
+        return t;
+    }
+    // Types the word into the search field on the search page and presses Enter.
+    void soeg(const QString &ord) {
+        mainform->Bog->setCurrentIndex(2);
+        mainform->EditFind->clear();
+        QTest::keyClicks(mainform->EditFind, ord);
+        QTest::keyClick(mainform->EditFind, Qt::Key_Return);
+    }
+
+private slots:
+    void init() {
+        rod.reset(new TestRod);
+        opretVinduer();
+        mainform->FormActivate();
+        // Tuesday 5 and Wednesday 6 March: a year page, a month page and two day pages.
+        aabnDato(QDate(2024, 3, 5));
+        aabnDato(QDate(2024, 3, 6));
+        QByteArray aar = laesBytes(mappe() + QStringLiteral("Dagbog 2024.html"));
+        aar.replace("</body>", "<p>TIRSDAG: tirsdag, Tirsdags</p>\r\n</body>");
+        skrivBytes(mappe() + QStringLiteral("Dagbog 2024.html"), aar);
+        skrivBytes(mappe() + QStringLiteral("noter.v2.txt"), "Mødet er flyttet til tirsdag.\r\n");
+        QDir().mkpath(mappe() + QStringLiteral("gammel"));
+        skrivBytes(mappe() + QStringLiteral("gammel/03 05 Tirsdag.html"), "Tirsdag div\r\n");
+        Dialoger::Test::vist().clear();
+    }
+    void cleanup() {
+        nedlaegVinduer();
+        rod.reset();
+    }
+
+    void findOrd_data();
+    void findOrd();
+    void beskeder_data();
+    void beskeder();
+    void handlingenFoelgerFeltOgTrae();
+    void aabnFundGiverIntetNytVindue_data();
+    void aabnFundGiverIntetNytVindue();
+    void manglendeSideGiverFejlbesked();
+    void ctrlSIEditorenGemmerOgSoegerIkke();
+};
+
+void TstSoegning::findOrd_data() {
+    QTest::addColumn<QString>("ord");
+    QTest::addColumn<QStringList>("forventet");
+    const QStringList tirsdag{"03 05 Tirsdag", "Dagbog 2024", "noter.v2"};
+    QTest::newRow("Tirsdag") << "Tirsdag" << tirsdag;
+    QTest::newRow("tirsdag") << "tirsdag" << tirsdag;
+    QTest::newRow("kun hele ord") << "Tirs" << QStringList();
+    QTest::newRow("onsdag") << "ONSDAG" << QStringList{"03 06 Onsdag"};
+    QTest::newRow("markup") << "div"
+                            << QStringList{"03 05 Tirsdag", "03 06 Onsdag", "03 Marts",
+                                           "Dagbog 2024"};
+}
+
+void TstSoegning::findOrd() {
+    QFETCH(QString, ord);
+    QFETCH(QStringList, forventet);
+    soeg(ord);
+    QStringList fundet = fund();
+    fundet.sort();
+    QCOMPARE(fundet, forventet);
+    QVERIFY(Dialoger::Test::vist().isEmpty());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void TstSoegning::beskeder_data() {
+    QTest::addColumn<QString>("ord");
+    QTest::addColumn<bool>("mappeFindes");
+    QTest::addColumn<QString>("besked");
+    QTest::addColumn<int>("raekkerBagefter");
+    QTest::newRow("tomt ord") << "" << true << "Der mangler en søgetekst." << 0;
+    QTest::newRow("ingen mappe") << "Tirsdag" << false << "Filerne blev ikke fundet." << 1;
+}
+
+void TstSoegning::beskeder() {
+    QFETCH(QString, ord);
+    QFETCH(bool, mappeFindes);
+    QFETCH(QString, besked);
+    QFETCH(int, raekkerBagefter);
+    mainform->Findis->addItem(QStringLiteral("forrige fund"));
+    if (!mappeFindes) mainform->Struktur->setInfomappe(rod->sti(QStringLiteral("ingen/")));
+    mainform->FindTekst(ord);
+    QCOMPARE(Dialoger::Test::vist(), QStringList{besked});
+    QCOMPARE(mainform->Findis->count(), raekkerBagefter);
+}
+
+void TstSoegning::handlingenFoelgerFeltOgTrae() {
+    soeg(QString());
+    QVERIFY(!mainform->aSearch->isEnabled());
+    QVERIFY(Dialoger::Test::vist().isEmpty());
+    QTest::keyClicks(mainform->EditFind, QStringLiteral("x"));
+    QVERIFY(mainform->aSearch->isEnabled());
+    mainform->Struktur->clear();
+    QTRY_VERIFY(!mainform->aSearch->isEnabled());
+}
+
+void TstSoegning::aabnFundGiverIntetNytVindue_data() {
+    QTest::addColumn<bool>("medEnter");
+    QTest::newRow("dobbeltklik") << false;
+    QTest::newRow("Enter") << true;
+}
+
+void TstSoegning::aabnFundGiverIntetNytVindue() {
+    QFETCH(bool, medEnter);
+    const int vinduer = mainform->editorVinduer().size();
+    mainform->htmlFilnavn = mappe() + QStringLiteral("03 Marts.html");
+    mainform->openwin(mainform->htmlFilnavn);
+    QCOMPARE(mainform->aktivtVindue()->CapNavn, QStringLiteral("03 Marts"));
+    soeg(QStringLiteral("Onsdag"));
+    QCOMPARE(fund(), QStringList{"03 06 Onsdag"});
+    QListWidget *liste = mainform->Findis;
+    const QRect r = liste->visualItemRect(liste->item(0));
+    QCOMPARE(r.height(), 21);
+    if (medEnter) {
+        liste->setCurrentRow(0);
+        QTest::keyClick(liste, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    QCOMPARE(mainform->editorVinduer().size(), vinduer);
+    QCOMPARE(mainform->aktivtVindue()->CapNavn, QStringLiteral("03 06 Onsdag"));
+    QCOMPARE(mainform->htmlFilnavn, mappe() + QStringLiteral("03 06 Onsdag.html"));
+}
+
+void TstSoegning::manglendeSideGiverFejlbesked() {
+    // A hit on a file that is no page looks for its name + ".html", which is not there.
+    soeg(QStringLiteral("flyttet"));
+    QCOMPARE(fund(), QStringList{"noter.v2"});
+    const int vinduer = mainform->editorVinduer().size();
+    mainform->Findis->setCurrentRow(0);
+    mainform->FindisDblClick();
+    QCOMPARE(mainform->editorVinduer().size(), vinduer);
+    QCOMPARE(Dialoger::Test::vist().size(), 1);
+    QVERIFY(Dialoger::Test::vist().first().contains(QStringLiteral("noter.v2.html")));
+}
+
+void TstSoegning::ctrlSIEditorenGemmerOgSoegerIkke() {
+    mainform->Bog->setCurrentIndex(2);
+    mainform->EditFind->setText(QStringLiteral("Blåbær"));
+    QVERIFY(mainform->aSearch->isEnabled());
+    Twinform *w = mainform->aktivtVindue();
+    w->Editor->setFocus();
+    w->Editor->setSelStart(
+        w->Editor->FindText(QStringLiteral("</DIV>"), 0, w->Editor->Text().size(), false, false));
+    QTest::keyClicks(w->Editor, QStringLiteral("Blåbær "));
+    QTRY_VERIFY(w->aGem->isEnabled());
+    QTest::keyClick(w->Editor, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!w->Editor->Modified());
+    QVERIFY(laesBytes(w->Filnavn)
+                .contains("Bl\xE5"
+                          "b\xE6r"));
+    QCOMPARE(mainform->Findis->count(), 0);
+    // On the search page the same keys search.
+    mainform->EditFind->setFocus();
+    QTest::keyClick(mainform->EditFind, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(fund(), QStringList{"03 06 Onsdag"});
+    QVERIFY(w->Editor->Text().contains(QStringLiteral("Blåbær ")));
+}
+
+DAGBOG_GUI_TEST_MAIN(TstSoegning)
+#include "tst_soegning.moc"
