@@ -19,22 +19,22 @@ struct Stil {
 const Stil stile[] = {
     {"Aqua Light Slate", 0xE6ECF0, 0xFFFFFF, 0x1E2A33, 0xD3DEE6, 0x26A4B5, 0xFFFFFF, 0x167C8A,
      "QToolTip { color: #1E2A33; background: #E9F7F9; border: 1px solid #26A4B5; }"
-     "QMdiArea { background: #B9C7D1; }"},
+     "QStatusBar { border-top: 1px solid #B9C7D1; }"},
     {"Carbon", 0x2D2D2D, 0x1E1E1E, 0xE2E2E2, 0x3A3A3A, 0x4E86C8, 0xFFFFFF, 0x7FB2F0,
      "QToolTip { color: #E2E2E2; background: #3A3A3A; border: 1px solid #5A5A5A; }"
-     "QMdiArea { background: #202020; }"},
+     "QStatusBar { border-top: 1px solid #202020; }"},
     {"Iceberg Classico", 0xE9F1F7, 0xFFFFFF, 0x10243A, 0xDAE6F0, 0x3A78C2, 0xFFFFFF, 0x2A5E9E,
      "QToolTip { color: #10243A; background: #F4F9FD; border: 1px solid #9DB8D2; }"
-     "QMdiArea { background: #C3D5E4; }"},
+     "QStatusBar { border-top: 1px solid #C3D5E4; }"},
     {"Jet", 0x161616, 0x0B0B0B, 0xF0F0F0, 0x242424, 0xC89B3C, 0x000000, 0xE0B860,
      "QToolTip { color: #F0F0F0; background: #242424; border: 1px solid #C89B3C; }"
-     "QMdiArea { background: #050505; }"},
+     "QStatusBar { border-top: 1px solid #050505; }"},
     {"Sky", 0xDCEDFC, 0xFFFFFF, 0x0B2545, 0xC5DFF4, 0x1E88E5, 0xFFFFFF, 0x1565C0,
      "QToolTip { color: #0B2545; background: #F0F8FF; border: 1px solid #1E88E5; }"
-     "QMdiArea { background: #A9CDEB; }"},
+     "QStatusBar { border-top: 1px solid #A9CDEB; }"},
     {"Smokey Quartz Kamri", 0x4A4340, 0x3A3431, 0xEDE6E0, 0x5A514C, 0xC08A5A, 0x1E1A18, 0xE2B48A,
      "QToolTip { color: #EDE6E0; background: #5A514C; border: 1px solid #C08A5A; }"
-     "QMdiArea { background: #322C2A; }"},
+     "QStatusBar { border-top: 1px solid #322C2A; }"},
 };
 
 const QString windowsNavn = QStringLiteral("Windows");
