@@ -232,6 +232,7 @@ void Tmainform::opdaterHandlinger() {
     aLukAlle->setEnabled(vinduer);
     Aopdater->setEnabled(opdater);
     Adagbog->setEnabled(Struktur->antal() > 0 && !(dagbogform && dagbogform->isVisible()));
+    aSletStrukturElementUpdate();
     aSearchUpdate();
 }
 

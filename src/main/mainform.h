@@ -15,6 +15,7 @@ class QMenu;
 class QTabBar;
 class QTabWidget;
 class QTimer;
+class QTreeWidgetItem;
 class QToolButton;
 class TStruktur;
 class TFontSizeComboBox;
@@ -61,6 +62,8 @@ public:
     void LoadStrukturen(const QString &sName);
     void createStrukturPU();
     void opdaterAntal();
+    void aSletStrukturElementUpdate();
+    void aSletStrukturElementExecute();
 
     // Document search
     void FindTekst(const QString &ord);
@@ -170,6 +173,7 @@ public:
     QTimer *TimerKlokken;
 
     QAction *aLukAktuelle, *aLukAlle, *aLukProg, *aInformation, *Adagbog, *Aopdater;
+    QAction *aSletStrukturElement = nullptr;
     QAction *aSearch;
 
 protected:
@@ -184,6 +188,8 @@ private:
     QWidget *byggStrukturside();
     QWidget *byggSoegeside();
     QWidget *byggIndstillingsside();
+    void sletStrukturen();
+    void sletElement(QTreeWidgetItem *valgt);
     QWidget *byggHelligdagsside();
     QAction *nyHandling(const QString &navn, const QString &tekst, const QString &hint,
                         const QKeySequence &genvej);

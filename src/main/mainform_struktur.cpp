@@ -6,7 +6,10 @@
 #include "core/sammenlign.h"
 #include "forms/dagbog.h"
 #include "forms/info.h"
+#include "forms/spm.h"
 #include "hint.h"
+#include "platform/dialoger.h"
+#include "platform/tekstfil.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +18,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -38,6 +43,17 @@ QWidget *Tmainform::byggStrukturside() {
                               QStyle::SP_MessageBoxInformation);
     connect(infoStrukBut, &QToolButton::clicked, this,
             [] { infoform->HelpInfo(QStringLiteral("Programmet"), QStringLiteral("Strukturen")); });
+    aSletStrukturElement =
+        nyHandling(QStringLiteral("aSletStrukturElement"), QStringLiteral("Slet"),
+                   QStringLiteral("Slet valgte element"), {});
+    aSletStrukturElement->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
+    aSletStrukturElement->setEnabled(false);
+    connect(aSletStrukturElement, &QAction::triggered, this,
+            &Tmainform::aSletStrukturElementExecute);
+    auto *ToolButton2 = new QToolButton(vaerktoej);
+    ToolButton2->setObjectName(QStringLiteral("ToolButton2"));
+    ToolButton2->setDefaultAction(aSletStrukturElement);
+    vaerktoej->addWidget(ToolButton2);
     auto *ToolButton8 =
         knap(QStringLiteral("ToolButton8"), QStringLiteral("Hjemmelavede informationsstrukturer"),
              QStyle::SP_DirHomeIcon);
@@ -119,14 +135,74 @@ void Tmainform::createStrukturPU() {
         if (std::any_of(udeladte.cbegin(), udeladte.cend(),
                         [&](const QString &u) { return ensAZ(u, navn); }))
             continue;
-        QAction *a = strukturPU->addAction(style()->standardIcon(QStyle::SP_DirIcon), navn);
+        // The menu would take a single "&" as a shortcut mark; the handler keeps the real name.
+        QAction *a = strukturPU->addAction(style()->standardIcon(QStyle::SP_DirIcon),
+                                           QString(navn).replace(u'&', QStringLiteral("&&")));
+        a->setObjectName(navn);
         a->setStatusTip(QStringLiteral("Struktur"));
-        connect(a, &QAction::triggered, this, [this, navn] { LoadStrukturen(navn); });
+        connect(a, &QAction::triggered, this,
+                [this, navn] { Dialoger::kommando([&] { LoadStrukturen(navn); }, this); });
     }
     if (strukturPU->isEmpty()) {
         QAction *a = strukturPU->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
                                            QStringLiteral("Ingen strukturer"));
+        a->setObjectName(QStringLiteral("Ingen strukturer"));
         a->setStatusTip(QStringLiteral("Opret struktur!"));
         brugerlevel = 0;
     }
+}
+
+void Tmainform::aSletStrukturElementUpdate() {
+    aSletStrukturElement->setEnabled(Struktur->valgtElement() && klient->subWindowList().isEmpty());
+}
+
+void Tmainform::aSletStrukturElementExecute() {
+    QTreeWidgetItem *valgt = Struktur->valgtElement();
+    if (!valgt || !klient->subWindowList().isEmpty()) return;
+    Dialoger::kommando(
+        [this, valgt] {
+            if (valgt == Struktur->elementVed(0))
+                sletStrukturen();
+            else
+                sletElement(valgt);
+        },
+        this);
+    markerDagsider();
+}
+
+void Tmainform::sletStrukturen() {
+    // The folder named and deleted is the one the tree was loaded from. strukturNavn may
+    // already name the calendar's new year, and a folder other than the one named in the
+    // question must never go.
+    const QString mappe = QFileInfo(Struktur->Strukturfile()).path();
+    const QString hjem = QDir::cleanPath(strukturDir);
+    if (Struktur->Strukturfile().isEmpty() || QDir::cleanPath(mappe) == hjem ||
+        QFileInfo(QDir::cleanPath(mappe)).path() != hjem)
+        return;
+    if (!spmform->spoerg({QStringLiteral("Mappe slettres:"), mappe,
+                          QStringLiteral("Billeder bliver også slettede."), QString(),
+                          QStringLiteral("Skal hele strukturen slettes permanent?")}))
+        return;
+    if (!QDir(mappe).removeRecursively())
+        throw Tekstfil::FilFejl(mappe,
+                                QStringLiteral("Mappen \"%1\" kan ikke slettes.").arg(mappe));
+    Struktur->ryd();
+    strukturNavn.clear();
+    createStrukturPU();
+    opdaterAntal();
+    dagbogform->maxIndex = 0;
+    if (dagbogform->isVisible()) dagbogform->close();
+}
+
+void Tmainform::sletElement(QTreeWidgetItem *valgt) {
+    const QString spm = QStringLiteral("Skal elementet ") + valgt->text(0) +
+                        (valgt->childCount() > 0 ? QStringLiteral(" med underelementer slettes?")
+                                                 : QStringLiteral(" slettes?"));
+    if (!spmform->spoerg({spm})) return;
+    Struktur->SletNode();
+    opdaterAntal();
+    Struktur->GemStruktur();
+    // The reader starts again at its first pages, which still exist.
+    dagbogform->Edit->setText(QStringLiteral("0"));
+    dagbogform->AgoExecute();
 }
