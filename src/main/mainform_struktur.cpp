@@ -139,7 +139,8 @@ void Tmainform::createStrukturPU() {
         QAction *a = strukturPU->addAction(style()->standardIcon(QStyle::SP_DirIcon),
                                            QString(navn).replace(u'&', QStringLiteral("&&")));
         a->setObjectName(navn);
-        a->setStatusTip(QStringLiteral("Struktur"));
+        a->setToolTip(QStringLiteral("Struktur"));
+        a->setStatusTip(a->toolTip());
         connect(a, &QAction::triggered, this,
                 [this, navn] { Dialoger::kommando([&] { LoadStrukturen(navn); }, this); });
     }
@@ -147,7 +148,8 @@ void Tmainform::createStrukturPU() {
         QAction *a = strukturPU->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
                                            QStringLiteral("Ingen strukturer"));
         a->setObjectName(QStringLiteral("Ingen strukturer"));
-        a->setStatusTip(QStringLiteral("Opret struktur!"));
+        a->setToolTip(QStringLiteral("Opret struktur!"));
+        a->setStatusTip(a->toolTip());
         brugerlevel = 0;
     }
 }
