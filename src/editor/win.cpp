@@ -116,6 +116,8 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     connect(pasteFromInfo, &QAction::triggered, this, &Twinform::pasteFromInfoExecute);
     connect(aNyLinje, &QAction::triggered, this, &Twinform::aNyLinjeExecute);
 
+    byggKlicheHandlinger();
+
     EditorBog = new QTabWidget(this);
     EditorBog->setObjectName(QStringLiteral("EditorBog"));
     lodret->addWidget(EditorBog);
@@ -131,21 +133,21 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     EditorBog->addTab(byggRedigerside(), QStringLiteral("Rediger"));
 
     auto filside = [this](const QString &navn, const QString &titel, TRichEdit *editor,
-                          QAction *gem, const QString &infoNavn) {
+                          QAction *gem, const QString &infoNavn, QAction *info) {
         auto *side = new QWidget;
         side->setObjectName(navn);
         auto *l = new QVBoxLayout(side);
         l->setContentsMargins(2, 2, 2, 2);
         auto *raekke = new QHBoxLayout;
-        auto *info = new QToolButton(side);
-        info->setObjectName(infoNavn);
-        info->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
-        info->setEnabled(false);
+        auto *infoKnap = new QToolButton(side);
+        infoKnap->setObjectName(infoNavn);
+        infoKnap->setDefaultAction(info);
+        infoKnap->setToolButtonStyle(Qt::ToolButtonTextOnly);
         auto *gemKnap = new QToolButton(side);
         gemKnap->setObjectName(gem->objectName() + QStringLiteral("Knap"));
         gemKnap->setDefaultAction(gem);
         gemKnap->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        raekke->addWidget(info);
+        raekke->addWidget(infoKnap);
         raekke->addWidget(gemKnap);
         raekke->addStretch();
         l->addLayout(raekke);
@@ -156,9 +158,9 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     EditorDesign = nyEditor(QStringLiteral("EditorDesign"));
     EditorFunktioner = nyEditor(QStringLiteral("EditorFunktioner"));
     filside(QStringLiteral("side3"), QStringLiteral("Design"), EditorDesign, aGemDesign,
-            QStringLiteral("cssInfoKnap"));
+            QStringLiteral("Button5"), aCssInfo);
     filside(QStringLiteral("side4"), QStringLiteral("Funktioner"), EditorFunktioner, aGemFunktioner,
-            QStringLiteral("jsInfoKnap"));
+            QStringLiteral("Button7"), aJsInfo);
     EditorBog->setTabVisible(sideDesign, false);
     EditorBog->setTabVisible(sideFunktioner, false);
     connect(EditorBog, &QTabWidget::currentChanged, this, &Twinform::EditorBogChange);
@@ -241,10 +243,13 @@ QWidget *Twinform::byggRedigerside() {
 
     HtmlBar = new QToolBar(side2);
     HtmlBar->setObjectName(QStringLiteral("HtmlBar"));
+    HtmlBar->addWidget(infoKodelinjeKnap(HtmlBar));
     byggTagMenuer(HtmlBar, this, [this](const TagMenuPunkt &punkt) {
         udfoerTagPunkt(*hoved->taginf, punkt);
         XYinfo();
     });
+    HtmlBar->addWidget(splitKnap(HtmlBar, QStringLiteral("Button15"), QStringLiteral("Tegn"),
+                                 QStringLiteral("Specialtegn"), PUspecialtegn));
     l->addWidget(HtmlBar);
 
     auto *topPanel = new QWidget(side2);
@@ -262,7 +267,24 @@ QWidget *Twinform::byggRedigerside() {
     };
     knap(QStringLiteral("Button2"), aKodeKontrol, {});
     hint(knap(QStringLiteral("Button1"), aGem, {}), QStringLiteral("Gem: Ctrl+S"));
+    QToolButton *Button4 = splitKnap(topPanel, QStringLiteral("Button4"), aHtmlInfo->text(),
+                                     aHtmlInfo->statusTip(), PUkode);
+    connect(Button4, &QToolButton::clicked, aHtmlInfo, &QAction::trigger);
+    raekke->addWidget(Button4);
+    knap(QStringLiteral("Button3"), aSlutkode, {});
     knap(QStringLiteral("Button8"), aNyLinje, QStringLiteral("Ny linje"));
+    QToolButton *FunkButton1 =
+        splitKnap(topPanel, QStringLiteral("FunkButton1"), QStringLiteral("Tekst"),
+                  QStringLiteral("Indfør tekstafsnit ved cursorposition"), PUtekst);
+    connect(FunkButton1, &QToolButton::clicked, this,
+            [this] { skrivKliche(QStringLiteral("mFunk01")); });
+    raekke->addWidget(FunkButton1);
+    QToolButton *FunkButton2 =
+        splitKnap(topPanel, QStringLiteral("FunkButton2"), QStringLiteral("Billede"),
+                  QStringLiteral("Indfør billede"), PUbillede);
+    connect(FunkButton2, &QToolButton::clicked, this,
+            [this] { skrivKliche(QStringLiteral("mFunk05")); });
+    raekke->addWidget(FunkButton2);
     auto *DesignKnap = knap(QStringLiteral("DesignKnap"), nullptr, QStringLiteral("Design"));
     hint(DesignKnap, QStringLiteral("Åben eller luk design"));
     connect(DesignKnap, &QToolButton::clicked, this,
@@ -333,6 +355,9 @@ void Twinform::opdaterHandlinger() {
     aKodeKontrol->setEnabled(harEditor);
     aNyLinje->setEnabled(harEditor);
     pasteFromInfo->setEnabled(EditPaste1->isEnabled());
+    const bool markeret = harEditor && hoved->taginf->editor()->SelLength() > 0;
+    UdskiftSpecialtegn->setEnabled(markeret);
+    GendanSpecialtegn->setEnabled(markeret);
 }
 
 void Twinform::FormActivate() {

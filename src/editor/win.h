@@ -42,6 +42,16 @@ public:
     void pasteFromInfoExecute();
     void EditorBogChange(int side);
 
+    // Snippets, special characters and look-ups
+    void aSlutkodeExecute();
+    void aHtmlInfoExecute();
+    void aCssInfoExecute();
+    void aJsInfoExecute();
+    void UdskiftSpecialtegnExecute();
+    void GendanSpecialtegnExecute();
+    void ordbogUrlExecute();
+    void googleUrlExecute();
+
     QString Filnavn;
     QString CapNavn;
     bool opstart = true;
@@ -60,6 +70,9 @@ public:
     QCheckBox *PreviewCheck;
     QAction *EditCut1, *EditCopy1, *EditPaste1, *EditSelectAll1, *EditUndo1, *EditDelete1;
     QAction *aGem, *aGemDesign, *aGemFunktioner, *aKodeKontrol, *pasteFromInfo, *aNyLinje;
+    QAction *aSlutkode, *aHtmlInfo, *aCssInfo, *aJsInfo, *UdskiftSpecialtegn, *GendanSpecialtegn,
+        *ordbogUrl, *googleUrl;
+    QMenu *PUtekst, *PUbillede, *PUspecialtegn, *PUkode;
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -73,6 +86,12 @@ private:
     QWidget *byggRedigerside();
     TRichEdit *nyEditor(const QString &navn);
     QMenu *kontekstMenu(const QString &navn, const QList<QAction *> &handlinger);
+    void byggKlicheHandlinger();
+    QToolButton *splitKnap(QWidget *forael, const QString &navn, const QString &tekst,
+                           const QString &hinttekst, QMenu *menu);
+    QToolButton *infoKodelinjeKnap(QWidget *forael);
+    void skrivKliche(const QString &navn);
+    void erstatMarkering(QString (*omdan)(const QString &));
     void opdaterHandlinger();
     bool gemFil(TRichEdit *editor, const QString &sti);
     bool spoerg(TRichEdit *editor, const QStringList &linjer, const QString &sti);

@@ -39,6 +39,7 @@ void Tinfoform::gemOpt() {
 
 void Tinfoform::HelpInfo(const QString &struktur, const QString &element) {
     strukturnavn = struktur;
+    elementnavn = element;
     Web->Navigate(mainform->programDir + QStringLiteral("Struktur/") + struktur +
                   QStringLiteral("/tekstfiler/") + element + QStringLiteral(".html"));
     show();

@@ -17,6 +17,7 @@ public:
 
     QString optfil;
     QString strukturnavn;
+    QString elementnavn; // the element asked for last
     int panelBredde = 200;
     bool autoUdfold = false;
     TWebBrowser *Web;

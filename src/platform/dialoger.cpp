@@ -1,9 +1,12 @@
 #include "dialoger.h"
 
+#include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQueue>
+#include <QUrl>
 
 #include <exception>
 
@@ -27,7 +30,25 @@ void besked(QMessageBox::Icon ikon, const QString &titel, const QString &tekst, 
     boks.exec();
 }
 
+QQueue<QString> &filKoe() {
+    static QQueue<QString> koe;
+    return koe;
+}
+
 } // namespace
+
+QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre) {
+    if (testTilstand) return filKoe().isEmpty() ? QString() : filKoe().dequeue();
+    return QFileDialog::getOpenFileName(forael, titel, QString(), filtre);
+}
+
+void aabnAdresse(const QString &adresse) {
+    if (testTilstand) {
+        Test::vist().append(adresse);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(adresse));
+}
 
 void info(const QString &tekst, QWidget *forael) {
     besked(QMessageBox::Information, QStringLiteral("Information"), tekst, forael);
@@ -59,6 +80,7 @@ namespace Test {
 void slaaTil(bool til) {
     testTilstand = til;
     svarKoe().clear();
+    filKoe().clear();
     vist().clear();
 }
 bool erSlaaetTil() {
@@ -66,6 +88,9 @@ bool erSlaaetTil() {
 }
 void koeSvar(int svar) {
     svarKoe().enqueue(svar);
+}
+void koeFil(const QString &sti) {
+    filKoe().enqueue(sti);
 }
 QStringList &vist() {
     static QStringList liste;

@@ -19,14 +19,20 @@ void fejl(const QString &tekst, QWidget *forael = nullptr); // "Fejl", OK
 // with one Danish error box, and the program goes on. False when it failed.
 bool kommando(const std::function<void()> &udfoer, QWidget *forael = nullptr);
 
+// An open-file dialog; empty when cancelled.
+QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre);
+// Hands a web address to the user's web browser.
+void aabnAdresse(const QString &adresse);
+
 // Shows a dialog modally (or answers from the queue) and returns its result.
 int visModal(QDialog *dialog);
 
 namespace Test {
 void slaaTil(bool til);
 bool erSlaaetTil();
-void koeSvar(int svar); // answers for visModal; 2 when the queue is empty
-QStringList &vist();    // texts of the info and error boxes, and dialog titles
+void koeSvar(int svar);          // answers for visModal; 2 when the queue is empty
+void koeFil(const QString &sti); // answers for vaelgFil; cancelled when the queue is empty
+QStringList &vist(); // texts of the info and error boxes, dialog titles and web addresses
 } // namespace Test
 
 } // namespace Dialoger

@@ -1,0 +1,280 @@
+#include "app/vinduer.h"
+#include "controls/struktur.h"
+#include "editor/win.h"
+#include "forms/info.h"
+#include "main/mainform.h"
+#include "platform/dialoger.h"
+#include "platform/trichedit.h"
+#include "tags/taginfo.h"
+#include "testhjaelp.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDir>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+class TstKlicheer : public QObject {
+    Q_OBJECT
+private:
+    QScopedPointer<TestRod> rod;
+    Twinform *w = nullptr;
+    QAction *h(const QString &navn) const { return w->findChild<QAction *>(navn); }
+    // The editor holds the text; | marks the caret, [ ] a selection.
+    void saet(const QString &tekst) {
+        QString t = tekst;
+        const int start = int(t.indexOf(u'['));
+        if (start >= 0) {
+            t.remove(start, 1);
+            const int slut = int(t.indexOf(u']'));
+            t.remove(slut, 1);
+            w->Editor->setText(t);
+            w->Editor->setSelection(start, slut - start);
+        } else {
+            const int caret = int(t.indexOf(u'|'));
+            t.remove(caret, 1);
+            w->Editor->setText(t);
+            w->Editor->setSelStart(caret);
+        }
+        mainform->taginf->SetEditor(w->Editor);
+    }
+    QString medCaret() const {
+        QString t = w->Editor->toPlainText();
+        if (w->Editor->SelLength() == 0) t.insert(w->Editor->SelStart(), u'|');
+        return t;
+    }
+
+private slots:
+    void initTestCase() {
+        rod.reset(new TestRod);
+        opretVinduer();
+        mainform->FormActivate();
+        mainform->kalender->setSelectedDate(QDate(2024, 3, 5));
+        QTest::mouseClick(mainform->findChild<QPushButton *>(QStringLiteral("ButtonOpret")),
+                          Qt::LeftButton);
+        w = mainform->aktivtVindue();
+        QVERIFY(w);
+    }
+    void cleanupTestCase() {
+        nedlaegVinduer();
+        rod.reset();
+    }
+    void init() {
+        Dialoger::Test::slaaTil(true);
+        w->PreviewCheck->setChecked(false);
+    }
+
+    void tekstklicheer_data();
+    void tekstklicheer();
+    void billedklicheKopiererBilledet();
+    void previewViserHjaelpIStedet();
+    void specialtegn_data();
+    void specialtegn();
+    void udenMarkeringGivesBesked();
+    void slutkode_data();
+    void slutkode();
+    void opslag_data();
+    void opslag();
+    void websoegningMedMarkering();
+};
+
+void TstKlicheer::tekstklicheer_data() {
+    QTest::addColumn<QString>("navn");
+    QTest::addColumn<QString>("forventet");
+    QTest::newRow("Tekstafsnit") << "mFunk01"
+                                 << "a\n<p>\nTEKST\n</p>\n|b";
+    QTest::newRow("Tilpasset") << "mFunk02"
+                               << "a\n<p class=\"tilpas\">\nTEKST\n</p>\n|b";
+    QTest::newRow("Skjult")
+        << "mFunk03"
+        << "a\n<p><div class=\"menuspalte\">\n<div class=\"header\" "
+           "onmouseup=\"showBox(this)\">OVERSKRIFT</div>\n<div class=\"indhold\">\nTEKST\n"
+           "</div>\n</div></p>\n|b";
+    QTest::newRow("Kolonne")
+        << "mFunk04"
+        << "a\n<div class=\"kolonneKontainer\">\n<div "
+           "class=\"kolonneOverskrift\">OVERSKRIFT</div>\n<div class=\"artikelIndhold\">\n"
+           "TEKST\n</div></div>\n|b";
+    QTest::newRow("Centreret") << "funk05"
+                               << "a\n<p class=\"centrer\">\nTEKST<br>\nTEKST<br>\nTEKST\n</p>\n|b";
+}
+
+void TstKlicheer::tekstklicheer() {
+    QFETCH(QString, navn);
+    QFETCH(QString, forventet);
+    saet(QStringLiteral("a|b"));
+    w->PUtekst->findChild<QAction *>(navn)->trigger();
+    QCOMPARE(medCaret(), forventet);
+    QVERIFY(w->Editor->Modified());
+}
+
+void TstKlicheer::billedklicheKopiererBilledet() {
+    const QString kilde = rod->sti(QStringLiteral("hjemme/sol.png"));
+    skrivBytes(kilde, "PNG");
+    saet(QStringLiteral("x|"));
+    Dialoger::Test::koeFil(kilde);
+    w->PUbillede->findChild<QAction *>(QStringLiteral("mFunk08"))->trigger();
+    QCOMPARE(laesBytes(mainform->Struktur->Billedmappe() + QStringLiteral("sol.png")),
+             QByteArray("PNG"));
+    QCOMPARE(
+        medCaret(),
+        QStringLiteral("x\n<div class=\"billedtekst\">\n<div>\n<img src=\"../Billeder/sol.png\" "
+                       "title=\"\" Alt=\"Billede\" style=\"width: 120px;\">\n</div>\n<div>\nTEKST\n"
+                       "</div></div>\n|"));
+    // A cancelled dialog writes nothing.
+    saet(QStringLiteral("x|"));
+    w->PUbillede->findChild<QAction *>(QStringLiteral("mFunk05"))->trigger();
+    QCOMPARE(medCaret(), QStringLiteral("x|"));
+}
+
+void TstKlicheer::previewViserHjaelpIStedet() {
+    w->PreviewCheck->setChecked(true);
+    saet(QStringLiteral("x|"));
+    const QString kilde = rod->sti(QStringLiteral("hjemme/maane.png"));
+    skrivBytes(kilde, "PNG");
+    Dialoger::Test::koeFil(kilde);
+    w->PUbillede->findChild<QAction *>(QStringLiteral("mFunk05"))->trigger();
+    QCOMPARE(medCaret(), QStringLiteral("x|"));
+    QVERIFY(!QFile::exists(mainform->Struktur->Billedmappe() + QStringLiteral("maane.png")));
+    QCOMPARE(infoform->strukturnavn, QStringLiteral("Programmet"));
+    QCOMPARE(infoform->elementnavn, QStringLiteral("Billed2"));
+}
+
+void TstKlicheer::specialtegn_data() {
+    QTest::addColumn<QString>("handling");
+    QTest::addColumn<QString>("foer");
+    QTest::addColumn<QString>("efter");
+    QTest::addColumn<QString>("markeret");
+    QTest::newRow("udskift") << "UdskiftSpecialtegn"
+                             << "[<b>x</b>]"
+                             << "&lt;b&gt;x&lt;/b&gt;"
+                             << "&lt;b&gt;x&lt;/b&gt;";
+    QTest::newRow("gendan") << "GendanSpecialtegn"
+                            << "[&lt;b&gt;x&lt;/b&gt;]"
+                            << "<b>x</b>"
+                            << "<b>x</b>";
+    QTest::newRow("ampersand røres ikke") << "UdskiftSpecialtegn"
+                                          << "[a&b<c]"
+                                          << "a&b&lt;c"
+                                          << "a&b&lt;c";
+    QTest::newRow("amp lt gendannes ikke") << "GendanSpecialtegn"
+                                           << "[&amp;lt;]"
+                                           << "&amp;lt;"
+                                           << "&amp;lt;";
+    QTest::newRow("store bogstaver") << "GendanSpecialtegn"
+                                     << "[&LT;]"
+                                     << "&LT;"
+                                     << "&LT;";
+    QTest::newRow("kort hale") << "GendanSpecialtegn"
+                               << "[x&lt]"
+                               << "x&lt"
+                               << "x&lt";
+}
+
+void TstKlicheer::specialtegn() {
+    QFETCH(QString, handling);
+    QFETCH(QString, foer);
+    QFETCH(QString, efter);
+    QFETCH(QString, markeret);
+    saet(foer);
+    QTRY_VERIFY(h(handling)->isEnabled());
+    h(handling)->trigger();
+    QCOMPARE(w->Editor->toPlainText(), efter);
+    QCOMPARE(w->Editor->SelText(), markeret);
+}
+
+void TstKlicheer::udenMarkeringGivesBesked() {
+    saet(QStringLiteral("<b>|"));
+    w->UdskiftSpecialtegnExecute();
+    QCOMPARE(Dialoger::Test::vist(), QStringList{QStringLiteral("Der skal vælges en tekst!")});
+    QCOMPARE(w->Editor->toPlainText(), QStringLiteral("<b>"));
+    QTRY_VERIFY(!h(QStringLiteral("GendanSpecialtegn"))->isEnabled());
+    // The entities go in at the caret.
+    w->PUspecialtegn->findChild<QAction *>(QStringLiteral("MxMellemrum"))->trigger();
+    QCOMPARE(medCaret(), QStringLiteral("<b>&nbsp;|"));
+}
+
+void TstKlicheer::slutkode_data() {
+    QTest::addColumn<QString>("foer");
+    QTest::addColumn<QString>("efter");
+    QTest::addColumn<QString>("besked");
+    QTest::newRow("lukker p") << "<div><p>tekst|"
+                              << "<div><p>tekst|</p>"
+                              << "";
+    QTest::newRow("inde i starttag") << "<div><p class=\"|x\">"
+                                     << "<div><p class=\"|x\">"
+                                     << "";
+    QTest::newRow("ingen kode") << "tekst|"
+                                << "tekst|"
+                                << "Der er ingen aktuel kode.";
+    QTest::newRow("ukendt kode") << "<foo>x|"
+                                 << "<foo>x|"
+                                 << "Koden blev ikke fundet";
+}
+
+void TstKlicheer::slutkode() {
+    QFETCH(QString, foer);
+    QFETCH(QString, efter);
+    QFETCH(QString, besked);
+    saet(foer);
+    h(QStringLiteral("aSlutkode"))->trigger();
+    QCOMPARE(medCaret(), efter);
+    QCOMPARE(Dialoger::Test::vist(), besked.isEmpty() ? QStringList() : QStringList{besked});
+}
+
+void TstKlicheer::opslag_data() {
+    QTest::addColumn<QString>("foer");
+    QTest::addColumn<QString>("handling");
+    QTest::addColumn<QString>("struktur");
+    QTest::addColumn<QString>("element");
+    QTest::newRow("style color") << "<p style=\"col|or: red\">"
+                                 << "aHtmlInfo"
+                                 << "CSS"
+                                 << "color";
+    QTest::newRow("class") << "<p class=\"a|b\">"
+                           << "aHtmlInfo"
+                           << "Html5"
+                           << "class";
+    QTest::newRow("indhold af p") << "<div><p>te|kst"
+                                  << "aHtmlInfo"
+                                  << "Html5"
+                                  << "p";
+    QTest::newRow("tom style") << "<p style=\"|\">"
+                               << "aHtmlInfo"
+                               << "Html5"
+                               << "Globale Attributter";
+    QTest::newRow("css") << "font-si|ze: 1px"
+                         << "aCssInfo"
+                         << "CSS"
+                         << "font-size";
+    QTest::newRow("js") << "document.getElem|entById"
+                        << "aJsInfo"
+                        << "JavaScript"
+                        << "getElementById";
+}
+
+void TstKlicheer::opslag() {
+    QFETCH(QString, foer);
+    QFETCH(QString, handling);
+    QFETCH(QString, struktur);
+    QFETCH(QString, element);
+    saet(foer);
+    h(handling)->trigger();
+    QCOMPARE(infoform->strukturnavn, struktur);
+    QCOMPARE(infoform->elementnavn, element);
+}
+
+void TstKlicheer::websoegningMedMarkering() {
+    saet(QStringLiteral("x [to ord] y"));
+    h(QStringLiteral("googleUrl"))->trigger();
+    saet(QStringLiteral("blåb|ær"));
+    h(QStringLiteral("ordbogUrl"))->trigger();
+    QCOMPARE(Dialoger::Test::vist(),
+             (QStringList{QStringLiteral("https://www.google.com/search?q=to ord"),
+                          QStringLiteral("https://ordnet.dk/ddo/ordbog?query=blåbær")}));
+}
+
+DAGBOG_GUI_TEST_MAIN(TstKlicheer)
+#include "tst_klicheer.moc"
