@@ -213,7 +213,7 @@ QWidget *Tstrukturform::byggSide1() {
 
 bool Tstrukturform::event(QEvent *e) {
     // The long hint of the control under the mouse goes to the status bar.
-    if (e->type() == QEvent::StatusTip) {
+    if (e->type() == QEvent::StatusTip && infobar) {
         infobar->showMessage(static_cast<QStatusTipEvent *>(e)->tip());
         return true;
     }
@@ -233,7 +233,7 @@ bool Tstrukturform::eventFilter(QObject *objekt, QEvent *e) {
             return true;
         }
     }
-    if (objekt == infostruktur->viewport()) {
+    if (infostruktur && objekt == infostruktur->viewport()) {
         const auto *mus = static_cast<QMouseEvent *>(e);
         if (e->type() == QEvent::MouseButtonPress && mus->button() == Qt::LeftButton)
             infostruktur->MusDown(mus->position().toPoint().x(), mus->position().toPoint().y());

@@ -91,9 +91,9 @@ public:
     QTabWidget *strukturBog;
     QWidget *side1;
     QWidget *side2;
-    QStatusBar *infobar;
+    QStatusBar *infobar = nullptr;
 
-    QListWidget *strukturboks;
+    QListWidget *strukturboks = nullptr;
     QPushButton *OpdaterInfoButton;
     QPushButton *redigerButton;
     QPushButton *Button4;
@@ -104,7 +104,7 @@ public:
 
     QLabel *InfoLabel;
     QLineEdit *elementEdit;
-    TStruktur *infostruktur;
+    TStruktur *infostruktur = nullptr;
     QGroupBox *ikonboks;
     QButtonGroup *ikonKnapper;
     QLineEdit *tekstEdit;

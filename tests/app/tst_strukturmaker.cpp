@@ -124,6 +124,8 @@ private slots:
     void sorter();
     void ikoner_data();
     void ikoner();
+    void flyt_data();
+    void flyt();
 };
 
 void TstStrukturmaker::opretStruktur_data() {
@@ -398,6 +400,43 @@ void TstStrukturmaker::ikoner() {
     QVERIFY(vaelgElement(QStringLiteral("B"))); // icon kind 3
     QCOMPARE(f()->ikonboks->title(), overtaget);
     QVERIFY(f()->ikonKnapper->button(Strukturmaker::knapFor(f()->ikonlisteNummer, 3))->isChecked());
+}
+
+void TstStrukturmaker::flyt_data() {
+    QTest::addColumn<QString>("fra");
+    QTest::addColumn<QString>("til");
+    QTest::addColumn<int>("metode"); // item of the radio group
+    QTest::addColumn<QByteArray>("struktur");
+    QTest::newRow("sidste på linie") << "A1"
+                                     << "B" << 0 << QByteArray("Rod\r\n\tA\r\n\tB\r\n\tA1\r\n");
+    QTest::newRow("før") << "B"
+                         << "A" << 2 << QByteArray("Rod\r\n\tB\r\n\tA\r\n\t\tA1\r\n");
+    QTest::newRow("sidste underpunkt")
+        << "B"
+        << "A" << 3 << QByteArray("Rod\r\n\tA\r\n\t\tA1\r\n\t\tB\r\n");
+    QTest::newRow("første element flyttes ikke") << "Rod"
+                                                 << "B" << 3 << QByteArray();
+}
+
+void TstStrukturmaker::flyt() {
+    QFETCH(QString, fra);
+    QFETCH(QString, til);
+    QFETCH(int, metode);
+    QFETCH(QByteArray, struktur);
+    laveStruktur(QStringLiteral("Flyt"));
+    QTest::mouseClick(f()->flytKnapper->button(metode), Qt::LeftButton);
+    TStruktur *t = f()->infostruktur;
+    t->expandAll();
+    auto midte = [t](const QString &tekst) {
+        return t->visualItemRect(t->findItems(tekst, Qt::MatchExactly | Qt::MatchRecursive).first())
+            .center();
+    };
+    QTest::mousePress(t->viewport(), Qt::LeftButton, {}, midte(fra));
+    QTest::mouseRelease(t->viewport(), Qt::LeftButton, {}, midte(til));
+    QCOMPARE(f()->Agem->isEnabled(), !struktur.isEmpty());
+    if (struktur.isEmpty()) return;
+    f()->Agem->trigger();
+    QCOMPARE(laesBytes(mappe(QStringLiteral("Flyt")) + QStringLiteral("/struktur.txt")), struktur);
 }
 
 DAGBOG_GUI_TEST_MAIN(TstStrukturmaker)
