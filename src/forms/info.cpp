@@ -1,48 +1,708 @@
 #include "info.h"
 
 #include "app/vinduer.h"
+#include "controls/struktur.h"
+#include "core/sammenlign.h"
+#include "forms/find.h"
+#include "forms/strukturmaker.h"
+#include "forms/url1.h"
+#include "main/hint.h"
 #include "main/mainform.h"
+#include "platform/dialoger.h"
 #include "platform/optionfil.h"
+#include "platform/tekstfil.h"
+#include "platform/trichedit.h"
 #include "platform/twebbrowser.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int minPanelBredde = 250;
+
+struct Timeglas {
+    Timeglas() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Timeglas() { QApplication::restoreOverrideCursor(); }
+    Timeglas(const Timeglas &) = delete;
+    Timeglas &operator=(const Timeglas &) = delete;
+};
+
+// Hit rows: a small green square before the page name, a grey rule under each row.
+class HitTegner : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), 19};
+    }
+
+    void paint(QPainter *p, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        const QRect r = option.rect;
+        const bool valgt = option.state & QStyle::State_Selected;
+        p->save();
+        p->fillRect(r, valgt ? option.palette.highlight() : option.palette.base());
+        p->fillRect(QRect(r.left() + 2, r.top() + 5, 10, 10), QColor(192, 220, 192));
+        p->setPen(valgt ? option.palette.highlightedText().color() : option.palette.text().color());
+        p->drawText(QRect(r.left() + 16, r.top() + 3, r.width() - 16, r.height() - 3),
+                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                    index.data(Qt::DisplayRole).toString());
+        p->setPen(QPen(QColor(192, 192, 192), 1));
+        p->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        p->restore();
+    }
+};
+
+QToolButton *knap(QWidget *forael, const QString &navn, const QString &hintTekst,
+                  const QIcon &ikon) {
+    auto *b = new QToolButton(forael);
+    b->setObjectName(navn);
+    b->setIcon(ikon);
+    b->setAutoRaise(true);
+    hint(b, hintTekst);
+    return b;
+}
+
+} // namespace
 
 Tinfoform::Tinfoform(QWidget *parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("infoform"));
-    setWindowTitle(QStringLiteral("Information"));
     setMinimumSize(818, 600);
-    Web = new TWebBrowser(this);
-    Web->setObjectName(QStringLiteral("Web"));
-    (new QVBoxLayout(this))->addWidget(Web);
-    optfil = mainform->optDir + QStringLiteral("infoform.txt");
+    QStyle *s = style();
+    strukturImage = {s->standardIcon(QStyle::SP_DirIcon),
+                     s->standardIcon(QStyle::SP_DirOpenIcon),
+                     s->standardIcon(QStyle::SP_FileIcon),
+                     s->standardIcon(QStyle::SP_FileDialogDetailedView),
+                     s->standardIcon(QStyle::SP_FileDialogInfoView),
+                     s->standardIcon(QStyle::SP_MessageBoxInformation),
+                     s->standardIcon(QStyle::SP_MessageBoxQuestion),
+                     s->standardIcon(QStyle::SP_FileLinkIcon),
+                     s->standardIcon(QStyle::SP_DriveHDIcon),
+                     s->standardIcon(QStyle::SP_ComputerIcon)};
+    ImageListVBS = strukturImage;
+    ImageListVBS[2] = s->standardIcon(QStyle::SP_FileDialogContentsView);
+
+    deler = new QSplitter(Qt::Horizontal, this);
+    deler->setObjectName(QStringLiteral("deler"));
+    deler->setChildrenCollapsible(false);
+    leftPanel = new QWidget(deler);
+    leftPanel->setObjectName(QStringLiteral("leftPanel"));
+    leftPanel->setMinimumWidth(minPanelBredde);
+    auto *venstre = new QVBoxLayout(leftPanel);
+    venstre->setContentsMargins(0, 0, 0, 0);
+    infoBog = new QTabWidget(leftPanel);
+    infoBog->setObjectName(QStringLiteral("infoBog"));
+    infoBog->addTab(byggStrukturside(), QStringLiteral("Struktur"));
+    infoBog->addTab(byggSoegeside(), QStringLiteral("Søg"));
+    connect(infoBog, &QTabWidget::currentChanged, this, [this](int side) {
+        if (side == 1) EditFind->setFocus();
+    });
+    venstre->addWidget(infoBog);
+    deler->addWidget(leftPanel);
+    deler->addWidget(byggBrowserpanel());
+    deler->setStretchFactor(1, 1);
+    connect(deler, &QSplitter::splitterMoved, this,
+            [this] { panelBredde = deler->sizes().value(0, panelBredde); });
+
+    infobar = new QStatusBar(this);
+    infobar->setObjectName(QStringLiteral("infobar"));
+    infobar->setSizeGripEnabled(false);
+    auto *lodret = new QVBoxLayout(this);
+    lodret->setContentsMargins(2, 2, 2, 0);
+    lodret->addWidget(deler, 1);
+    lodret->addWidget(infobar);
+
+    Timeglas vent;
+    strukturdir = mainform->programDir + QStringLiteral("Struktur/");
+    optFilnavn = mainform->optDir + QStringLiteral("infoform.txt");
     hentOpt();
+    newNavn = strukturnavn;
+    opstart = true;
+    LoadStruktur();
+    urlIndex = -1;
+    hjemmeside.clear();
+    oldUrl.clear();
+    htmlProgram = checkProgram();
+    tbRediger->setEnabled(!htmlProgram.isEmpty());
+    opdaterHandlinger();
 }
 
+QAction *Tinfoform::nyHandling(const QString &navn, const QString &hintTekst, const QIcon &ikon) {
+    auto *a = new QAction(ikon, navn, this);
+    a->setObjectName(navn);
+    a->setToolTip(hintTekst);
+    a->setStatusTip(hintTekst);
+    a->setProperty("kategori", QStringLiteral("Naviger"));
+    addAction(a);
+    return a;
+}
+
+QWidget *Tinfoform::byggStrukturside() {
+    auto *side1 = new QWidget;
+    side1->setObjectName(QStringLiteral("side1"));
+    auto *lodret = new QVBoxLayout(side1);
+    lodret->setContentsMargins(2, 2, 2, 2);
+    auto *linje = new QHBoxLayout;
+    QStyle *s = style();
+
+    strukturPU = new QMenu(this);
+    strukturPU->setObjectName(QStringLiteral("strukturPU"));
+    ToolButton8 = knap(side1, QStringLiteral("ToolButton8"),
+                       QStringLiteral("Hjemmelavede informationsstrukturer"),
+                       s->standardIcon(QStyle::SP_DirHomeIcon));
+    ToolButton8->setMenu(strukturPU);
+    ToolButton8->setPopupMode(QToolButton::InstantPopup);
+    expandKnap = knap(side1, QStringLiteral("expandKnap"), QStringLiteral("Udfold struktur"),
+                      s->standardIcon(QStyle::SP_ArrowDown));
+    collapseKnap = knap(side1, QStringLiteral("collapseKnap"),
+                        QStringLiteral("Sammenfold struktur"), s->standardIcon(QStyle::SP_ArrowUp));
+    Label1 = new QLabel(QStringLiteral("Elementer: "), side1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    antalLabel = new QLabel(QStringLiteral("0"), side1);
+    antalLabel->setObjectName(QStringLiteral("antalLabel"));
+    for (QWidget *w : {static_cast<QWidget *>(ToolButton8), static_cast<QWidget *>(expandKnap),
+                       static_cast<QWidget *>(collapseKnap), static_cast<QWidget *>(Label1),
+                       static_cast<QWidget *>(antalLabel)})
+        linje->addWidget(w);
+    linje->addStretch();
+    lodret->addLayout(linje);
+
+    Struktur = new TStruktur(side1);
+    Struktur->setObjectName(QStringLiteral("Struktur"));
+    Struktur->setDataOn(true);
+    Struktur->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Struktur->setDragDropMode(QAbstractItemView::NoDragDrop);
+    Struktur->installEventFilter(this);
+    lodret->addWidget(Struktur, 1);
+
+    connect(Struktur, &QTreeWidget::itemClicked, this, [this] { StrukturClick(); });
+    connect(Struktur, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *e) {
+        if (autoUdfold && e) e->setExpanded(true);
+    });
+    connect(expandKnap, &QToolButton::clicked, Struktur, &QTreeWidget::expandAll);
+    connect(collapseKnap, &QToolButton::clicked, Struktur, &QTreeWidget::collapseAll);
+    return side1;
+}
+
+QWidget *Tinfoform::byggSoegeside() {
+    auto *side2 = new QWidget;
+    side2->setObjectName(QStringLiteral("side2"));
+    auto *lodret = new QVBoxLayout(side2);
+    lodret->setContentsMargins(2, 2, 2, 2);
+    const QString soegHint =
+        QStringLiteral("Søg i aktuelle struktur: Ctrl+S eller skriv og tryk Enter");
+    aSearch = new QAction(style()->standardIcon(QStyle::SP_FileDialogContentsView),
+                          QStringLiteral("Søg"), this);
+    aSearch->setObjectName(QStringLiteral("aSearch"));
+    aSearch->setToolTip(soegHint);
+    aSearch->setStatusTip(soegHint);
+    aSearch->setProperty("kategori", QStringLiteral("Søg"));
+    aSearch->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    aSearch->setEnabled(false);
+    addAction(aSearch);
+    connect(aSearch, &QAction::triggered, this, [this] { FindTekst(EditFind->text()); });
+
+    auto *linje = new QHBoxLayout;
+    EditFind = new QLineEdit(side2);
+    EditFind->setObjectName(QStringLiteral("EditFind"));
+    connect(EditFind, &QLineEdit::textChanged, this,
+            [this] { aSearch->setEnabled(!EditFind->text().isEmpty()); });
+    connect(EditFind, &QLineEdit::returnPressed, this, [this] {
+        if (!EditFind->text().isEmpty()) FindTekst(EditFind->text());
+    });
+    sButton = new QToolButton(side2);
+    sButton->setObjectName(QStringLiteral("sButton"));
+    sButton->setDefaultAction(aSearch);
+    linje->addWidget(EditFind, 1);
+    linje->addWidget(sButton);
+    lodret->addLayout(linje);
+
+    Findis = new QListWidget(side2);
+    Findis->setObjectName(QStringLiteral("Findis"));
+    Findis->setSelectionMode(QAbstractItemView::SingleSelection);
+    Findis->setItemDelegate(new HitTegner(Findis));
+    Findis->setUniformItemSizes(true);
+    connect(Findis, &QListWidget::itemClicked, this, [this] { FindisClick(); });
+    lodret->addWidget(Findis, 1);
+    return side2;
+}
+
+QWidget *Tinfoform::byggBrowserpanel() {
+    auto *panel = new QWidget(deler);
+    panel->setObjectName(QStringLiteral("browserPanel"));
+    panel->setMinimumWidth(400);
+    auto *lodret = new QVBoxLayout(panel);
+    lodret->setContentsMargins(0, 0, 0, 0);
+    QStyle *s = style();
+
+    Afirst = nyHandling(QStringLiteral("Afirst"), QStringLiteral("Gå til første"),
+                        s->standardIcon(QStyle::SP_MediaSkipBackward));
+    Aback = nyHandling(QStringLiteral("Aback"), QStringLiteral("Tilbage"),
+                       s->standardIcon(QStyle::SP_ArrowLeft));
+    Aforward = nyHandling(QStringLiteral("Aforward"), QStringLiteral("Frem"),
+                          s->standardIcon(QStyle::SP_ArrowRight));
+    Alast = nyHandling(QStringLiteral("Alast"), QStringLiteral("Gå til sidste"),
+                       s->standardIcon(QStyle::SP_MediaSkipForward));
+    Ago = nyHandling(QStringLiteral("Ago"), QStringLiteral("Opdater/Gå"),
+                     s->standardIcon(QStyle::SP_BrowserReload));
+    connect(Afirst, &QAction::triggered, this, &Tinfoform::AfirstExecute);
+    connect(Aback, &QAction::triggered, this, &Tinfoform::AbackExecute);
+    connect(Aforward, &QAction::triggered, this, &Tinfoform::AforwardExecute);
+    connect(Alast, &QAction::triggered, this, &Tinfoform::AlastExecute);
+    connect(Ago, &QAction::triggered, this, &Tinfoform::AgoExecute);
+
+    NavigateBar = new QToolBar(panel);
+    NavigateBar->setObjectName(QStringLiteral("NavigateBar"));
+    NavigateBar->addAction(Afirst);
+    NavigateBar->addAction(Aback);
+    NavigateBar->addAction(Aforward);
+    NavigateBar->addAction(Alast);
+    Edit = new QLineEdit(NavigateBar);
+    Edit->setObjectName(QStringLiteral("Edit"));
+    connect(Edit, &QLineEdit::textChanged, this, &Tinfoform::opdaterHandlinger);
+    connect(Edit, &QLineEdit::returnPressed, this, &Tinfoform::AgoExecute);
+    NavigateBar->addWidget(Edit);
+    NavigateBar->addAction(Ago);
+    NavigateBar->addSeparator();
+
+    urlListeKnap =
+        knap(NavigateBar, QStringLiteral("urlListeKnap"), QStringLiteral("Åben urllisten"),
+             s->standardIcon(QStyle::SP_FileDialogListView));
+    connect(urlListeKnap, &QToolButton::clicked, this, [] {
+        urlform1->show();
+        urlform1->raise();
+    });
+    tbRediger =
+        knap(NavigateBar, QStringLiteral("tbRediger"), QStringLiteral("Rediger aktuelle dokument"),
+             s->standardIcon(QStyle::SP_FileDialogDetailedView));
+    connect(tbRediger, &QToolButton::clicked, this, [this] { runFilname(hjemmeside); });
+    smKnap = knap(NavigateBar, QStringLiteral("smKnap"), QStringLiteral("Strukturkonstruktøren"),
+                  s->standardIcon(QStyle::SP_FileDialogNewFolder));
+    connect(smKnap, &QToolButton::clicked, this, [] {
+        strukturform->show();
+        strukturform->raise();
+        strukturform->activateWindow();
+    });
+    for (QToolButton *b : {urlListeKnap, tbRediger, smKnap})
+        NavigateBar->addWidget(b);
+    lodret->addWidget(NavigateBar);
+
+    Web = new TWebBrowser(panel);
+    Web->setObjectName(QStringLiteral("Web"));
+    lodret->addWidget(Web, 1);
+    connect(Web, &TWebBrowser::TitelSkift, this, &Tinfoform::WebTitleChange);
+    connect(Web, &TWebBrowser::FoerNavigation, this, [this] { globalUrl.clear(); });
+    connect(Web, &TWebBrowser::MusOver, this, &Tinfoform::MusOver);
+    connect(Web, &TWebBrowser::NytVindue, this, [this](const QUrl &, bool *haandteret) {
+        // A link opened in a new window shows here instead.
+        if (globalUrl.isEmpty()) return;
+        *haandteret = true;
+        Web->Navigate(globalUrl);
+    });
+    return panel;
+}
+
+// --- options -----------------------------------------------------------------
+
 void Tinfoform::hentOpt() {
-    OptionLaeser o(optfil);
-    if (!o.findes()) {
-        setGeometry(61, 64, 819, 930);
-        return;
-    }
     int top = 64, left = 61, bredde = 819, hoejde = 930;
-    const bool ok = o.tal(top) && o.tal(left) && o.tal(bredde) && o.tal(hoejde);
+    OptionLaeser o(optFilnavn);
+    if (o.findes() && o.tal(top) && o.tal(left) && o.tal(bredde) && o.tal(hoejde) &&
+        o.tal(panelBredde) && o.flag(autoUdfold))
+        o.tekst(strukturnavn);
     setGeometry(left, top, bredde, hoejde);
-    if (ok && o.tal(panelBredde) && o.flag(autoUdfold)) o.tekst(strukturnavn);
+    panelBredde = qMax(panelBredde, minPanelBredde);
+    deler->setSizes({panelBredde, qMax(400, width() - panelBredde)});
 }
 
 void Tinfoform::gemOpt() {
-    skrivOptioner(optfil, {QString::number(y()), QString::number(x()), QString::number(width()),
-                           QString::number(height()), QString::number(panelBredde),
-                           autoUdfold ? QStringLiteral("1") : QStringLiteral("0"), strukturnavn});
+    skrivOptioner(optFilnavn,
+                  {QString::number(y()), QString::number(x()), QString::number(width()),
+                   QString::number(height()), QString::number(panelBredde),
+                   autoUdfold ? QStringLiteral("1") : QStringLiteral("0"), strukturnavn});
 }
 
-void Tinfoform::HelpInfo(const QString &struktur, const QString &element) {
-    strukturnavn = struktur;
-    elementnavn = element;
-    Web->Navigate(mainform->programDir + QStringLiteral("Struktur/") + struktur +
-                  QStringLiteral("/tekstfiler/") + element + QStringLiteral(".html"));
-    show();
+// --- structures and elements -------------------------------------------------
+
+void Tinfoform::LoadStruktur() {
+    Struktur->setBilleder(ensAZ(strukturnavn, QStringLiteral("VBS")) ? ImageListVBS
+                                                                     : strukturImage);
+    const QString d = strukturdir + TStruktur::bartNavn(strukturnavn);
+    Mappe = d + QStringLiteral("/tekstfiler");
+    Struktur->setBilledmappe(d + QStringLiteral("/Billeder/"));
+    Struktur->setStrukturfile(d + QStringLiteral("/struktur.txt"));
+    Struktur->setDatafile(d + QStringLiteral("/data.txt"));
+    Struktur->setInfomappe(d + QStringLiteral("/tekstfiler/"));
+    Struktur->setHtmlmappe(Struktur->Infomappe() + QStringLiteral("Design og funktioner/"));
+    if (!Dialoger::kommando([this] { Struktur->HentStruktur(); }, this)) Struktur->ryd();
+    setWindowTitle(strukturnavn);
+    antalLabel->setText(QString::number(Struktur->antal()));
+    newNavn = strukturnavn;
+}
+
+void Tinfoform::HelpInfo(const QString &sName, const QString &S) {
+    elementnavn = S;
+    EditFind->setText(S);
+    strukturnavn = sName;
+    if (!ensAZ(newNavn, strukturnavn)) {
+        newNavn = strukturnavn;
+        LoadStruktur();
+    }
+    goToInfo(S);
     raise();
     activateWindow();
+    Web->setFocus();
+}
+
+bool Tinfoform::goToInfo(const QString &openNodetekst) {
+    if (isHidden()) show();
+    if (Struktur->antal() == 0) return false;
+    const QString soeg = openNodetekst.isEmpty() ? Struktur->tekstVed(0) : openNodetekst;
+    const QList<QTreeWidgetItem *> alle = Struktur->elementer();
+    for (QTreeWidgetItem *e : alle) {
+        if (!ensAZ(e->text(0), soeg)) continue;
+        e->setExpanded(true);
+        visElement(e);
+        return true;
+    }
+    visElement(alle.first());
+    return false;
+}
+
+void Tinfoform::visElement(QTreeWidgetItem *element) {
+    Struktur->setCurrentItem(element);
+    Struktur->scrollToItem(element);
+    StrukturClick();
+}
+
+void Tinfoform::StrukturClick() {
+    const QTreeWidgetItem *valgt = Struktur->valgtElement();
+    if (!valgt) return;
+    Web->Navigate(Struktur->Infomappe() + TStruktur::sideNavn(valgt) + QStringLiteral(".html"));
+}
+
+QStringList Tinfoform::strukturNavne() const {
+    QStringList navne;
+    // The structure maker keeps the list; before it has one, the same rule is read here.
+    if (const auto *boks =
+            strukturform ? strukturform->findChild<QListWidget *>(QStringLiteral("strukturboks"))
+                         : nullptr;
+        boks && boks->count() > 0) {
+        for (int i = 0; i < boks->count(); ++i)
+            navne << boks->item(i)->text();
+        return navne;
+    }
+    QDirIterator it(strukturdir, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        if (it.fileInfo().suffix().isEmpty()) navne << it.fileName();
+    }
+    return navne;
+}
+
+void Tinfoform::createStrukturPU() {
+    strukturPU->clear();
+    const QStringList navne = strukturNavne();
+    for (const QString &navn : navne) {
+        // "&" is written doubled so the menu shows it instead of taking it as an
+        // accelerator; the name itself rides along as data.
+        QAction *a = strukturPU->addAction(style()->standardIcon(QStyle::SP_DirIcon),
+                                           QString(navn).replace(u'&', QStringLiteral("&&")));
+        a->setObjectName(navn);
+        a->setData(navn);
+        a->setStatusTip(QStringLiteral("Struktur"));
+        a->setToolTip(QStringLiteral("Struktur"));
+        connect(a, &QAction::triggered, this, [this, a] { PUonclick(a->data().toString()); });
+    }
+    if (navne.isEmpty()) {
+        QAction *a = strukturPU->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                           QStringLiteral("Ingen strukturer"));
+        a->setObjectName(QStringLiteral("Ingen strukturer"));
+        a->setStatusTip(QStringLiteral("Opret struktur!"));
+        a->setToolTip(QStringLiteral("Opret struktur!"));
+    }
+}
+
+void Tinfoform::PUonclick(const QString &caption) {
+    HelpInfo(caption, QString());
+}
+
+// --- history -----------------------------------------------------------------
+
+int Tinfoform::antalBesoeg() const {
+    return urlform1 ? urlform1->urlListe->count() : 0;
+}
+
+QString Tinfoform::besoegStruktur(int i) const {
+    return urlform1->strukturliste->item(i)->text();
+}
+
+QString Tinfoform::besoegSide(int i) const {
+    return urlform1->urlListe->item(i)->text();
+}
+
+void Tinfoform::vaelgRaekke(int i) {
+    if (!urlform1 || i < 0 || i >= antalBesoeg()) return;
+    urlform1->strukturliste->setCurrentRow(i);
+    urlform1->urlListe->setCurrentRow(i);
+}
+
+void Tinfoform::WebTitleChange() {
+    const QString sted = Web->LocationName();
+    Edit->setText(sted);
+    UrlLister(sted);
+}
+
+void Tinfoform::UrlLister(const QString &Urlen) {
+    // A page reports its title more than once. Pages of two structures may share
+    // a file name, so the whole path tells a new page. A history move back to the
+    // page already shown must still end here, or the next new page would go unrecorded.
+    const QString sti = Struktur->Infomappe() + Urlen;
+    if (ensAZ(Urlen, oldUrl) && ensAZ(sti, hjemmeside) && !naviKlikket) return;
+    oldUrl = Urlen;
+    hjemmeside = sti;
+    if (naviKlikket) {
+        naviKlikket = false;
+        vaelgRaekke(urlIndex);
+        opdaterHandlinger();
+        return;
+    }
+    if (!urlform1) return;
+    const QString t = Struktur->getNodeTekst(TStruktur::bartNavn(Urlen));
+    bool fundet = false;
+    for (int i = 0; i < antalBesoeg(); ++i) {
+        if (ensAZ(besoegSide(i), t) && ensAZ(besoegStruktur(i), strukturnavn)) {
+            urlIndex = i;
+            fundet = true;
+        }
+    }
+    if (!fundet) {
+        urlform1->strukturliste->addItem(strukturnavn);
+        urlform1->urlListe->addItem(t);
+        urlIndex = antalBesoeg() - 1;
+    }
+    vaelgRaekke(urlIndex);
+    opdaterHandlinger();
+}
+
+void Tinfoform::goToStruktur(int aIndex) {
+    if (aIndex < 0 || aIndex >= antalBesoeg()) return;
+    urlIndex = aIndex;
+    naviKlikket = true;
+    HelpInfo(besoegStruktur(aIndex), besoegSide(aIndex));
+}
+
+void Tinfoform::opdaterHandlinger() {
+    const int n = antalBesoeg();
+    Afirst->setEnabled(n >= 2 && urlIndex >= 1);
+    Aback->setEnabled(urlIndex > 0);
+    Aforward->setEnabled(urlIndex < n - 1);
+    Alast->setEnabled(n >= 2 && urlIndex < n - 1);
+    Ago->setEnabled(!Edit->text().isEmpty());
+}
+
+void Tinfoform::AfirstExecute() {
+    goToStruktur(0);
+}
+
+void Tinfoform::AbackExecute() {
+    goToStruktur(qMax(0, urlIndex - 1));
+}
+
+void Tinfoform::AforwardExecute() {
+    goToStruktur(qMin(antalBesoeg() - 1, urlIndex + 1));
+}
+
+void Tinfoform::AlastExecute() {
+    goToStruktur(antalBesoeg() - 1);
+}
+
+void Tinfoform::AgoExecute() {
+    const QString tekst = Edit->text();
+    if (tekst.isEmpty()) return;
+    const QString p = Struktur->Infomappe() + tekst;
+    if (QFileInfo(p).isFile())
+        Web->Navigate(p);
+    else
+        Web->Navigate(QStringLiteral("https://www.google.com/search?q=") + tekst);
+}
+
+// --- search ------------------------------------------------------------------
+
+void Tinfoform::FindTekst(const QString &aTekst) {
+    // An empty name would mean the working folder, which is no page folder.
+    if (Mappe.isEmpty() || !QDir(Mappe).exists()) {
+        Dialoger::info(QStringLiteral("Filerne blev ikke fundet."), this);
+        return;
+    }
+    Findis->clear();
+    Findis->repaint();
+    if (aTekst.isEmpty()) return;
+    Timeglas vent;
+    TRichEdit *RE = editform->RE;
+    // Subfolders are not entered; the hits keep the order the file system lists.
+    QDirIterator it(Mappe, QDir::Files | QDir::Hidden | QDir::System);
+    try {
+        while (it.hasNext()) {
+            const QString sti = Mappe + u'/' + QFileInfo(it.next()).fileName();
+            if (!QFileInfo(sti).isFile()) continue;
+            RE->LoadFromFile(sti);
+            if (RE->FindText(aTekst, 0, RE->document()->characterCount(), true, true) >= 0)
+                Findis->addItem(TStruktur::bartNavn(sti));
+        }
+    } catch (const std::exception &) {
+        // A file that cannot be read ends the search; the hits so far stay.
+    }
+}
+
+void Tinfoform::FindisClick() {
+    const QListWidgetItem *raekke = Findis->currentItem();
+    if (!raekke || !raekke->isSelected()) return;
+    Web->Navigate(Struktur->Infomappe() + raekke->text() + QStringLiteral(".html"));
+}
+
+// --- the external editor and page events ------------------------------------
+
+QString Tinfoform::checkProgram() {
+    const QStringList kandidater{
+        QStringLiteral("C:/Program Files/Ravlo/Ravlo.exe"),
+        QStringLiteral("D:/Program Files/Ravlo/Ravlo.exe"),
+        QStringLiteral("E:/Program Files/Ravlo/Ravlo.exe"),
+        QStringLiteral("C:/Program Files (x86)/Ravlo/Ravlo.exe"),
+        QStringLiteral("D:/Program Files (x86)/Ravlo/Ravlo.exe"),
+        QStringLiteral("E:/Program Files (x86)/Ravlo/Ravlo.exe"),
+        QStringLiteral("C:/Windows/System32/notepad.exe"),
+#ifndef Q_OS_WIN
+        QStringLiteral("/usr/bin/bluefish"),
+        QStringLiteral("/usr/bin/gedit"),
+        QStringLiteral("/usr/bin/kate"),
+        QStringLiteral("/usr/bin/mousepad"),
+        QStringLiteral("/usr/bin/pluma"),
+        QStringLiteral("/usr/bin/xed"),
+#endif
+    };
+    for (const QString &sti : kandidater)
+        if (QFileInfo(sti).isFile()) return sti;
+    return {};
+}
+
+void Tinfoform::runFilname(const QString &aFilename) {
+    if (!QFileInfo(aFilename).isFile()) return;
+    const QFileInfo program(htmlProgram);
+    if (!program.isFile())
+        ErrorInfo(2);
+    else if (!program.isExecutable())
+        ErrorInfo(5);
+    else if (!QProcess::startDetached(htmlProgram, {aFilename}))
+        ErrorInfo(11);
+}
+
+QString Tinfoform::fejlTekst(int Nr) {
+    switch (Nr) {
+    case 0:
+        return QStringLiteral("Operationssystemet er løbet tør for hukommelse eller resourcer.");
+    case 2:
+        return QStringLiteral("Den specificerede fil blev ikke fundet.");
+    case 3:
+        return QStringLiteral("Stien blev ikke fundet.");
+    case 5:
+        return QStringLiteral("Operationssystemet forbød adgang til filen.");
+    case 8:
+        return QStringLiteral("Der var ikke hukommelse nok til at fuldføre operationen.");
+    case 11:
+        return QStringLiteral(
+            "Invalid exe fil (non-Microsoft Win32 .exe eller fejl i .exe image).");
+    case 26:
+        return QStringLiteral("Der opstod en \"sharing violation\".");
+    case 27:
+        return QStringLiteral("Filnavnsassociatonen er ukomplet eller invalid");
+    case 28:
+        return QStringLiteral(
+            "\"DDE transaction\" kunne ikke udføres fordi \"the request timed out\".");
+    case 29:
+        return QStringLiteral("\"DDE transaction\" mislykkedes.");
+    case 30:
+        return QStringLiteral("Den \"Dynamic Data Exchange (DDE) transaction\" kunne ikke "
+                              "fuldføres\rfordi andre \"DDE transactions\" skulle udføres.");
+    case 31:
+        return QStringLiteral("Der er ikke associeret noget program til givne filefternavn.");
+    case 32:
+        return QStringLiteral("Det specificerede \"dynamic-link library (DLL)\" blev ikke fundet.");
+    default:
+        return QStringLiteral("Meningsløs operation eller ukendt fejl.");
+    }
+}
+
+void Tinfoform::ErrorInfo(int Nr) {
+    QMessageBox boks(QMessageBox::Information, QStringLiteral("Fejlinformation"), fejlTekst(Nr),
+                     QMessageBox::NoButton, this);
+    boks.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    Dialoger::visModal(&boks);
+}
+
+void Tinfoform::MusOver(const QString &tag, const QString &href, const QString &foraelderTag,
+                        const QString &foraelderHref) {
+    infobar->clearMessage();
+    globalUrl.clear();
+    QString url;
+    if (tag.compare(QStringLiteral("a"), Qt::CaseInsensitive) == 0)
+        url = href;
+    else if (tag.compare(QStringLiteral("img"), Qt::CaseInsensitive) == 0 &&
+             foraelderTag.compare(QStringLiteral("a"), Qt::CaseInsensitive) == 0)
+        url = foraelderHref;
+    if (!TWebBrowser::GyldigUrl(url)) return;
+    infobar->showMessage(url);
+    globalUrl = url;
+}
+
+// --- window events -----------------------------------------------------------
+
+void Tinfoform::showEvent(QShowEvent *e) {
+    QWidget::showEvent(e);
+    if (!opstart) return;
+    opstart = false;
+    createStrukturPU();
+}
+
+bool Tinfoform::event(QEvent *e) {
+    if (e->type() == QEvent::StatusTip) {
+        infobar->showMessage(static_cast<QStatusTipEvent *>(e)->tip());
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+bool Tinfoform::eventFilter(QObject *objekt, QEvent *e) {
+    if (objekt == Struktur && e->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent *>(e)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter || taste == Qt::Key_Space) {
+            StrukturClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objekt, e);
 }
