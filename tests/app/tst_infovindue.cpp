@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -83,6 +84,8 @@ private slots:
     void optioner();
     void adressefelt();
     void strukturmenu();
+    void musOverLink_data();
+    void musOverLink();
 };
 
 void TstInfovindue::hjaelpInfo_data() {
@@ -372,6 +375,8 @@ void TstInfovindue::strukturmenu() {
         if (a->data() == QStringLiteral("Egen")) a->trigger();
     QCOMPARE(infoform->windowTitle(), QStringLiteral("Egen"));
     QTRY_COMPARE(infoform->Web->LocationName(), QStringLiteral("Dagbog.html"));
+    infoform->smKnap->click();
+    QVERIFY(strukturform->isVisible());
 
     // Without structures the menu says so and does nothing.
     QDir(strukturmappe(QStringLiteral("Egen"))).removeRecursively();
@@ -383,6 +388,41 @@ void TstInfovindue::strukturmenu() {
     QCOMPARE(infoform->strukturPU->actions().first()->text(), QStringLiteral("Ingen strukturer"));
     infoform->strukturPU->actions().first()->trigger();
     QCOMPARE(infoform->windowTitle(), QStringLiteral("Egen"));
+}
+
+void TstInfovindue::musOverLink_data() {
+    QTest::addColumn<QStringList>("element"); // tag, href, parent tag, parent href
+    QTest::addColumn<QString>("url");
+    const QString web = QStringLiteral("@Kontrol.html"); // @: the page folder's address
+    QTest::newRow("link") << QStringList{"A", web, "P", ""} << web;
+    QTest::newRow("billede i link") << QStringList{"IMG", "", "A", web} << web;
+    QTest::newRow("billede uden link") << QStringList{"IMG", "", "DIV", ""} << "";
+    QTest::newRow("tekst i link") << QStringList{"SPAN", "", "A", web} << "";
+    QTest::newRow("tomt href") << QStringList{"A", "", "BODY", ""} << "";
+    QTest::newRow("ugyldigt href") << QStringList{"A", "ikke en adresse", "BODY", ""} << "";
+}
+
+void TstInfovindue::musOverLink() {
+    QFETCH(QStringList, element);
+    QFETCH(QString, url);
+    start();
+    vis(QStringLiteral("Programmet"), QStringLiteral("Dagbog"), QStringLiteral("Dagbog.html"));
+    const QString mappe = QUrl::fromLocalFile(infoform->Struktur->Infomappe()).toString();
+    for (QString *t : {&element[1], &element[3], &url})
+        t->replace(u'@', mappe);
+    // A link rested on before: the next element replaces it.
+    emit infoform->Web->MusOver(QStringLiteral("A"), QStringLiteral("https://example.org/før"),
+                                QStringLiteral("P"), QString());
+    QCOMPARE(infoform->globalUrl, QStringLiteral("https://example.org/før"));
+    emit infoform->Web->MusOver(element[0], element[1], element[2], element[3]);
+    QCOMPARE(infoform->globalUrl, url);
+    QCOMPARE(infoform->infobar->currentMessage(), url);
+    // A page's new window opens here when the mouse is on a link.
+    if (url.isEmpty()) return;
+    bool haandteret = false;
+    emit infoform->Web->NytVindue(QUrl(QStringLiteral("about:blank")), &haandteret);
+    QVERIFY(haandteret);
+    QTRY_COMPARE(infoform->Web->url().toString(), url);
 }
 
 DAGBOG_GUI_TEST_MAIN(TstInfovindue)
