@@ -315,7 +315,6 @@ QWidget *Tinfoform::byggBrowserpanel() {
     Web->setObjectName(QStringLiteral("Web"));
     lodret->addWidget(Web, 1);
     connect(Web, &TWebBrowser::TitelSkift, this, &Tinfoform::WebTitleChange);
-    connect(Web, &TWebBrowser::FoerNavigation, this, [this] { globalUrl.clear(); });
     connect(Web, &TWebBrowser::MusOver, this, &Tinfoform::MusOver);
     connect(Web, &TWebBrowser::NytVindue, this, [this](const QUrl &, bool *haandteret) {
         // A link opened in a new window shows here instead.
@@ -548,7 +547,9 @@ void Tinfoform::AgoExecute() {
     if (QFileInfo(p).isFile())
         Web->Navigate(p);
     else
-        Web->Navigate(QStringLiteral("https://www.google.com/search?q=") + tekst);
+        // Encoded, so that "#", "&" or "+" in the text are searched for too.
+        Web->Navigate(QStringLiteral("https://www.google.com/search?q=") +
+                      QString::fromLatin1(QUrl::toPercentEncoding(tekst)));
 }
 
 // --- search ------------------------------------------------------------------
