@@ -30,6 +30,14 @@ void opretVinduer() {
     dagbogform = new Tdagbogform;
     infoform = new Tinfoform;
     strukturform = new Tstrukturform;
+    // What the structure maker changes, the information window shows.
+    QObject::connect(strukturform, &Tstrukturform::strukturerAendret, infoform,
+                     &Tinfoform::createStrukturPU);
+    QObject::connect(strukturform, &Tstrukturform::strukturGenindlaest, infoform,
+                     [](const QString &navn) {
+                         infoform->strukturnavn = navn;
+                         infoform->LoadStruktur();
+                     });
     urlform1 = new Turlform1;
     kontrolform = new Tkontrolform;
     mainform->show();

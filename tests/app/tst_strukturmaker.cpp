@@ -6,6 +6,7 @@
 #include "platform/dialoger.h"
 #include "testhjaelp.h"
 
+#include "forms/info.h"
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -171,6 +173,12 @@ void TstStrukturmaker::opretStruktur() {
     QCOMPARE(f()->InfoLabel->text(), QStringLiteral("Strukturnavn: ") + navn);
     QCOMPARE(f()->strukturName, navn);
     QCOMPARE(f()->infostruktur->antal(), 0);
+    // The information window's structure menu offers the new structure at once.
+    QStringList menu;
+    for (QAction *a : infoform->strukturPU->actions())
+        menu << a->text();
+    QVERIFY2(menu.contains(QString(navn).replace(u'&', QStringLiteral("&&"))),
+             qPrintable(menu.join(u',')));
 }
 
 void TstStrukturmaker::sletStruktur_data() {
