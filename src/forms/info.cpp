@@ -1,6 +1,7 @@
 #include "info.h"
 
 #include "app/vinduer.h"
+#include "controls/listeraekke.h"
 #include "controls/struktur.h"
 #include "core/sammenlign.h"
 #include "forms/find.h"
@@ -11,6 +12,7 @@
 #include "platform/dialoger.h"
 #include "platform/optionfil.h"
 #include "platform/tekstfil.h"
+#include "platform/timeglas.h"
 #include "platform/trichedit.h"
 #include "platform/twebbrowser.h"
 
@@ -42,39 +44,6 @@
 namespace {
 
 constexpr int minPanelBredde = 250;
-
-struct Timeglas {
-    Timeglas() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Timeglas() { QApplication::restoreOverrideCursor(); }
-    Timeglas(const Timeglas &) = delete;
-    Timeglas &operator=(const Timeglas &) = delete;
-};
-
-// Hit rows: a small green square before the page name, a grey rule under each row.
-class HitTegner : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), 19};
-    }
-
-    void paint(QPainter *p, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override {
-        const QRect r = option.rect;
-        const bool valgt = option.state & QStyle::State_Selected;
-        p->save();
-        p->fillRect(r, valgt ? option.palette.highlight() : option.palette.base());
-        p->fillRect(QRect(r.left() + 2, r.top() + 5, 10, 10), QColor(192, 220, 192));
-        p->setPen(valgt ? option.palette.highlightedText().color() : option.palette.text().color());
-        p->drawText(QRect(r.left() + 16, r.top() + 3, r.width() - 16, r.height() - 3),
-                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                    index.data(Qt::DisplayRole).toString());
-        p->setPen(QPen(QColor(192, 192, 192), 1));
-        p->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        p->restore();
-    }
-};
 
 QToolButton *knap(QWidget *forael, const QString &navn, const QString &hintTekst,
                   const QIcon &ikon) {
@@ -244,7 +213,7 @@ QWidget *Tinfoform::byggSoegeside() {
     Findis = new QListWidget(side2);
     Findis->setObjectName(QStringLiteral("Findis"));
     Findis->setSelectionMode(QAbstractItemView::SingleSelection);
-    Findis->setItemDelegate(new HitTegner(Findis));
+    Findis->setItemDelegate(new TListeRaekke(19, Findis));
     Findis->setUniformItemSizes(true);
     connect(Findis, &QListWidget::itemClicked, this, [this] { FindisClick(); });
     lodret->addWidget(Findis, 1);

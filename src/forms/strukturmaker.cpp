@@ -1,6 +1,7 @@
 #include "strukturmaker.h"
 
 #include "app/vinduer.h"
+#include "controls/listeraekke.h"
 #include "controls/struktur.h"
 #include "forms/spm.h"
 #include "main/hint.h"
@@ -29,33 +30,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Rows with a small green square and a silver line underneath.
-class Raekke : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *maler, const QStyleOptionViewItem &valg,
-               const QModelIndex &index) const override {
-        const QRect r = valg.rect;
-        const bool valgt = valg.state & QStyle::State_Selected;
-        maler->save();
-        maler->fillRect(r, valgt ? valg.palette.highlight() : valg.palette.base());
-        maler->fillRect(
-            QRect(QPoint(r.left() + 2, r.top() + 5), QPoint(r.left() + 11, r.top() + 14)),
-            QColor(192, 220, 192));
-        maler->setPen(valgt ? valg.palette.highlightedText().color() : valg.palette.text().color());
-        maler->drawText(QRect(r.left() + 16, r.top() + 3, r.width() - 16, r.height() - 3),
-                        Qt::AlignLeft | Qt::AlignTop, index.data().toString());
-        maler->setPen(QColor(192, 192, 192));
-        maler->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        maler->restore();
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem &valg, const QModelIndex &index) const override {
-        return {QStyledItemDelegate::sizeHint(valg, index).width() + 16, 20};
-    }
-};
 
 QPushButton *trykknap(QWidget *forael, const QString &navn, const QString &tekst,
                       const QString &hinttekst) {
@@ -123,7 +97,7 @@ QWidget *Tstrukturform::byggSide1() {
     Label1->setFont(fed);
     strukturboks = new QListWidget(side);
     strukturboks->setObjectName(QStringLiteral("strukturboks"));
-    strukturboks->setItemDelegate(new Raekke(strukturboks));
+    strukturboks->setItemDelegate(new TListeRaekke(20, strukturboks));
     strukturboks->installEventFilter(this);
     connect(strukturboks, &QListWidget::itemDoubleClicked, this, [this] {
         RedigerStruktur();

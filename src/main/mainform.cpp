@@ -13,6 +13,7 @@
 #include "platform/mapper.h"
 #include "platform/optionfil.h"
 #include "platform/tekstfil.h"
+#include "platform/timeglas.h"
 #include "tags/taginfo.h"
 
 #include <QAction>
@@ -34,18 +35,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-struct Ventecursor {
-    Ventecursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Ventecursor() { QApplication::restoreOverrideCursor(); }
-};
-
-} // namespace
-
 Tmainform::Tmainform(QWidget *parent)
     : QMainWindow(parent) {
-    Ventecursor vent;
+    Timeglas vent;
     setObjectName(QStringLiteral("mainform"));
     setMinimumSize(900, 582);
 

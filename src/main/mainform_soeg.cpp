@@ -3,11 +3,13 @@
 #include "mainform.h"
 
 #include "app/vinduer.h"
+#include "controls/listeraekke.h"
 #include "controls/struktur.h"
 #include "forms/find.h"
 #include "hint.h"
 #include "platform/dialoger.h"
 #include "platform/tekstfil.h"
+#include "platform/timeglas.h"
 #include "platform/trichedit.h"
 
 #include <QAction>
@@ -31,34 +33,6 @@ namespace {
 
 constexpr int raekkeHoejde = 21;
 
-// Rows of the hit list: a small green square before the page name and a thin
-// grey rule under each row.
-class FindisTegner : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), raekkeHoejde};
-    }
-
-    void paint(QPainter *p, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override {
-        const QRect r = option.rect;
-        const bool valgt = option.state & QStyle::State_Selected;
-        p->save();
-        p->fillRect(r, valgt ? option.palette.highlight() : option.palette.base());
-        p->fillRect(QRect(r.left() + 2, r.top() + 5, 10, 10), QColor(192, 220, 192));
-        p->setFont(option.font);
-        p->setPen(valgt ? option.palette.highlightedText().color() : option.palette.text().color());
-        p->drawText(QRect(r.left() + 16, r.top() + 3, r.width() - 16, r.height() - 3),
-                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                    index.data(Qt::DisplayRole).toString());
-        p->setPen(QPen(QColor(192, 192, 192), 1));
-        p->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        p->restore();
-    }
-};
-
 // The hit list opens the selected hit on Enter as on a double click.
 class Findliste : public QListWidget {
 public:
@@ -78,20 +52,6 @@ protected:
 private:
     std::function<void()> m_aabn;
 };
-
-struct Timeglas {
-    Timeglas() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Timeglas() { QApplication::restoreOverrideCursor(); }
-    Timeglas(const Timeglas &) = delete;
-    Timeglas &operator=(const Timeglas &) = delete;
-};
-
-// The page name of a file: its name without folder and without its last extension.
-QString sidenavn(const QString &sti) {
-    const QString navn = QFileInfo(sti).fileName();
-    const qsizetype punktum = navn.lastIndexOf(u'.');
-    return punktum < 0 ? navn : navn.left(punktum);
-}
 
 } // namespace
 
@@ -131,7 +91,7 @@ QWidget *Tmainform::byggSoegeside() {
     Findis = new Findliste(side3, [this] { FindisDblClick(); });
     Findis->setObjectName(QStringLiteral("Findis"));
     Findis->setSelectionMode(QAbstractItemView::SingleSelection);
-    Findis->setItemDelegate(new FindisTegner(Findis));
+    Findis->setItemDelegate(new TListeRaekke(raekkeHoejde, Findis));
     Findis->setUniformItemSizes(true);
     connect(Findis, &QListWidget::itemDoubleClicked, this, [this] { FindisDblClick(); });
     lodret->addWidget(Findis, 1);
@@ -186,7 +146,7 @@ bool Tmainform::InsertInList(const QString &sti, const QString &ord) {
     TRichEdit *RE = editform->RE;
     RE->LoadFromFile(sti);
     if (RE->FindText(ord, 0, RE->document()->characterCount(), true, true) < 0) return false;
-    Findis->addItem(sidenavn(sti));
+    Findis->addItem(TStruktur::bartNavn(sti));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "taginfo.h"
 
 #include "platform/tekstfil.h"
+#include "platform/timeglas.h"
 #include "platform/trichedit.h"
 
 #include <QApplication>
@@ -20,15 +21,6 @@
 namespace {
 
 const QString rodTekst = QStringLiteral("Hjemmeside");
-
-// Hourglass while a read or a check runs, restored however it ends.
-class Ventemarkoer {
-public:
-    Ventemarkoer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Ventemarkoer() { QApplication::restoreOverrideCursor(); }
-    Ventemarkoer(const Ventemarkoer &) = delete;
-    Ventemarkoer &operator=(const Ventemarkoer &) = delete;
-};
 
 bool erBogstavEllerCiffer(char16_t c) {
     return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
@@ -529,7 +521,7 @@ void Tinfotag::ReadStructure() {
         return;
     }
     {
-        Ventemarkoer vent;
+        Timeglas vent;
         const qint64 linjeAntal = melder ? std::max(1, FEditor->LinjeAntal()) : 1;
         ryddTrae(FTreeView);
         auto *rod = new TagNode;
@@ -635,7 +627,7 @@ QString Tinfotag::GetNodeTag(const QString &S) {
 
 int Tinfotag::VisAttributter() {
     if (!kanKontrollere()) return -1;
-    Ventemarkoer vent;
+    Timeglas vent;
     int antal = 0;
     efterRoden(FTreeView, [&](TagNode *n) {
         if (n->Data.AttrListe.isEmpty()) return;
@@ -680,7 +672,7 @@ bool Tinfotag::kanKontrollere() const {
 
 template <typename F> int Tinfotag::kontroller(F &&perNode) {
     if (!kanKontrollere()) return -1;
-    Ventemarkoer vent;
+    Timeglas vent;
     int antal = 0;
     try {
         efterRoden(FTreeView, [&](TagNode *n) { perNode(n, antal); });
