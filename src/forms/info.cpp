@@ -10,6 +10,7 @@
 #include "main/hint.h"
 #include "main/mainform.h"
 #include "platform/dialoger.h"
+#include "platform/eksterneditor.h"
 #include "platform/optionfil.h"
 #include "platform/tekstfil.h"
 #include "platform/timeglas.h"
@@ -29,7 +30,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QProcess>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -115,7 +115,7 @@ Tinfoform::Tinfoform(QWidget *parent)
     urlIndex = -1;
     hjemmeside.clear();
     oldUrl.clear();
-    htmlProgram = checkProgram();
+    htmlProgram = EksternEditor::find();
     tbRediger->setEnabled(!htmlProgram.isEmpty());
     opdaterHandlinger();
 }
@@ -557,38 +557,9 @@ void Tinfoform::FindisClick() {
 
 // --- the external editor and page events ------------------------------------
 
-QString Tinfoform::checkProgram() {
-    const QStringList kandidater{
-        QStringLiteral("C:/Program Files/Ravlo/Ravlo.exe"),
-        QStringLiteral("D:/Program Files/Ravlo/Ravlo.exe"),
-        QStringLiteral("E:/Program Files/Ravlo/Ravlo.exe"),
-        QStringLiteral("C:/Program Files (x86)/Ravlo/Ravlo.exe"),
-        QStringLiteral("D:/Program Files (x86)/Ravlo/Ravlo.exe"),
-        QStringLiteral("E:/Program Files (x86)/Ravlo/Ravlo.exe"),
-        QStringLiteral("C:/Windows/System32/notepad.exe"),
-#ifndef Q_OS_WIN
-        QStringLiteral("/usr/bin/bluefish"),
-        QStringLiteral("/usr/bin/gedit"),
-        QStringLiteral("/usr/bin/kate"),
-        QStringLiteral("/usr/bin/mousepad"),
-        QStringLiteral("/usr/bin/pluma"),
-        QStringLiteral("/usr/bin/xed"),
-#endif
-    };
-    for (const QString &sti : kandidater)
-        if (QFileInfo(sti).isFile()) return sti;
-    return {};
-}
-
 void Tinfoform::runFilname(const QString &aFilename) {
     if (!QFileInfo(aFilename).isFile()) return;
-    const QFileInfo program(htmlProgram);
-    if (!program.isFile())
-        ErrorInfo(2);
-    else if (!program.isExecutable())
-        ErrorInfo(5);
-    else if (!QProcess::startDetached(htmlProgram, {aFilename}))
-        ErrorInfo(11);
+    if (const int kode = EksternEditor::start(htmlProgram, aFilename); kode <= 32) ErrorInfo(kode);
 }
 
 QString Tinfoform::fejlTekst(int Nr) {

@@ -48,7 +48,6 @@ public:
     void opdaterHandlinger();
 
     // The external page editor and the launch errors.
-    static QString checkProgram();
     void runFilname(const QString &aFilename);
     static QString fejlTekst(int Nr);
     void ErrorInfo(int Nr);

@@ -87,6 +87,10 @@ private slots:
     void strukturmenu();
     void musOverLink_data();
     void musOverLink();
+    void musOverPaaSiden();
+    void startfejlTekster_data();
+    void startfejlTekster();
+    void redigerKnap();
 };
 
 void TstInfovindue::hjaelpInfo_data() {
@@ -426,6 +430,103 @@ void TstInfovindue::musOverLink() {
     emit infoform->Web->NytVindue(QUrl(QStringLiteral("about:blank")), &haandteret);
     QVERIFY(haandteret);
     QTRY_COMPARE(infoform->Web->url().toString(), url);
+}
+
+void TstInfovindue::musOverPaaSiden() {
+    lavStruktur(QStringLiteral("Egen"),
+                {{"Dagbog.html", "<html><title>D</title><body><a href=\"Anden.html\">"
+                                 "<img id=\"b\" alt=\"billede\"></a><p id=\"t\">tekst</p>"
+                                 "</body></html>"}});
+    start();
+    vis(QStringLiteral("Egen"), QString(), QStringLiteral("Dagbog.html"));
+    const QString maal =
+        QUrl::fromLocalFile(infoform->Struktur->Infomappe() + QStringLiteral("Anden.html"))
+            .toString();
+    const auto musOver = [](const char *id) {
+        infoform->Web->page()->runJavaScript(
+            QStringLiteral("document.getElementById('%1').dispatchEvent("
+                           "new MouseEvent('mouseover', {bubbles: true}))")
+                .arg(QLatin1StringView(id)));
+    };
+    // The page's bridge connects a moment after the document is ready.
+    QDeadlineTimer frist(15000);
+    while (infoform->globalUrl.isEmpty() && !frist.hasExpired()) {
+        musOver("b");
+        QTest::qWait(100);
+    }
+    QCOMPARE(QUrl(infoform->globalUrl).toString(), maal);
+    QCOMPARE(QUrl(infoform->infobar->currentMessage()).toString(), maal);
+    musOver("t");
+    QTRY_VERIFY(infoform->globalUrl.isEmpty());
+    QCOMPARE(infoform->infobar->currentMessage(), QString());
+}
+
+void TstInfovindue::startfejlTekster_data() {
+    QTest::addColumn<QList<int>>("koder");
+    QTest::addColumn<QString>("tekst");
+    QTest::newRow("0") << QList<int>{0}
+                       << "Operationssystemet er løbet tør for hukommelse eller resourcer.";
+    QTest::newRow("2") << QList<int>{2} << "Den specificerede fil blev ikke fundet.";
+    QTest::newRow("3") << QList<int>{3} << "Stien blev ikke fundet.";
+    QTest::newRow("5") << QList<int>{5} << "Operationssystemet forbød adgang til filen.";
+    QTest::newRow("8") << QList<int>{8}
+                       << "Der var ikke hukommelse nok til at fuldføre operationen.";
+    QTest::newRow("11") << QList<int>{11}
+                        << "Invalid exe fil (non-Microsoft Win32 .exe eller fejl i .exe image).";
+    QTest::newRow("26") << QList<int>{26} << "Der opstod en \"sharing violation\".";
+    QTest::newRow("27") << QList<int>{27} << "Filnavnsassociatonen er ukomplet eller invalid";
+    QTest::newRow("28") << QList<int>{28}
+                        << "\"DDE transaction\" kunne ikke udføres fordi \"the request timed "
+                           "out\".";
+    QTest::newRow("29") << QList<int>{29} << "\"DDE transaction\" mislykkedes.";
+    QTest::newRow("30") << QList<int>{30}
+                        << "Den \"Dynamic Data Exchange (DDE) transaction\" kunne ikke "
+                           "fuldføres\rfordi andre \"DDE transactions\" skulle udføres.";
+    QTest::newRow("31") << QList<int>{31}
+                        << "Der er ikke associeret noget program til givne filefternavn.";
+    QTest::newRow("32") << QList<int>{32}
+                        << "Det specificerede \"dynamic-link library (DLL)\" blev ikke fundet.";
+    QList<int> oevrige{-1, 1, 4, 6, 7, 9, 10, 33};
+    for (int k = 12; k <= 25; ++k)
+        oevrige << k;
+    QTest::newRow("alle andre") << oevrige << "Meningsløs operation eller ukendt fejl.";
+}
+
+void TstInfovindue::startfejlTekster() {
+    QFETCH(QList<int>, koder);
+    QFETCH(QString, tekst);
+    for (int kode : koder)
+        QCOMPARE(Tinfoform::fejlTekst(kode), tekst);
+}
+
+void TstInfovindue::redigerKnap() {
+    // A stand-in editor that writes down its arguments, one per line.
+    const QString editor = rod->rod() + QStringLiteral("/editor");
+    const QString uddata = rod->rod() + QStringLiteral("/args.txt");
+    skrivBytes(editor, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"$0.tmp\"\n"
+                       "mv \"$0.tmp\" \"$(dirname \"$0\")/args.txt\"\n");
+    QFile(editor).setPermissions(QFile::permissions(editor) | QFile::ExeOwner);
+    start();
+    QCOMPARE(infoform->tbRediger->isEnabled(), !infoform->htmlProgram.isEmpty());
+    infoform->htmlProgram = editor;
+    infoform->tbRediger->setEnabled(true);
+    vis(QStringLiteral("Programmet"), QStringLiteral("Html koder"),
+        QStringLiteral("Html koder.html"));
+    infoform->tbRediger->click();
+    QTRY_VERIFY(QFile::exists(uddata));
+    QCOMPARE(QString::fromUtf8(laesBytes(uddata)),
+             QStringLiteral("1\n") + infoform->hjemmeside + u'\n');
+    QVERIFY(Dialoger::Test::vist().isEmpty());
+
+    // A page that is no file: nothing happens.
+    infoform->hjemmeside = infoform->Mappe + QStringLiteral("/findes ikke.html");
+    infoform->tbRediger->click();
+    QVERIFY(Dialoger::Test::vist().isEmpty());
+
+    // An editor that has gone since the start is explained.
+    QFile::remove(editor);
+    infoform->runFilname(infoform->Mappe + QStringLiteral("/Dagbog.html"));
+    QCOMPARE(Dialoger::Test::vist(), QStringList{QStringLiteral("Fejlinformation")});
 }
 
 DAGBOG_GUI_TEST_MAIN(TstInfovindue)
