@@ -2,11 +2,13 @@
 #include "controls/struktur.h"
 #include "editor/win.h"
 #include "forms/dagbog.h"
+#include "forms/info.h"
 #include "forms/spm.h"
 #include "main/mainform.h"
 #include "platform/dialoger.h"
 #include "platform/mapper.h"
 #include "platform/trichedit.h"
+#include "platform/twebbrowser.h"
 #include "tags/taginfo.h"
 #include "testhjaelp.h"
 
@@ -100,6 +102,12 @@ void TstHovedvindue::foersteStartOpretterMapperOgByderVelkommen() {
     QCOMPARE(spmform->windowTitle(), QStringLiteral("Spørgsmål"));
     QVERIFY(!spmform->Button1->isHidden());
     QCOMPARE(mainform->strukturNavn, QStringLiteral("Dagbog %1").arg(QDate::currentDate().year()));
+    // After the welcome the program's own help shows how to begin.
+    QVERIFY(infoform->isVisible());
+    QCOMPARE(infoform->windowTitle(), QStringLiteral("Programmet"));
+    QCOMPARE(infoform->Struktur->valgtElement()->text(0), QStringLiteral("Fremgangsmåde"));
+    QTRY_COMPARE(infoform->Web->LocationName(), QStringLiteral("Fremgangsmåde.html"));
+    QTRY_VERIFY(infoform->Web->title().contains(QStringLiteral("Fremgangsmåde")));
 }
 
 void TstHovedvindue::eksisterendeDesignOverskrivesAldrig() {
