@@ -231,6 +231,8 @@ void Tmainform::opdaterHandlinger() {
 void Tmainform::showEvent(QShowEvent *e) {
     QMainWindow::showEvent(e);
     FormShow();
+    // Not every desktop activates a new window, and the welcome must come all the same.
+    QTimer::singleShot(0, this, &Tmainform::FormActivate);
 }
 
 void Tmainform::changeEvent(QEvent *e) {
