@@ -333,7 +333,6 @@ void Tinfoform::LoadStruktur() {
 }
 
 void Tinfoform::HelpInfo(const QString &sName, const QString &S) {
-    elementnavn = S;
     EditFind->setText(S);
     strukturnavn = sName;
     if (!ensAZ(newNavn, strukturnavn)) {
@@ -374,21 +373,11 @@ void Tinfoform::StrukturClick() {
 }
 
 QStringList Tinfoform::strukturNavne() const {
+    // The structure maker keeps the list of structures.
     QStringList navne;
-    // The structure maker keeps the list; before it has one, the same rule is read here.
-    if (const auto *boks =
-            strukturform ? strukturform->findChild<QListWidget *>(QStringLiteral("strukturboks"))
-                         : nullptr;
-        boks && boks->count() > 0) {
-        for (int i = 0; i < boks->count(); ++i)
-            navne << boks->item(i)->text();
-        return navne;
-    }
-    QDirIterator it(strukturdir, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        if (it.fileInfo().suffix().isEmpty()) navne << it.fileName();
-    }
+    if (strukturform && strukturform->strukturboks)
+        for (int i = 0; i < strukturform->strukturboks->count(); ++i)
+            navne << strukturform->strukturboks->item(i)->text();
     return navne;
 }
 
@@ -482,6 +471,13 @@ void Tinfoform::goToStruktur(int aIndex) {
     urlIndex = aIndex;
     naviKlikket = true;
     HelpInfo(besoegStruktur(aIndex), besoegSide(aIndex));
+    // A structure removed since the visit shows no page, and the next page shown
+    // must still be recorded.
+    if (Struktur->antal() == 0) {
+        naviKlikket = false;
+        vaelgRaekke(urlIndex);
+        opdaterHandlinger();
+    }
 }
 
 void Tinfoform::opdaterHandlinger() {

@@ -60,7 +60,6 @@ public:
     QString strukturdir;
     QString strukturnavn;
     QString newNavn;
-    QString elementnavn; // the element asked for last
     QString Mappe;
     QString optFilnavn;
     bool opstart = true;
