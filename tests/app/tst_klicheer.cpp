@@ -12,6 +12,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
@@ -139,7 +140,7 @@ void TstKlicheer::previewViserHjaelpIStedet() {
     QCOMPARE(medCaret(), QStringLiteral("x|"));
     QVERIFY(!QFile::exists(mainform->Struktur->Billedmappe() + QStringLiteral("maane.png")));
     QCOMPARE(infoform->strukturnavn, QStringLiteral("Programmet"));
-    QCOMPARE(infoform->elementnavn, QStringLiteral("Billed2"));
+    QCOMPARE(infoform->EditFind->text(), QStringLiteral("Billed2"));
 }
 
 void TstKlicheer::specialtegn_data() {
@@ -263,7 +264,7 @@ void TstKlicheer::opslag() {
     saet(foer);
     h(handling)->trigger();
     QCOMPARE(infoform->strukturnavn, struktur);
-    QCOMPARE(infoform->elementnavn, element);
+    QCOMPARE(infoform->EditFind->text(), element);
 }
 
 void TstKlicheer::websoegningMedMarkering() {
