@@ -88,7 +88,10 @@ Tinfoform::Tinfoform(QWidget *parent)
     infoBog->addTab(byggStrukturside(), QStringLiteral("Struktur"));
     infoBog->addTab(byggSoegeside(), QStringLiteral("Søg"));
     connect(infoBog, &QTabWidget::currentChanged, this, [this](int side) {
-        if (side == 1) EditFind->setFocus();
+        if (side != 1) return;
+        // The topic asked for last stands there; typing replaces it.
+        EditFind->setFocus();
+        EditFind->selectAll();
     });
     venstre->addWidget(infoBog);
     deler->addWidget(leftPanel);

@@ -307,9 +307,12 @@ void TstInfovindue::soegning() {
     QDir().mkpath(strukturmappe(QStringLiteral("Egen/tekstfiler/undermappe")));
     skrivBytes(strukturmappe(QStringLiteral("Egen/tekstfiler/undermappe/x.html")), "kanelsnegl");
     start();
-    infoform->HelpInfo(QStringLiteral("Egen"), QString());
+    infoform->HelpInfo(QStringLiteral("Egen"), QStringLiteral("Anden"));
+    // The topic stands in the search field; what is typed on the search page replaces it.
+    QCOMPARE(infoform->EditFind->text(), QStringLiteral("Anden"));
     infoform->infoBog->setCurrentIndex(1);
-    infoform->EditFind->setText(ord);
+    QTest::keyClicks(infoform->EditFind, ord);
+    QCOMPARE(infoform->EditFind->text(), ord);
     QVERIFY(infoform->aSearch->isEnabled());
     QTest::keyClick(infoform->EditFind, Qt::Key_Return);
     QStringList fundet = raekker(infoform->Findis);
