@@ -438,11 +438,16 @@ void Tinfoform::WebTitleChange() {
 }
 
 void Tinfoform::UrlLister(const QString &Urlen) {
-    // A page reports its title more than once. Pages of two structures may share
-    // a file name, so the whole path tells a new page. A history move back to the
-    // page already shown must still end here, or the next new page would go unrecorded.
+    // A page reports its title more than once, at times only after the next page
+    // was asked for. Pages of two structures may share a file name, so the file
+    // shown tells a new page. A history move back to the page already shown must
+    // still end here, or the next new page would go unrecorded.
+    const QUrl vist = Web->url();
     const QString sti = Struktur->Infomappe() + Urlen;
-    if (ensAZ(Urlen, oldUrl) && ensAZ(sti, hjemmeside) && !naviKlikket) return;
+    const QString fil = vist.isLocalFile() ? vist.toLocalFile() : sti;
+    if (ensAZ(Urlen, oldUrl) && ensAZ(QDir::cleanPath(fil), QDir::cleanPath(hjemmeside)) &&
+        !naviKlikket)
+        return;
     oldUrl = Urlen;
     hjemmeside = sti;
     if (naviKlikket) {
