@@ -252,17 +252,17 @@ QWidget *Twinform::byggRedigerside() {
                                  QStringLiteral("Specialtegn"), PUspecialtegn));
     l->addWidget(HtmlBar);
 
-    auto *topPanel = new QWidget(side2);
+    // A tool bar, so that a narrow window folds the last commands into its » menu
+    // instead of cutting them off.
+    auto *topPanel = new QToolBar(side2);
     topPanel->setObjectName(QStringLiteral("topPanel"));
-    auto *raekke = new QHBoxLayout(topPanel);
-    raekke->setContentsMargins(0, 0, 0, 0);
-    auto knap = [topPanel, raekke](const QString &navn, QAction *a, const QString &tekst) {
+    auto knap = [topPanel](const QString &navn, QAction *a, const QString &tekst) {
         auto *b = new QToolButton(topPanel);
         b->setObjectName(navn);
         if (a) b->setDefaultAction(a);
         if (!tekst.isEmpty()) b->setText(tekst);
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        raekke->addWidget(b);
+        topPanel->addWidget(b);
         return b;
     };
     knap(QStringLiteral("Button2"), aKodeKontrol, {});
@@ -270,7 +270,7 @@ QWidget *Twinform::byggRedigerside() {
     QToolButton *Button4 = splitKnap(topPanel, QStringLiteral("Button4"), aHtmlInfo->text(),
                                      aHtmlInfo->statusTip(), PUkode);
     connect(Button4, &QToolButton::clicked, aHtmlInfo, &QAction::trigger);
-    raekke->addWidget(Button4);
+    topPanel->addWidget(Button4);
     knap(QStringLiteral("Button3"), aSlutkode, {});
     knap(QStringLiteral("Button8"), aNyLinje, QStringLiteral("Ny linje"));
     QToolButton *FunkButton1 =
@@ -278,13 +278,13 @@ QWidget *Twinform::byggRedigerside() {
                   QStringLiteral("Indfør tekstafsnit ved cursorposition"), PUtekst);
     connect(FunkButton1, &QToolButton::clicked, this,
             [this] { skrivKliche(QStringLiteral("mFunk01")); });
-    raekke->addWidget(FunkButton1);
+    topPanel->addWidget(FunkButton1);
     QToolButton *FunkButton2 =
         splitKnap(topPanel, QStringLiteral("FunkButton2"), QStringLiteral("Billede"),
                   QStringLiteral("Indfør billede"), PUbillede);
     connect(FunkButton2, &QToolButton::clicked, this,
             [this] { skrivKliche(QStringLiteral("mFunk05")); });
-    raekke->addWidget(FunkButton2);
+    topPanel->addWidget(FunkButton2);
     auto *DesignKnap = knap(QStringLiteral("DesignKnap"), nullptr, QStringLiteral("Design"));
     hint(DesignKnap, QStringLiteral("Åben eller luk design"));
     connect(DesignKnap, &QToolButton::clicked, this,
@@ -298,8 +298,7 @@ QWidget *Twinform::byggRedigerside() {
     PreviewCheck = new QCheckBox(QStringLiteral("Preview"), topPanel);
     PreviewCheck->setObjectName(QStringLiteral("PreviewCheck"));
     hint(PreviewCheck, QStringLiteral("Udfør klicheer som preview"));
-    raekke->addWidget(PreviewCheck);
-    raekke->addStretch();
+    topPanel->addWidget(PreviewCheck);
     l->addWidget(topPanel);
 
     Editor = nyEditor(QStringLiteral("Editor"));

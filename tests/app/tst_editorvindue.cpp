@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -82,6 +83,7 @@ private slots:
     void kontrolvinduetsSaetninger();
     void gemtDesignIndlaesesIAndreVinduer();
     void programslutSpoergerOmRedigeredeSider();
+    void smaltHovedvindueSkaererIntetAf();
 };
 
 void TstEditorvindue::skrivOgGemMedCtrlS() {
@@ -307,6 +309,19 @@ void TstEditorvindue::programslutSpoergerOmRedigeredeSider() {
     QVERIFY(laesBytes(mappe(2024) + QStringLiteral("03 05 Tirsdag.html")).startsWith("y<!DOCTYPE"));
     QVERIFY(laesBytes(mainform->funktionName).startsWith("// z"));
     QVERIFY(QFile::exists(mainform->optfilnavn));
+}
+
+void TstEditorvindue::smaltHovedvindueSkaererIntetAf() {
+    // The main window at its narrowest, both bars on: the editor window still fits.
+    mainform->visHtmlBar = true;
+    mainform->show();
+    mainform->resize(mainform->minimumSize());
+    aabnDato(QDate(2024, 3, 5));
+    QMdiSubWindow *sub = mainform->klient->activeSubWindow();
+    QVERIFY(sub);
+    QVERIFY(sub->isMaximized());
+    QTRY_COMPARE(sub->width(), mainform->klient->viewport()->width());
+    QVERIFY(sub->minimumSizeHint().width() <= mainform->klient->viewport()->width());
 }
 
 DAGBOG_GUI_TEST_MAIN(TstEditorvindue)
