@@ -256,17 +256,25 @@ QWidget *Twinform::byggRedigerside() {
     // instead of cutting them off.
     auto *topPanel = new QToolBar(side2);
     topPanel->setObjectName(QStringLiteral("topPanel"));
-    auto knap = [topPanel](const QString &navn, QAction *a, const QString &tekst) {
+    // A button works its action but keeps a caption and hint of its own, which a
+    // default action would overwrite at its next change.
+    auto knap = [topPanel](const QString &navn, QAction *a, const QString &tekst,
+                           const QString &hintTekst = {}) {
         auto *b = new QToolButton(topPanel);
         b->setObjectName(navn);
-        if (a) b->setDefaultAction(a);
-        if (!tekst.isEmpty()) b->setText(tekst);
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setText(tekst.isEmpty() && a ? a->text() : tekst);
+        hint(b, hintTekst.isEmpty() && a ? a->statusTip() : hintTekst);
+        if (a) {
+            b->setEnabled(a->isEnabled());
+            connect(a, &QAction::enabledChanged, b, &QWidget::setEnabled);
+            connect(b, &QToolButton::clicked, a, &QAction::trigger);
+        }
         topPanel->addWidget(b);
         return b;
     };
     knap(QStringLiteral("Button2"), aKodeKontrol, {});
-    hint(knap(QStringLiteral("Button1"), aGem, {}), QStringLiteral("Gem: Ctrl+S"));
+    knap(QStringLiteral("Button1"), aGem, {}, QStringLiteral("Gem: Ctrl+S"));
     QToolButton *Button4 = splitKnap(topPanel, QStringLiteral("Button4"), aHtmlInfo->text(),
                                      aHtmlInfo->statusTip(), PUkode);
     connect(Button4, &QToolButton::clicked, aHtmlInfo, &QAction::trigger);
@@ -285,13 +293,12 @@ QWidget *Twinform::byggRedigerside() {
     connect(FunkButton2, &QToolButton::clicked, this,
             [this] { skrivKliche(QStringLiteral("mFunk05")); });
     topPanel->addWidget(FunkButton2);
-    auto *DesignKnap = knap(QStringLiteral("DesignKnap"), nullptr, QStringLiteral("Design"));
-    hint(DesignKnap, QStringLiteral("Åben eller luk design"));
+    auto *DesignKnap = knap(QStringLiteral("DesignKnap"), nullptr, QStringLiteral("Design"),
+                            QStringLiteral("Åben eller luk design"));
     connect(DesignKnap, &QToolButton::clicked, this,
             [this] { EditorBog->setTabVisible(sideDesign, !EditorBog->isTabVisible(sideDesign)); });
-    auto *FunktionKnap =
-        knap(QStringLiteral("FunktionKnap"), nullptr, QStringLiteral("Funktioner"));
-    hint(FunktionKnap, QStringLiteral("Åben eller luk funktioner"));
+    auto *FunktionKnap = knap(QStringLiteral("FunktionKnap"), nullptr, QStringLiteral("Funktioner"),
+                              QStringLiteral("Åben eller luk funktioner"));
     connect(FunktionKnap, &QToolButton::clicked, this, [this] {
         EditorBog->setTabVisible(sideFunktioner, !EditorBog->isTabVisible(sideFunktioner));
     });

@@ -100,6 +100,13 @@ void TstEditorvindue::skrivOgGemMedCtrlS() {
     QTest::keyClick(w->Editor, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!w->Editor->Modified());
     QTRY_VERIFY(!w->aGem->isEnabled());
+    // The command row follows its actions and keeps its own captions and hints.
+    const auto knap = [w](const char *navn) {
+        return w->findChild<QToolButton *>(QLatin1StringView(navn));
+    };
+    QVERIFY(!knap("Button1")->isEnabled());
+    QCOMPARE(knap("Button1")->statusTip(), QStringLiteral("Gem: Ctrl+S"));
+    QCOMPARE(knap("Button8")->text(), QStringLiteral("Ny linje"));
     const QByteArray bytes = laesBytes(w->Filnavn);
     QVERIFY(bytes.contains("<DIV class=\"HovedSpalte\">\r\nBl\xE5"
                            "b\xE6r i dag\r\n</DIV>\r\n"));
