@@ -184,6 +184,7 @@ QWidget *Tmainform::byggHelligdagsside() {
 
     auto *ToolBar12 = new QToolBar(side5);
     ToolBar12->setObjectName(QStringLiteral("ToolBar12"));
+    ToolBar12->setIconSize(QSize(16, 16));
     auto *infoUr =
         knap(ToolBar12, QStringLiteral("infoUr"), QString(), QStringLiteral("Information"));
     infoUr->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
@@ -205,12 +206,16 @@ QWidget *Tmainform::byggHelligdagsside() {
     aarEdit->setReadOnly(true);
     aarEdit->setAlignment(Qt::AlignCenter);
     aarEdit->setMaxLength(4);
-    aarEdit->setMaximumWidth(52);
+    // Four digits and the frame, no more: the row must fit the panel.
+    aarEdit->setFixedWidth(aarEdit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     hint(aarEdit, QStringLiteral("Viser det år datoerne beregnes ud fra"));
     auto *frem = knap(ToolBar12, QStringLiteral("yearFremButton"), QStringLiteral(">"),
                       QStringLiteral("Gå et år frem"));
     auto *frem10 = knap(ToolBar12, QStringLiteral("yearFremButton10"), QStringLiteral("»"),
                         QStringLiteral("Gå ti år frem"));
+    // The year steps are single signs; narrow buttons keep the row inside the panel.
+    for (QToolButton *b : {tilbage10, tilbage, frem, frem10})
+        b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 10);
     connect(tilbage10, &QToolButton::clicked, this, [this] { skiftAar(-10); });
     connect(tilbage, &QToolButton::clicked, this, [this] { skiftAar(-1); });
     connect(frem, &QToolButton::clicked, this, [this] { skiftAar(1); });

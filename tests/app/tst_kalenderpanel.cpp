@@ -171,6 +171,21 @@ void TstKalenderpanel::helligdageOgAarknapper() {
     klik(QStringLiteral("yearNuButton"));
     QCOMPARE(aar->text(), QString::number(QDate::currentDate().year()));
     QVERIFY(!mainform->yearNuButton->isEnabled());
+
+    // At the main window's narrowest the whole year row shows, none of it folded away.
+    mainform->show();
+    mainform->resize(mainform->minimumSize());
+    mainform->Bog->setCurrentIndex(4);
+    QVERIFY(QTest::qWaitForWindowExposed(mainform));
+    auto *raekke = mainform->findChild<QWidget *>(QStringLiteral("ToolBar12"));
+    for (const char *navn :
+         {"infoUr", "hdButton", "yearNuButton", "yearTilbageButton10", "yearTilbageButton",
+          "aarEdit", "yearFremButton", "yearFremButton10"}) {
+        QWidget *w = raekke->findChild<QWidget *>(QLatin1StringView(navn));
+        QTRY_VERIFY2(w->isVisible(), navn);
+        QVERIFY2(raekke->rect().contains(w->geometry()), navn);
+    }
+    QVERIFY(aar->width() > aar->fontMetrics().horizontalAdvance(aar->text()));
 }
 
 void TstKalenderpanel::fedeDageErDagsiderne() {
