@@ -1,0 +1,511 @@
+// The structure "Html5": every tag of the tag list and every attribute of the
+// attribute lists, grouped, with the facts of the name lists and support data.
+
+import {readdirSync, readFileSync} from 'node:fs';
+import {join} from 'node:path';
+
+import {htmlElementAttributes} from 'html-element-attributes';
+import {htmlEventAttributes} from 'html-event-attributes';
+import {htmlTagNames} from 'html-tag-names';
+import elementsHtml from '@webref/elements/html.json' with {type: 'json'};
+
+import {Element, IKON, alfabetisk, esc, findere, sidenavn, understoettelse} from './felles.mjs';
+
+// Tag groups in the order the tree shows them; a tag not named here lands in
+// "Øvrige koder", which the generator reports.
+const GRUPPER = [
+  ['Dokumentet', 'Koderne, der bygger selve siden op: dokumentet, dets hoved og krop.',
+    'html head body title meta link base style script noscript template slot'],
+  ['Sektioner', 'Koder, der deler siden i afsnit med hver sin rolle, og overskrifterne til dem.',
+    'article aside footer header h1 h2 h3 h4 h5 h6 hgroup main nav section search address'],
+  ['Tekstblokke', 'Koder, der danner hele blokke af tekst: afsnit, citater og grupper.',
+    'p div blockquote pre hr figure figcaption'],
+  ['Tekst', 'Koder, der giver ord og sætninger inde i et afsnit en særlig betydning eller form.',
+    'a abbr b bdi bdo br cite code data dfn em i kbd mark q rp rt ruby s samp small span strong sub sup time u var wbr'],
+  ['Ændringer', 'Koder, der viser, hvad der er sat ind i eller taget ud af en tekst.', 'ins del'],
+  ['Lister', 'Koder til punktlister, nummererede lister og lister med begreber og forklaringer.',
+    'ul ol li dl dt dd menu'],
+  ['Tabeller', 'Koder, der stiller data op i rækker og kolonner.',
+    'table caption colgroup col thead tbody tfoot tr th td'],
+  ['Formularer', 'Koder til felter, knapper og valg, som læseren kan udfylde.',
+    'form label input button select datalist optgroup option textarea output progress meter fieldset legend'],
+  ['Billeder og medier', 'Koder til billeder, lyd, video og tegninger.',
+    'img picture source track audio video map area canvas svg math'],
+  ['Indlejret indhold', 'Koder, der henter andet indhold ind på siden.', 'iframe embed object param'],
+  ['Interaktive koder', 'Koder, som læseren kan folde ud eller åbne.', 'details summary dialog'],
+  ['Forældede koder', 'Koder fra ældre HTML, som browserne ikke længere bør bruge. De findes her, så gamle sider kan forstås.',
+    'basefont bgsound command frame image keygen'],
+];
+
+// What each tag is, as the end of the sentence "<x> ...".
+const KODER = {
+  a: 'er et link til en anden side, et sted på siden eller en fil',
+  abbr: 'markerer en forkortelse; attributten title kan give den fulde form',
+  address: 'indeholder kontaktoplysninger for siden eller et afsnit',
+  area: 'er et klikbart område i et billedkort (map)',
+  article: 'rummer et selvstændigt stykke indhold, fx et indlæg eller en artikel',
+  aside: 'rummer indhold ved siden af hovedteksten, fx en bemærkning eller en boks',
+  audio: 'afspiller lyd på siden',
+  b: 'fremhæver ord med fed skrift uden at give dem ekstra vægt i betydningen',
+  base: 'angiver den adresse, som alle relative links på siden regnes ud fra',
+  basefont: 'satte engang standardskriften for hele siden; brug CSS i stedet',
+  bdi: 'isolerer tekst, hvis skriveretning kan være en anden end resten af linjen',
+  bdo: 'tvinger en bestemt skriveretning på teksten',
+  bgsound: 'spillede engang baggrundslyd; brug audio i stedet',
+  blockquote: 'rummer et længere citat som en blok for sig',
+  body: 'rummer hele den synlige del af siden',
+  br: 'er et linjeskift inde i en tekst',
+  button: 'er en knap, som læseren kan trykke på',
+  canvas: 'er en tegneflade, som JavaScript kan tegne på',
+  caption: 'er overskriften til en tabel',
+  cite: 'markerer titlen på et værk, fx en bog, en film eller en sang',
+  code: 'markerer et stykke programkode i teksten',
+  col: 'beskriver én kolonne i en tabel, så den kan få sit eget udseende',
+  colgroup: 'samler en eller flere kolonner i en tabel',
+  command: 'var en kommando i en menu; koden findes ikke længere i HTML',
+  data: 'kobler et synligt indhold til en maskinlæsbar værdi',
+  datalist: 'rummer forslag, som et tekstfelt kan tilbyde',
+  dd: 'er forklaringen til et begreb i en begrebsliste',
+  del: 'viser tekst, der er slettet fra dokumentet',
+  details: 'er en boks, som læseren kan folde ud og sammen',
+  dfn: 'markerer det sted, hvor et begreb bliver defineret',
+  dialog: 'er et dialogvindue eller en boks, der kan åbnes over siden',
+  div: 'er en neutral blok, der samler andre koder, typisk for at give dem et fælles udseende',
+  dl: 'er en liste med begreber og deres forklaringer',
+  dt: 'er et begreb i en begrebsliste',
+  em: 'giver ord eftertryk, som man ville lægge tryk på dem i tale',
+  embed: 'indlejrer indhold fra et eksternt program eller en fil',
+  fieldset: 'samler felter i en formular i en gruppe med ramme',
+  figcaption: 'er billedteksten til en figure',
+  figure: 'rummer et billede, en tegning eller et kodeeksempel med tilhørende tekst',
+  footer: 'er bunden af siden eller af et afsnit, fx med forfatter og dato',
+  form: 'samler felter og knapper til en formular',
+  frame: 'var en ramme i et frameset; brug iframe i stedet',
+  h1: 'er en overskrift på det øverste niveau',
+  h2: 'er en overskrift på andet niveau',
+  h3: 'er en overskrift på tredje niveau',
+  h4: 'er en overskrift på fjerde niveau',
+  h5: 'er en overskrift på femte niveau',
+  h6: 'er en overskrift på sjette og laveste niveau',
+  head: 'er sidens hoved med titel, tegnsæt og links til design og funktioner',
+  header: 'er toppen af siden eller af et afsnit, fx med overskrift og indledning',
+  hgroup: 'samler en overskrift med en undertitel',
+  hr: 'er et skift i emne, som browseren viser som en vandret streg',
+  html: 'er hele dokumentet; alle andre koder står inden i den',
+  i: 'markerer tekst i en anden stemme, fx et fremmedord eller en tanke, vist med kursiv',
+  iframe: 'viser en anden side i en ramme på siden',
+  image: 'er en gammel stavemåde for img; brug img',
+  img: 'viser et billede',
+  input: 'er et indtastningsfelt; attributten type bestemmer, hvilken slags',
+  ins: 'viser tekst, der er sat ind i dokumentet',
+  kbd: 'markerer taster eller noget, læseren skal skrive',
+  keygen: 'lavede engang nøglepar i formularer; koden findes ikke længere i HTML',
+  label: 'er teksten til et felt i en formular; et klik på den flytter markøren til feltet',
+  legend: 'er overskriften til en fieldset',
+  li: 'er et punkt i en liste',
+  link: 'kobler siden til en anden fil, typisk et stylesheet',
+  main: 'rummer sidens hovedindhold',
+  map: 'er et billedkort med klikbare områder',
+  mark: 'fremhæver tekst, som med en overstregningspen',
+  math: 'rummer en matematisk formel skrevet i MathML',
+  menu: 'er en liste af kommandoer; den vises som en punktliste',
+  meta: 'giver oplysninger om siden, fx tegnsættet',
+  meter: 'viser en måling inden for et kendt område, fx et batteriniveau',
+  nav: 'rummer sidens vigtigste links til at finde rundt',
+  noscript: 'vises kun, når JavaScript er slået fra',
+  object: 'indlejrer en ekstern fil, fx en PDF',
+  ol: 'er en nummereret liste',
+  optgroup: 'samler valgmuligheder i en select under en overskrift',
+  option: 'er en valgmulighed i en select eller en datalist',
+  output: 'viser resultatet af en beregning',
+  p: 'er et afsnit af tekst',
+  param: 'gav engang en parameter til en object; koden er forældet',
+  picture: 'tilbyder flere udgaver af et billede, som browseren vælger imellem',
+  pre: 'viser tekst præcis som den er skrevet, med mellemrum og linjeskift',
+  progress: 'viser, hvor langt en opgave er nået',
+  q: 'er et kort citat inde i en sætning; browseren sætter selv anførselstegn',
+  rp: 'er reserveparenteser om en ruby-tekst for browsere uden ruby',
+  rt: 'er udtaleteksten i en ruby',
+  ruby: 'viser en lille udtale- eller forklaringstekst over tegn, fx i japansk',
+  s: 'viser tekst, der ikke længere er rigtig, med en streg igennem',
+  samp: 'viser et eksempel på, hvad et program skriver ud',
+  script: 'rummer JavaScript eller henter det fra en fil',
+  search: 'rummer en søgeformular eller søgefunktion',
+  section: 'er et afsnit af siden med sit eget emne, normalt med en overskrift',
+  select: 'er en rulleliste med valgmuligheder',
+  slot: 'er en plads i en webkomponent, som brugerens indhold sættes ind i',
+  small: 'markerer småt skrevne bemærkninger, fx forbehold',
+  source: 'angiver en fil til en video, en lyd eller et billede i picture',
+  span: 'er en neutral kode inde i teksten, typisk for at give nogle ord et særligt udseende',
+  strong: 'markerer tekst, der er særlig vigtig',
+  style: 'rummer CSS direkte på siden',
+  sub: 'skriver tekst sænket, fx i H<sub>2</sub>O',
+  summary: 'er den synlige overskrift på en details, som man klikker på',
+  sup: 'skriver tekst hævet, fx i 10<sup>3</sup>',
+  svg: 'rummer en tegning i SVG direkte på siden',
+  table: 'er en tabel',
+  tbody: 'samler tabellens rækker med data',
+  td: 'er en celle med data i en tabel',
+  template: 'rummer HTML, der ikke vises, men kan kopieres ind med JavaScript',
+  textarea: 'er et tekstfelt med plads til flere linjer',
+  tfoot: 'samler tabellens bundrækker, fx med summer',
+  th: 'er en overskriftscelle i en tabel',
+  thead: 'samler tabellens overskriftsrækker',
+  time: 'markerer en dato eller et klokkeslæt, så maskiner også kan læse det',
+  title: 'er sidens titel, som vises på fanen og i informationsvinduets historik',
+  tr: 'er en række i en tabel',
+  track: 'tilføjer undertekster eller kapitler til en video',
+  u: 'markerer tekst, der skal adskille sig, vist med understregning',
+  ul: 'er en punktliste',
+  var: 'markerer en variabel i en formel eller i kode',
+  video: 'afspiller video på siden',
+  wbr: 'er et sted, hvor et langt ord må deles, hvis linjen bliver for lang',
+};
+
+// Examples for tags a generic example does not suit.
+const EKSEMPLER = {
+  a: '<a href="https://da.wikipedia.org/">Den danske Wikipedia</a>',
+  area: '<map name="eks-kort">\n  <area shape="rect" coords="0,0,60,40" href="#" alt="Venstre">\n</map>',
+  audio: '<audio controls src="../Billeder/lyd.mp3">Lyden kan ikke afspilles.</audio>',
+  br: '<p>Første linje<br>\nanden linje</p>',
+  button: '<button type="button">Tryk her</button>',
+  canvas: '<canvas id="eks-tegning" width="120" height="60"></canvas>',
+  caption: null,
+  col: '<table>\n  <colgroup><col style="background-color: #eef3f8"><col></colgroup>\n  <tr><td>Mandag</td><td>Svømning</td></tr>\n</table>',
+  colgroup: '<table>\n  <colgroup><col style="background-color: #eef3f8"><col></colgroup>\n  <tr><td>Mandag</td><td>Svømning</td></tr>\n</table>',
+  data: '<p>Prisen er <data value="45">fem og fyrre kroner</data>.</p>',
+  datalist: '<input list="eks-frugt" placeholder="Frugt">\n<datalist id="eks-frugt">\n  <option value="Æble">\n  <option value="Pære">\n</datalist>',
+  dd: null, dt: null,
+  details: '<details>\n  <summary>Vis opskriften</summary>\n  <p>Tag 2 æg og 1 dl mælk.</p>\n</details>',
+  dialog: '<dialog open>\n  <p>En åben dialog.</p>\n</dialog>',
+  dl: '<dl>\n  <dt>Rugbrød</dt>\n  <dd>Mørkt brød af rugmel.</dd>\n</dl>',
+  embed: '<embed type="image/svg+xml" src="../Billeder/eksempel.svg" width="120" height="80">',
+  fieldset: '<fieldset>\n  <legend>Kontakt</legend>\n  <label>Navn <input></label>\n</fieldset>',
+  figcaption: null,
+  figure: '<figure>\n  <img src="../Billeder/eksempel.svg" alt="Tegning" width="120">\n  <figcaption>Et billede med billedtekst.</figcaption>\n</figure>',
+  form: '<form>\n  <label>Navn <input name="navn"></label>\n  <button type="button">Send</button>\n</form>',
+  hr: '<p>Før skiftet.</p>\n<hr>\n<p>Efter skiftet.</p>',
+  iframe: '<iframe src="Html5.html" width="240" height="80" title="En side i en ramme"></iframe>',
+  img: '<img src="../Billeder/eksempel.svg" alt="En lille tegning" width="120">',
+  input: '<input type="text" placeholder="Skriv dit navn">',
+  label: '<label for="eks-navn">Navn</label>\n<input id="eks-navn">',
+  legend: null,
+  li: null,
+  map: null,
+  menu: '<menu>\n  <li><button type="button">Kopier</button></li>\n  <li><button type="button">Sæt ind</button></li>\n</menu>',
+  meter: '<meter value="0.7">70 %</meter>',
+  object: '<object data="../Billeder/eksempel.svg" type="image/svg+xml" width="120">Tegning</object>',
+  ol: '<ol>\n  <li>Tænd ovnen</li>\n  <li>Bag kagen</li>\n</ol>',
+  optgroup: '<select>\n  <optgroup label="Frugt">\n    <option>Æble</option>\n    <option>Pære</option>\n  </optgroup>\n</select>',
+  option: '<select>\n  <option>Mandag</option>\n  <option>Tirsdag</option>\n</select>',
+  output: '<output>42</output>',
+  picture: '<picture>\n  <source srcset="../Billeder/eksempel.svg" type="image/svg+xml">\n  <img src="../Billeder/eksempel.svg" alt="Tegning" width="120">\n</picture>',
+  pre: '<pre>\n  Linjerne står\n      præcis som skrevet\n</pre>',
+  progress: '<progress value="30" max="100">30 %</progress>',
+  q: '<p>Hun sagde <q>vi ses i morgen</q> og gik.</p>',
+  rp: null, rt: null,
+  ruby: '<ruby>漢<rp>(</rp><rt>kan</rt><rp>)</rp></ruby>',
+  select: '<select>\n  <option>Sol</option>\n  <option>Regn</option>\n</select>',
+  source: '<video controls width="240">\n  <source src="../Billeder/film.mp4" type="video/mp4">\n</video>',
+  summary: null,
+  svg: '<svg width="120" height="60">\n  <circle cx="30" cy="30" r="25" fill="teal"/>\n</svg>',
+  math: '<math><msup><mi>x</mi><mn>2</mn></msup></math>',
+  table: '<table>\n  <tr><th>Dag</th><th>Vejr</th></tr>\n  <tr><td>Mandag</td><td>Sol</td></tr>\n</table>',
+  tbody: null, td: null, tfoot: null, th: null, thead: null, tr: null,
+  textarea: '<textarea rows="3" cols="30">Dagens tanker</textarea>',
+  time: '<p>Vi mødes <time datetime="2024-06-23">sankthansaften</time>.</p>',
+  track: '<video controls width="240" src="../Billeder/film.mp4">\n  <track kind="subtitles" src="../Billeder/film.vtt" srclang="da" label="Dansk">\n</video>',
+  ul: '<ul>\n  <li>Mælk</li>\n  <li>Brød</li>\n</ul>',
+  video: '<video controls width="240" src="../Billeder/film.mp4">Videoen kan ikke afspilles.</video>',
+  wbr: '<p>Lørdags<wbr>formiddags<wbr>kaffen</p>',
+};
+// Parts of a bigger whole borrow the example of the whole.
+const DEL_AF = {caption: 'table', tbody: 'table', td: 'table', tfoot: 'table', th: 'table',
+  thead: 'table', tr: 'table', dd: 'dl', dt: 'dl', figcaption: 'figure', legend: 'fieldset',
+  li: 'ul', map: 'area', rp: 'ruby', rt: 'ruby', summary: 'details'};
+const TABEL_HEL = '<table>\n  <caption>Ugens vejr</caption>\n  <thead><tr><th>Dag</th><th>Vejr</th></tr></thead>\n  <tbody><tr><td>Mandag</td><td>Sol</td></tr></tbody>\n  <tfoot><tr><td colspan="2">Målt kl. 12</td></tr></tfoot>\n</table>';
+
+// Tags that belong in the page's head or never render inside a page body.
+const KUN_KODE = new Set(['html', 'head', 'body', 'title', 'meta', 'link', 'base', 'style', 'script',
+  'noscript', 'template', 'slot', 'basefont', 'bgsound', 'command', 'frame', 'image', 'keygen', 'param',
+  'audio', 'video', 'source', 'track', 'embed', 'object', 'iframe', 'area', 'map', 'dialog']);
+const HOVED_EKSEMPLER = {
+  html: '<!DOCTYPE html>\n<html lang="da">\n<head>\n  <title>Min dag</title>\n</head>\n<body>\n  <p>Dagens tekst.</p>\n</body>\n</html>',
+  head: '<head>\n  <title>Min dag</title>\n  <meta charset="utf-8">\n  <link rel="stylesheet" href="design.css">\n</head>',
+  body: '<body>\n  <h1>Søndag</h1>\n  <p>Dagens tekst.</p>\n</body>',
+  title: '<title>Søndag i haven</title>',
+  meta: '<meta http-equiv="content-type" content="text/html; charset=windows-1252">',
+  link: '<link rel="stylesheet" type="text/css" href="../../design.css">',
+  base: '<base href="https://eksempel.dk/dagbog/">',
+  style: '<style>\n  h1 { color: teal; }\n</style>',
+  script: '<script src="../../funktioner.js"></script>',
+  noscript: '<noscript>Slå JavaScript til for at se billedserien.</noscript>',
+  template: '<template id="eks-raekke">\n  <tr><td></td></tr>\n</template>',
+  slot: '<slot name="titel">Standardtitel</slot>',
+  param: '<object data="film.swf">\n  <param name="autoplay" value="false">\n</object>',
+  frame: '<frameset cols="50%,50%">\n  <frame src="venstre.html">\n</frameset>',
+};
+
+const EVENT_GLOSSER = {
+  click: 'læseren klikker på elementet', dblclick: 'læseren dobbeltklikker på elementet',
+  mouseover: 'musen kommer ind over elementet', mouseout: 'musen forlader elementet',
+  mouseenter: 'musen kommer ind over elementet', mouseleave: 'musen forlader elementet',
+  mousedown: 'en museknap trykkes ned over elementet', mouseup: 'en museknap slippes over elementet',
+  mousemove: 'musen bevæger sig over elementet', keydown: 'en tast trykkes ned',
+  keyup: 'en tast slippes', keypress: 'en tast giver et tegn', load: 'siden eller filen er hentet færdig',
+  unload: 'siden forlades', change: 'værdien i et felt er ændret og bekræftet',
+  input: 'læseren skriver eller ændrer noget i et felt', submit: 'formularen sendes',
+  reset: 'formularen nulstilles', focus: 'elementet får fokus', blur: 'elementet mister fokus',
+  scroll: 'der rulles i elementet', resize: 'vinduet ændrer størrelse', error: 'der opstår en fejl ved hentning',
+  contextmenu: 'læseren åbner genvejsmenuen', wheel: 'musehjulet drejes', select: 'tekst markeres',
+  play: 'afspilningen starter', pause: 'afspilningen sættes på pause', ended: 'afspilningen er slut',
+  toggle: 'en details eller popover åbnes eller lukkes', copy: 'læseren kopierer', paste: 'læseren sætter ind',
+  cut: 'læseren klipper ud', drag: 'elementet trækkes', drop: 'noget slippes på elementet',
+};
+
+const VINDUE = new Set(['onafterprint', 'onbeforeprint', 'onbeforeunload', 'onhashchange',
+  'onlanguagechange', 'onmessage', 'onmessageerror', 'onoffline', 'ononline', 'onpagehide',
+  'onpageshow', 'onpopstate', 'onrejectionhandled', 'onstorage', 'onunhandledrejection', 'onunload']);
+
+// Example values of common attributes.
+const VAERDIER = {
+  href: 'https://da.wikipedia.org/', src: '../Billeder/eksempel.svg', alt: 'En lille tegning',
+  width: '120', height: '60', type: 'checkbox', value: '3', name: 'antal', placeholder: 'Skriv her',
+  rows: '3', cols: '30', colspan: '2', rowspan: '2', target: '_blank', rel: 'noopener', for: 'eks-felt',
+  checked: '', disabled: '', required: '', readonly: '', multiple: '', selected: '', open: '', reversed: '',
+  min: '1', max: '10', step: '1', maxlength: '20', minlength: '2', size: '10', start: '5',
+  datetime: '2024-12-24', download: 'dagbog.html', loading: 'lazy', controls: '', autoplay: '', loop: '',
+  muted: '', cite: 'https://da.wikipedia.org/', label: 'Frugt', pattern: '[0-9]{4}', autocomplete: 'off',
+  list: 'eks-liste', accept: 'image/*', action: 'gem.html', method: 'post', span: '2', scope: 'col',
+  headers: 'eks-dag', abbr: 'Dag', srcset: '../Billeder/eksempel.svg 1x', sizes: '120px', usemap: '#eks-kort',
+  shape: 'rect', coords: '0,0,60,40', kind: 'subtitles', srclang: 'da', default: '', charset: 'utf-8',
+  content: 'Min dagbog', media: 'print', hreflang: 'da', ping: '', low: '0.2', high: '0.8', optimum: '0.5',
+  wrap: 'soft', dirname: 'tekst.dir', form: 'eks-formular', formaction: 'gem.html', novalidate: '',
+  allow: 'fullscreen', sandbox: '', srcdoc: '&lt;p&gt;Hej&lt;/p&gt;', poster: '../Billeder/eksempel.svg',
+  preload: 'none', async: '', defer: '', crossorigin: 'anonymous', integrity: 'sha384-…', nomodule: '',
+};
+
+const kodeTekst = (t) => `<code>&lt;${esc(t)}&gt;</code>`;
+
+export function lavHtml5(programDir, haand) {
+  const alleKoder = readFileSync(join(programDir, 'Dir', 'Html', 'AlleKoder.txt'), 'latin1')
+      .split(/\r?\n/).filter(Boolean);
+  const eksk = new Set(readFileSync(join(programDir, 'Dir', 'Html', 'Ekskluderet.txt'), 'latin1')
+      .split(/\r?\n/).filter(Boolean).map((s) => s.toLowerCase()));
+  const udenSlut = new Set(readFileSync(join(programDir, 'Dir', 'Html', 'UdenSlutkode.txt'), 'latin1')
+      .split(/\r?\n/).filter(Boolean));
+  const tags = alleKoder.filter((t) => !eksk.has(t.toLowerCase()));
+
+  // Attribute names as the attribute lists hold them, and which tags allow each.
+  const attrDir = join(programDir, 'Dir', 'Attributes');
+  const attrTags = new Map();
+  for (const f of readdirSync(attrDir)) {
+    if (!f.endsWith('.txt')) continue;
+    const tag = f.slice(0, -4);
+    for (const a of readFileSync(join(attrDir, f), 'latin1').split(/\r?\n/).filter(Boolean)) {
+      if (!attrTags.has(a)) attrTags.set(a, new Set());
+      if (!tag.startsWith('_')) attrTags.get(a).add(tag);
+    }
+  }
+  const globale = new Set([...htmlElementAttributes['*'], 'role']);
+  const haendelser = new Set(htmlEventAttributes);
+  const interfaces = new Map(elementsHtml.elements.map((e) => [e.name, e.interface]));
+
+  const rod = new Element('Html5', 'Html5', IKON.rod, {
+    kodeOverskrift: false, art: 'opslag',
+    lead: ['Her kan du slå alle de HTML-koder og attributter op, som editoren kender. Stå med markøren i en kode eller i værdien af en attribut i editoren, og tryk <span class="tast">Ctrl+Alt+H</span> eller <span class="knap">Info...</span>: så åbner informationsvinduet på den rigtige side.',
+      'Træet er ordnet som en indholdsfortegnelse: først koderne i grupper efter hvad de bruges til, derefter de globale attributter, som alle koder har, hændelserne og til sidst attributterne til bestemte koder.'],
+  });
+  const grupper = [];
+  const placeret = new Map();
+  for (const [navn, beskrivelse, liste] of GRUPPER) {
+    const g = new Element(navn, sidenavn('gruppe', navn.replace(/Æ/g, 'AE')), IKON.gruppe,
+        {kodeOverskrift: false, art: 'kodegruppe', lead: [beskrivelse], listeOverskrift: 'Koderne i gruppen'});
+    grupper.push(g);
+    for (const t of liste.split(' ')) placeret.set(t, g);
+  }
+  const oevrige = new Element('Øvrige koder', 'gruppe-oevrige', IKON.gruppe,
+      {kodeOverskrift: false, art: 'kodegruppe', lead: ['Koder, der ikke hører til en af de andre grupper.'],
+        listeOverskrift: 'Koderne i gruppen'});
+
+  const tagElement = new Map();
+  const ukendte = [];
+  for (const t of tags) {
+    const g = placeret.get(t) ?? (ukendte.push(t), oevrige);
+    const e = new Element(t, sidenavn('kode', t), IKON.objekt, {visNavn: t, art: 'HTML-kode'});
+    tagElement.set(t, e);
+    g.tilfoej(e);
+  }
+  for (const g of [...grupper, oevrige]) {
+    if (!g.born.length) continue;
+    g.born.sort(alfabetisk);
+    rod.tilfoej(g);
+  }
+
+  const globalt = rod.tilfoej(new Element('Globale Attributter', 'Globale-Attributter', IKON.gruppe, {
+    kodeOverskrift: false, art: 'attributgruppe',
+    lead: ['De globale attributter kan stå på alle koder. De mest brugte er <code>class</code> og <code>id</code>, som kobler koden til dit design og dine funktioner, <code>style</code> til et udseende direkte på koden og <code>title</code>, som viser en lille tekst, når musen holdes over.',
+      'Står markøren i værdien af en <code>style</code>-attribut, slår <span class="knap">Info...</span> CSS-egenskaben ved markøren op i strukturen CSS.'],
+    listeOverskrift: 'De globale attributter',
+  }));
+  const haendelsesGruppe = rod.tilfoej(new Element('Hændelser', 'gruppe-haendelser', IKON.gruppe, {
+    kodeOverskrift: false, art: 'attributgruppe',
+    lead: ['En hændelsesattribut rummer JavaScript, som browseren kører, når noget bestemt sker: et klik, en tast, at siden er hentet. Navnet er altid <code>on</code> efterfulgt af hændelsens navn.',
+      'I dine sider er det ofte pænere at sætte funktionen i <code>funktioner.js</code> og kun kalde den fra attributten, fx <code>onclick="visBillede()"</code>.'],
+    listeOverskrift: 'Hændelserne',
+  }));
+  const saerlige = rod.tilfoej(new Element('Attributter til bestemte koder', 'gruppe-attributter', IKON.gruppe, {
+    kodeOverskrift: false, art: 'attributgruppe',
+    lead: ['Disse attributter gælder kun for bestemte koder. Siden for hver attribut nævner de koder, den hører til, og kontrollen i editoren melder en attribut, der står på en forkert kode.'],
+    listeOverskrift: 'Attributterne',
+  }));
+
+  const attrElement = new Map();
+  for (const a of [...attrTags.keys()].sort()) {
+    const erGlobal = globale.has(a) || a.endsWith('-');
+    const erHaendelse = !erGlobal && (haendelser.has(a) || /^on/.test(a));
+    const forael = erGlobal ? globalt : erHaendelse ? haendelsesGruppe : saerlige;
+    // "data-" and "aria-" are prefixes of whole families of attributes.
+    const side = a.endsWith('-') ? sidenavn('attribut', a, 'familie') : sidenavn('attribut', a);
+    const e = new Element(a, side, IKON.egenskab, {
+      visNavn: a, art: erGlobal ? 'global attribut' : erHaendelse ? 'hændelse' : 'attribut'});
+    attrElement.set(a, e);
+    forael.tilfoej(e);
+  }
+  for (const g of [globalt, haendelsesGruppe, saerlige]) g.born.sort(alfabetisk);
+
+  // Contents of the tag pages.
+  for (const [t, e] of tagElement) {
+    const i = e.indhold;
+    const gloss = KODER[t] ?? 'er en HTML-kode';
+    const foraeldet = placeret.get(t)?.tekst === 'Forældede koder';
+    i.lead = [`${kodeTekst(t)} ${gloss}.`];
+    if (foraeldet) i.lead.push('Koden er forældet: kontrollen i editoren melder den som ukendt, og en ny side bør ikke bruge den.');
+    i.sti = `Gruppe: <a href="${e.forælder.side}.html">${esc(e.forælder.tekst)}</a>`;
+    const void_ = udenSlut.has(t);
+    i.syntaks = void_ ? esc(`<${t} attribut="værdi">`) : esc(`<${t} attribut="værdi">indhold</${t}>`);
+    i.syntaksNote = void_ ? 'Koden har ingen slutkode.' : `Koden lukkes med slutkoden <code>&lt;/${esc(t)}&gt;</code>; <span class="knap">Slutkode</span> (<span class="tast">Ctrl+K</span>) i editoren skriver den.`;
+    const egne = (htmlElementAttributes[t] ?? []).filter((a) => attrElement.has(a)).sort();
+    i.tabel = {
+      overskrift: 'Egne attributter', koloner: ['Attribut', 'Hvad den er'],
+      raekker: egne.map((a) => [`<a href="${attrElement.get(a).side}.html"><code>${esc(a)}</code></a>`, 'attribut til denne kode']),
+      note: `Desuden kan koden have alle de <a href="Globale-Attributter.html">globale attributter</a> og <a href="gruppe-haendelser.html">hændelserne</a>.`,
+    };
+    if (!egne.length) {
+      i.tabel = null;
+      i.syntaksNote += ` Koden har ingen egne attributter, men kan have alle de <a href="Globale-Attributter.html">globale attributter</a>.`;
+    }
+    i.fakta = [
+      ['Slutkode', void_ ? 'ingen' : 'ja'],
+      ['Gruppe', esc(e.forælder.tekst)],
+    ];
+    if (interfaces.get(t)) i.fakta.push(['DOM-interface', `<code>${esc(interfaces.get(t))}</code>`]);
+    if (!htmlTagNames.includes(t)) i.fakta.push(['Bemærk', 'ikke med i listen over HTML-koder']);
+    i.stoette = understoettelse(`html.elements.${t}`);
+    const h = haand.get(`tag ${t}`);
+    if (h) {
+      i.lead = h.afsnit;
+      i.eksempel = {html: h.html, css: h.css, js: h.js};
+      i.haandskrevet = true;
+    } else {
+      i.eksempel = tagEksempel(t);
+    }
+    i.relaterede = [...(placeret.get(t) ? GRUPPER.find((g) => g[0] === placeret.get(t).tekst)[2].split(' ') : [])]
+        .filter((x) => x !== t && tagElement.has(x)).slice(0, 10).map((x) => tagElement.get(x));
+  }
+
+  for (const [a, e] of attrElement) {
+    const i = e.indhold;
+    const paa = [...attrTags.get(a)].sort();
+    const erGlobal = globale.has(a);
+    const forael = e.forælder;
+    i.sti = `Gruppe: <a href="${forael.side}.html">${esc(forael.tekst)}</a>`;
+    let eksTag;
+    if (a.endsWith('-')) {
+      i.lead = [a === 'data-' ?
+        '<code>data-</code> indleder dine egne attributter: alt, hvad der begynder med <code>data-</code>, må stå på alle koder og kan læses af JavaScript gennem <code>element.dataset</code>.' :
+        `<code>${esc(a)}</code> indleder en hel familie af attributter, som alle må stå på alle koder.`];
+      if (a === 'aria-') i.lead = ['<code>aria-</code> indleder attributterne, der fortæller skærmlæsere og andre hjælpemidler, hvad et element er og gør, fx <code>aria-label</code> med en tekst til en knap uden tekst.'];
+      eksTag = 'p';
+    } else if (forael === globalt) {
+      i.lead = [`<code>${esc(a)}</code> er en global attribut: den kan stå på alle koder.`];
+      eksTag = a === 'title' || a === 'lang' ? 'span' : 'p';
+    } else if (forael === haendelsesGruppe) {
+      const ev = a.replace(/^on/, '');
+      const naar = EVENT_GLOSSER[ev] ?? `hændelsen <code>${esc(ev)}</code> indtræffer`;
+      i.lead = [`<code>${esc(a)}</code> kører JavaScript, når ${naar}.`];
+      eksTag = VINDUE.has(a) ? 'body' : ['onchange', 'oninput', 'onselect', 'oninvalid'].includes(a) ? 'input' : ['onsubmit', 'onreset', 'onformdata'].includes(a) ? 'form' : 'button';
+    } else {
+      const navne = paa.map(kodeTekst);
+      i.lead = [`<code>${esc(a)}</code> er en attribut til ${navne.length === 1 ? 'koden' : 'koderne'} ${navne.length > 1 ? navne.slice(0, -1).join(', ') + ' og ' + navne.at(-1) : navne[0] ?? 'nogle koder'}.`];
+      eksTag = paa.find((x) => !KUN_KODE.has(x)) ?? paa[0] ?? 'p';
+    }
+    i.syntaks = esc(`<${eksTag} ${a.endsWith('-') ? a + 'navn' : a}="værdi">`);
+    if (!erGlobal && forael !== haendelsesGruppe) {
+      i.tabel = {overskrift: 'Gælder for', koloner: ['Kode', 'Hvad koden er'],
+        raekker: paa.filter((x) => tagElement.has(x)).map((x) => [`<a href="${tagElement.get(x).side}.html"><code>&lt;${esc(x)}&gt;</code></a>`, esc(KODER[x] ?? '')])};
+    } else if (forael === haendelsesGruppe) {
+      i.fakta = [['Gælder for', VINDUE.has(a) ? 'kun <a href="kode-body.html"><code>&lt;body&gt;</code></a> (vinduets hændelser)' : 'alle koder']];
+    }
+    i.stoette = erGlobal ? understoettelse(`html.global_attributes.${a}`) :
+      forael === haendelsesGruppe ? understoettelse(`api.GlobalEventHandlers.${a}`, `api.Element.${a.slice(2)}_event`, `api.Window.${a.slice(2)}_event`, `api.HTMLElement.${a.slice(2)}_event`) :
+      understoettelse(...paa.map((x) => `html.elements.${x}.${a}`));
+    const h = haand.get(`attribut ${a}`);
+    if (h) {
+      i.lead = h.afsnit;
+      i.eksempel = {html: h.html, css: h.css, js: h.js};
+      i.haandskrevet = true;
+    } else {
+      i.eksempel = attributEksempel(a, eksTag, forael === haendelsesGruppe);
+    }
+    i.relaterede = paa.filter((x) => tagElement.has(x)).slice(0, 12).map((x) => tagElement.get(x));
+  }
+
+  for (const g of [...rod.born]) {
+    g.indhold.liste = g.born.map((b) => [b, b.indhold.art === 'HTML-kode' ? esc(KODER[b.tekst] ?? '') : '']);
+  }
+  rod.indhold.liste = rod.born.map((g) => [g, esc(g.indhold.lead[0].replace(/<[^>]+>/g, '').split('. ')[0].replace(/\.$/, ''))]);
+  rod.indhold.listeOverskrift = 'Grupperne';
+  const hGlobal = haand.get('attribut Globale Attributter');
+  if (hGlobal) globalt.indhold.lead = hGlobal.afsnit;
+
+  return {rod, ukendte, find: findere(rod), tags, attributter: [...attrTags.keys()]};
+
+  function tagEksempel(t) {
+    if (HOVED_EKSEMPLER[t]) return {html: HOVED_EKSEMPLER[t], vis: false, tekst: 'Koden hører hjemme i sidens opbygning og vises ikke i sig selv.'};
+    if (['caption', 'tbody', 'td', 'tfoot', 'th', 'thead', 'tr'].includes(t)) return {html: TABEL_HEL};
+    const hel = DEL_AF[t];
+    if (hel) return {html: EKSEMPLER[hel] ?? `<${hel}></${hel}>`, vis: !KUN_KODE.has(hel)};
+    if (EKSEMPLER[t]) return {html: EKSEMPLER[t], vis: !KUN_KODE.has(t)};
+    if (udenSlut.has(t)) return {html: `<p>Tekst<${t}>mere tekst</p>`, vis: !KUN_KODE.has(t)};
+    if (/^h[1-6]$/.test(t)) return {html: `<${t}>Sommerferien</${t}>`};
+    const blok = ['Sektioner', 'Tekstblokke'].includes(placeret.get(t)?.tekst);
+    if (blok) return {html: `<${t}>\n  <p>Et afsnit inden i.</p>\n</${t}>`, vis: !KUN_KODE.has(t)};
+    return {html: `<p>Her er <${t}>nogle ord</${t}> i et afsnit.</p>`, vis: !KUN_KODE.has(t)};
+  }
+
+  function attributEksempel(a, tag, haendelse) {
+    if (haendelse) {
+      if (tag === 'body') return {html: `<body ${a}="sidenHentet()">`, vis: false};
+      if (tag === 'form') return {html: `<form ${a}="return tjekFormular()">\n  <input name="navn">\n</form>`, vis: false};
+      if (tag === 'input') return {html: `<input ${a}="this.style.backgroundColor = '#fdf6e7'">`};
+      return {html: `<button type="button" ${a}="this.textContent = 'Det skete!'">Prøv mig</button>`};
+    }
+    if (a === 'data-') return {html: '<p data-vejr="sol" onclick="this.textContent = this.dataset.vejr">Klik, så viser afsnittet sin data-vejr.</p>'};
+    if (a === 'aria-') return {html: '<button type="button" aria-label="Luk">&#215;</button>'};
+    const vaerdi = {class: 'fremhaevet', id: 'eks-id', title: 'En lille forklaring', lang: 'en',
+      dir: 'rtl', hidden: '', tabindex: '0', contenteditable: 'true', draggable: 'true',
+      spellcheck: 'false', translate: 'no', style: 'color: teal'}[a];
+    if (vaerdi !== undefined && !KUN_KODE.has(tag)) {
+      return {html: `<${tag} ${a}${vaerdi ? `="${vaerdi}"` : ''}>Et afsnit med attributten ${a}.</${tag}>`,
+        vis: a !== 'hidden'};
+    }
+    const v = VAERDIER[a];
+    const indhold = {a: 'Et link', button: 'Knap', label: 'Navn', option: 'Valg', td: 'Celle', th: 'Overskrift',
+      q: 'et citat', abbr: 'EU', time: 'i morgen', ol: '<li>Første</li><li>Anden</li>', textarea: 'Tekst'}[tag] ?? 'Indhold';
+    const attr = v === undefined ? `${a}="…"` : v === '' ? a : `${a}="${v}"`;
+    const vis = v !== undefined && !KUN_KODE.has(tag) && !['td', 'th', 'tr', 'li', 'option', 'col'].includes(tag);
+    if (udenSlut.has(tag)) return {html: `<${tag} ${attr}>`, vis};
+    return {html: `<${tag} ${attr}>${indhold}</${tag}>`, vis};
+  }
+}

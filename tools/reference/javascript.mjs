@@ -1,0 +1,316 @@
+// The structure "JavaScript": the language's keywords, the built-in objects
+// with their members, and the DOM interfaces a page script uses.
+
+import idl from '@webref/idl';
+import globals from 'globals';
+
+import {Element, IKON, alfabetisk, esc, findere, kompatNoegler, sidenavn, understoettelse} from './felles.mjs';
+
+// Keyword, what it does, syntax, example, support key.
+const NOEGLEORD = [
+  ['async', 'gør en funktion asynkron, så den kan vente med await og altid giver et løfte (Promise) tilbage', 'async function navn() { … }', 'async function hent() {\n  const svar = await fetch("data.json");\n  return svar.json();\n}', 'statements.async_function'],
+  ['await', 'venter inde i en async-funktion på, at et løfte (Promise) bliver indfriet', 'const værdi = await løfte;', 'const svar = await fetch("data.json");', 'operators.await'],
+  ['break', 'springer ud af den nærmeste løkke eller switch', 'break;', 'for (const ord of ordene) {\n  if (ord === "stop") break;\n}', 'statements.break'],
+  ['case', 'er et af tilfældene i en switch', 'case værdi:', 'switch (dag) {\n  case 0: tekst = "søndag"; break;\n}', 'statements.switch'],
+  ['catch', 'fanger en fejl fra en try-blok', 'try { … } catch (fejl) { … }', 'try {\n  JSON.parse(tekst);\n} catch (fejl) {\n  console.log("Ikke gyldig JSON");\n}', 'statements.try_catch'],
+  ['class', 'definerer en klasse: en skabelon for objekter med egne metoder', 'class Navn { constructor() { … } }', 'class Dag {\n  constructor(dato) { this.dato = dato; }\n}', 'classes'],
+  ['const', 'erklærer en konstant: et navn, der ikke kan gives en ny værdi', 'const navn = værdi;', 'const dage = ["man", "tir", "ons"];', 'statements.const'],
+  ['continue', 'springer resten af løkkens krop over og går videre med næste gennemløb', 'continue;', 'for (const n of tal) {\n  if (n < 0) continue;\n  sum += n;\n}', 'statements.continue'],
+  ['debugger', 'standser programmet, hvis udviklerværktøjerne er åbne', 'debugger;', 'debugger;', 'statements.debugger'],
+  ['default', 'er tilfældet i en switch, der bruges, når intet andet passer', 'default:', 'switch (vejr) {\n  case "sol": tekst = "Dejligt"; break;\n  default: tekst = "Nå";\n}', 'statements.switch'],
+  ['delete', 'fjerner en egenskab fra et objekt', 'delete objekt.egenskab;', 'delete person.alder;', 'operators.delete'],
+  ['do', 'starter en løkke, der kører mindst én gang og gentages, så længe betingelsen er sand', 'do { … } while (betingelse);', 'let i = 0;\ndo {\n  i++;\n} while (i < 3);', 'statements.do_while'],
+  ['else', 'er den del af en if, der køres, når betingelsen er falsk', 'if (betingelse) { … } else { … }', 'if (time < 12) {\n  hilsen = "God morgen";\n} else {\n  hilsen = "God dag";\n}', 'statements.if_else'],
+  ['export', 'gør en funktion eller værdi tilgængelig for andre moduler', 'export function navn() { … }', 'export const version = 2;', 'statements.export'],
+  ['extends', 'lader en klasse bygge videre på en anden', 'class Ny extends Gammel { … }', 'class Fødselsdag extends Dag { }', 'classes.extends'],
+  ['false', 'er den logiske værdi falsk', 'false', 'let færdig = false;', null],
+  ['finally', 'er en blok efter try og catch, der altid køres', 'try { … } finally { … }', 'try {\n  gem();\n} finally {\n  knap.disabled = false;\n}', 'statements.try_catch'],
+  ['for', 'gentager en blok: med en tæller, for hvert element (for … of) eller for hver egenskab (for … in)', 'for (let i = 0; i < n; i++) { … }', 'for (let i = 1; i <= 3; i++) {\n  console.log(i);\n}', 'statements.for'],
+  ['function', 'definerer en funktion: et stykke kode med et navn, som kan kaldes', 'function navn(parameter) { … }', 'function hils(navn) {\n  return "Hej " + navn;\n}', 'statements.function'],
+  ['if', 'kører en blok kun, når en betingelse er sand', 'if (betingelse) { … }', 'if (tekst === "") {\n  alert("Skriv noget");\n}', 'statements.if_else'],
+  ['import', 'henter funktioner og værdier fra et andet modul', 'import { navn } from "./fil.js";', 'import { version } from "./data.js";', 'statements.import'],
+  ['in', 'tester, om et objekt har en egenskab med et bestemt navn', '"navn" in objekt', 'if ("alder" in person) { … }', 'operators.in'],
+  ['instanceof', 'tester, om et objekt er lavet af en bestemt klasse', 'objekt instanceof Klasse', 'if (fejl instanceof TypeError) { … }', 'operators.instanceof'],
+  ['let', 'erklærer en variabel, der kun gælder i den blok, hvor den står', 'let navn = værdi;', 'let antal = 0;\nantal = antal + 1;', 'statements.let'],
+  ['new', 'laver et nyt objekt ud fra en klasse eller konstruktør', 'new Klasse(argumenter)', 'const nu = new Date();', 'operators.new'],
+  ['null', 'er værdien "ingen værdi", sat med vilje', 'null', 'let valgt = null;', 'operators.null'],
+  ['of', 'går i en for … of-løkke igennem elementerne i en liste eller anden samling', 'for (const x of liste) { … }', 'for (const dag of ["lør", "søn"]) {\n  console.log(dag);\n}', 'statements.for_of'],
+  ['return', 'afslutter en funktion og giver en værdi tilbage', 'return værdi;', 'function dobbelt(n) {\n  return n * 2;\n}', 'statements.return'],
+  ['static', 'gør en metode eller egenskab til en del af selve klassen i stedet for dens objekter', 'static navn() { … }', 'class Kalender {\n  static idag() { return new Date(); }\n}', 'classes.static'],
+  ['super', 'kalder konstruktøren eller en metode i den klasse, som en klasse bygger videre på', 'super(argumenter)', 'class Fødselsdag extends Dag {\n  constructor(dato) { super(dato); }\n}', 'operators.super'],
+  ['switch', 'vælger mellem flere tilfælde ud fra én værdi', 'switch (udtryk) { case værdi: … }', 'switch (måned) {\n  case 12: tekst = "jul"; break;\n  default: tekst = "";\n}', 'statements.switch'],
+  ['this', 'er det objekt, som en metode er kaldt på; i en hændelsesattribut er det elementet selv', 'this', '<button onclick="this.textContent = \'Tak\'">Klik</button>', 'operators.this'],
+  ['throw', 'kaster en fejl, som en catch kan fange', 'throw new Error("besked");', 'if (!navn) throw new Error("Navnet mangler");', 'statements.throw'],
+  ['true', 'er den logiske værdi sand', 'true', 'let synlig = true;', null],
+  ['try', 'prøver en blok og lader catch tage sig af en fejl', 'try { … } catch (fejl) { … }', 'try {\n  gem();\n} catch (fejl) {\n  alert("Kunne ikke gemme");\n}', 'statements.try_catch'],
+  ['typeof', 'giver typen af en værdi som tekst, fx "number" eller "string"', 'typeof værdi', 'if (typeof alder === "number") { … }', 'operators.typeof'],
+  ['var', 'erklærer en variabel på den gamle måde; brug hellere let eller const', 'var navn = værdi;', 'var antal = 0;', 'statements.var'],
+  ['void', 'beregner et udtryk og giver undefined', 'void udtryk', 'void 0', 'operators.void'],
+  ['while', 'gentager en blok, så længe en betingelse er sand', 'while (betingelse) { … }', 'let n = 3;\nwhile (n > 0) {\n  n--;\n}', 'statements.while'],
+  ['yield', 'giver en værdi fra en generatorfunktion og holder pause', 'yield værdi;', 'function* tæl() {\n  yield 1;\n  yield 2;\n}', 'operators.yield'],
+];
+
+const OBJEKTER = {
+  Array: 'en liste af værdier i rækkefølge', String: 'en tekst', Number: 'et tal', Math: 'matematiske funktioner og konstanter',
+  JSON: 'omsætning mellem objekter og tekst i formatet JSON', Object: 'grundlaget for alle objekter', Date: 'en dato og et klokkeslæt',
+  Promise: 'et løfte om en værdi, der kommer senere', Map: 'en samling af nøgler og værdier', Set: 'en samling af forskellige værdier',
+  RegExp: 'et regulært udtryk til at finde mønstre i tekst', Boolean: 'en sand eller falsk værdi', Symbol: 'en unik nøgle',
+  Error: 'en fejl', BigInt: 'et helt tal uden størrelsesgrænse', Intl: 'sprog- og landetilpasset formatering af tal og datoer',
+  Function: 'en funktion', Reflect: 'funktioner til at arbejde med objekters egenskaber', Proxy: 'et objekt, der kan opsnappe handlinger på et andet',
+  parseInt: 'omsætter en tekst til et helt tal', parseFloat: 'omsætter en tekst til et kommatal', isNaN: 'tester, om en værdi ikke er et tal',
+  isFinite: 'tester, om en værdi er et endeligt tal', encodeURIComponent: 'koder en tekst til brug i en adresse',
+  decodeURIComponent: 'afkoder en tekst fra en adresse', encodeURI: 'koder en hel adresse', decodeURI: 'afkoder en hel adresse',
+  NaN: 'værdien "ikke et tal"', Infinity: 'værdien uendelig', undefined: 'værdien "ikke defineret"', globalThis: 'det globale objekt; i en side er det vinduet',
+  eval: 'kører en tekst som JavaScript; undgå den', WeakMap: 'en samling af nøgler og værdier, hvor nøglerne kan ryddes op',
+  WeakSet: 'en samling af objekter, der kan ryddes op', ArrayBuffer: 'et stykke rå hukommelse', DataView: 'et vindue ind i en ArrayBuffer',
+  Iterator: 'grundlaget for alt, der kan gennemløbes',
+};
+// Members the data still lists but which old pages only should use.
+const FORAELDEDE = new Set(['anchor', 'big', 'blink', 'bold', 'fixed', 'fontcolor', 'fontsize', 'italics', 'link', 'small',
+  'strike', 'sub', 'sup', 'substr', 'trimLeft', 'trimRight', 'getYear', 'setYear', 'toGMTString', 'escape', 'unescape', 'compile']);
+const MED_MEDLEMMER = ['Array', 'String', 'Number', 'Math', 'JSON', 'Object', 'Date', 'Promise', 'Map', 'Set', 'RegExp',
+  'Boolean', 'Symbol', 'Error', 'Intl', 'Function', 'BigInt'];
+
+// DOM interfaces in the order the tree shows them. A member found in two
+// interfaces is looked up to the first, so the ones a page script meets
+// most come first.
+const DOM = [
+  ['Document', 'dokumentet: hele siden, som scriptet ser den', 'document'],
+  ['Element', 'et element på siden, fx et afsnit eller en knap', 'element'],
+  ['HTMLElement', 'et HTML-element med de egenskaber, alle HTML-koder har', 'element'],
+  ['Node', 'et punkt i sidens træ: et element, en tekst eller en kommentar', 'node'],
+  ['EventTarget', 'alt, der kan modtage hændelser, fx elementer, dokumentet og vinduet', 'element'],
+  ['Event', 'en hændelse, fx et klik eller en tast', 'hændelse'],
+  ['MouseEvent', 'en hændelse fra musen', 'hændelse'],
+  ['KeyboardEvent', 'en hændelse fra tastaturet', 'hændelse'],
+  ['DOMTokenList', 'en liste af ord, fx elementets klasser i classList', 'element.classList'],
+  ['NodeList', 'en liste af noder, fx resultatet af querySelectorAll', 'liste'],
+  ['HTMLCollection', 'en levende liste af elementer', 'liste'],
+  ['CSSStyleDeclaration', 'et elements style: udseendet sat direkte på elementet', 'element.style'],
+  ['HTMLInputElement', 'et indtastningsfelt (input)', 'felt'],
+  ['HTMLFormElement', 'en formular (form)', 'formular'],
+  ['HTMLImageElement', 'et billede (img)', 'billede'],
+  ['HTMLCanvasElement', 'en tegneflade (canvas)', 'tegneflade'],
+  ['Location', 'sidens adresse', 'location'],
+  ['History', 'vinduets historik', 'history'],
+  ['Storage', 'lokalt lager, som gemmer tekst mellem besøg (localStorage)', 'localStorage'],
+  ['Window', 'browservinduet med alt det globale', 'window'],
+  ['console', 'konsollen i udviklerværktøjerne', 'console'],
+];
+const SPECS = new Set(['dom', 'html', 'cssom', 'cssom-view', 'console', 'uievents', 'fullscreen', 'fetch', 'hr-time',
+  'selection-api', 'web-animations', 'pointerevents', 'touch-events', 'requestidlecallback']);
+const UDEN_MIXINS = new Set(['GlobalEventHandlers', 'WindowEventHandlers', 'ARIAMixin', 'ARIANotifyMixin', 'Region',
+  'GeometryUtils', 'XPathEvaluatorBase', 'FontFaceSource', 'PushManagerAttribute', 'Slottable']);
+
+function typeTekst(t) {
+  if (!t) return '';
+  if (typeof t === 'string') return t;
+  let s;
+  if (t.union) s = t.idlType.map(typeTekst).join(' or ');
+  else if (t.generic) s = `${t.generic}<${t.idlType.map(typeTekst).join(', ')}>`;
+  else s = typeTekst(t.idlType);
+  return s + (t.nullable ? '?' : '');
+}
+
+function typeDansk(t) {
+  const s = typeTekst(t).replace(/\?$/, '');
+  if (/^(DOMString|USVString|ByteString|CSSOMString)$/.test(s) || /TrustedHTML|TrustedScript/.test(s)) return 'tekst';
+  if (s === 'boolean') return 'sandt eller falsk';
+  if (/^(unsigned )?(long long|long|short)$|^(unrestricted )?(double|float)$|^octet$/.test(s)) return 'tal';
+  if (s === 'undefined') return 'intet';
+  if (s === 'any') return 'en hvilken som helst værdi';
+  if (s === 'object') return 'et objekt';
+  if (/^Promise</.test(s)) return 'et løfte (Promise)';
+  if (/^(sequence|FrozenArray)</.test(s)) return 'en liste';
+  if (/^[A-Z]\w*$/.test(s)) return `et <code>${esc(s)}</code>`;
+  return `<code>${esc(s)}</code>`;
+}
+
+export async function lavJavaScript(haand) {
+  const rod = new Element('JavaScript', 'JavaScript', IKON.rod, {
+    kodeOverskrift: false, art: 'opslag',
+    lead: ['Her kan du slå JavaScript op: sprogets nøgleord, de indbyggede objekter og de dele af DOM, som et lille script på en side bruger til at finde og ændre siden. Stå med markøren i et ord i funktionseditoren og tryk <span class="tast">Ctrl+Alt+J</span> eller <span class="knap">Js info...</span>.',
+      'Dine egne funktioner står i <code>funktioner.js</code>, som alle dine sider henter.'],
+    listeOverskrift: 'Grupperne',
+  });
+  const find = (n) => haand.get(n);
+
+  const sprog = rod.tilfoej(new Element('Sproget', 'gruppe-sproget', IKON.gruppe, {kodeOverskrift: false, art: 'gruppe',
+    lead: ['Nøgleordene er sprogets egne ord: de erklærer variabler og funktioner, træffer valg og gentager kode. De kan ikke bruges som navne på dine egne variabler.'],
+    listeOverskrift: 'Nøgleordene'}));
+  for (const [ord, gloss, syntaks, eks, noegle] of NOEGLEORD) {
+    const e = sprog.tilfoej(new Element(ord, sidenavn('sprog', ord), IKON.info, {visNavn: ord, art: 'nøgleord'}));
+    const i = e.indhold;
+    i.lead = [`<code>${esc(ord)}</code> ${gloss}.`];
+    i.sti = '<a href="gruppe-sproget.html">Sproget</a>';
+    i.syntaks = esc(syntaks);
+    i.stoette = noegle ? understoettelse(`javascript.${noegle}`) : null;
+    const h = find(ord);
+    if (h) {
+      i.lead = h.afsnit;
+      i.eksempel = {html: h.html, css: h.css, js: h.js};
+      i.haandskrevet = true;
+    } else {
+      i.eksempel = eks.startsWith('<') ? {html: eks, vis: false} : {kode: eks};
+    }
+  }
+  const rene = sprog.born;
+  rene.sort(alfabetisk);
+
+  // Built-ins.
+  const indb = rod.tilfoej(new Element('Indbyggede objekter', 'gruppe-indbyggede', IKON.gruppe, {kodeOverskrift: false, art: 'gruppe',
+    lead: ['De indbyggede objekter og funktioner findes i alle browsere uden videre: lister, tekster, tal, datoer, matematik og JSON. Metoderne på selve objektet skrives med objektets navn foran, fx <code>JSON.parse</code>; metoderne på en værdi skrives efter værdien, fx <code>liste.push(x)</code>.'],
+    listeOverskrift: 'Objekterne og funktionerne'}));
+  const noegler = kompatNoegler();
+  const builtins = Object.keys(globals.builtin).filter((n) => !/^(Float16Array|escape|unescape)$/.test(n));
+  for (const navn of builtins.sort((a, b) => alfabetisk({tekst: a}, {tekst: b}))) {
+    const vaerdi = globalThis[navn];
+    const art = typeof vaerdi === 'function' ? (/^[A-Z]/.test(navn) ? 'indbygget objekt' : 'global funktion') :
+      typeof vaerdi === 'object' && vaerdi !== null ? 'indbygget objekt' : 'global værdi';
+    const e = indb.tilfoej(new Element(navn, sidenavn('js', navn), art === 'global funktion' ? IKON.metode : art === 'global værdi' ? IKON.egenskab : IKON.objekt,
+        {visNavn: navn, art}));
+    const i = e.indhold;
+    const om = OBJEKTER[navn];
+    i.lead = [`<code>${esc(navn)}</code> er ${art === 'indbygget objekt' ? 'et indbygget objekt' : art === 'global funktion' ? 'en global funktion' : 'en global værdi'} i JavaScript${om ? `: ${om}` : ''}.`];
+    i.sti = '<a href="gruppe-indbyggede.html">Indbyggede objekter</a>';
+    i.syntaks = esc(art === 'global funktion' ? `${navn}(…)` : typeof vaerdi === 'function' ? `new ${navn}(…)` : navn);
+    if (art === 'indbygget objekt' && typeof vaerdi === 'function' && ['Math', 'JSON', 'Reflect', 'Atomics', 'Intl'].includes(navn)) i.syntaks = esc(`${navn}.metode(…)`);
+    if (['Math', 'JSON', 'Reflect', 'Atomics', 'Intl', 'Symbol', 'BigInt'].includes(navn)) i.syntaks = esc(navn === 'Symbol' || navn === 'BigInt' ? `${navn}(…)` : `${navn}.navn`);
+    i.stoette = understoettelse(`javascript.builtins.${navn}`, `javascript.builtins.${navn}.${navn}`, `javascript.builtins.globals.${navn}`);
+    const h = find(navn);
+    if (h) {
+      i.lead = h.afsnit;
+      i.eksempel = {html: h.html, css: h.css, js: h.js};
+      i.haandskrevet = true;
+    }
+    if (!MED_MEDLEMMER.includes(navn)) continue;
+    const medlemmer = noegler
+        .map((k) => new RegExp(`^javascript\\.builtins\\.${navn}\\.([A-Za-z][A-Za-z0-9_]*)$`).exec(k)?.[1])
+        .filter((m) => m && m !== navn && !FORAELDEDE.has(m) && !/_/.test(m.replace(/^[A-Z0-9_]+$/, '')));
+    const raekker = [];
+    for (const m of [...new Set(medlemmer)].sort((a, b) => alfabetisk({tekst: a}, {tekst: b}))) {
+      const statisk = vaerdi && Object.getOwnPropertyNames(vaerdi).includes(m);
+      const tekst = statisk ? `${navn}.${m}` : m;
+      // Descriptors only: reading a getter of a prototype can throw.
+      const desc = Object.getOwnPropertyDescriptor((statisk ? vaerdi : vaerdi?.prototype) ?? {}, m);
+      const metode = typeof desc?.value === 'function' || (!desc && !/^[A-Z0-9_]+$/.test(m) && m !== 'length');
+      const b = e.tilfoej(new Element(tekst, sidenavn('js', navn, statisk ? 's' : 'p', m), metode ? IKON.metode : IKON.egenskab,
+          {visNavn: tekst, art: metode ? 'metode' : 'egenskab'}));
+      const bi = b.indhold;
+      const hvor = statisk ? `på selve <code>${esc(navn)}</code>` : `på en værdi af typen <code>${esc(navn)}</code>`;
+      bi.lead = [`<code>${esc(m)}</code> er en ${metode ? 'metode' : 'egenskab'} ${hvor}.`];
+      bi.sti = `<a href="${e.side}.html"><code>${esc(navn)}</code></a>`;
+      const vaerdiNavn = {Array: 'liste', String: 'tekst', Number: 'tal', Date: 'dato', Promise: 'løfte', Map: 'samling',
+        Set: 'mængde', RegExp: 'mønster', Boolean: 'sandhed', Symbol: 'symbol', Error: 'fejl', Object: 'objekt', Function: 'funktion', BigInt: 'heltal'}[navn] ?? 'værdi';
+      const forran = statisk ? navn : vaerdiNavn;
+      const n = typeof desc?.value === 'function' ? desc.value.length : undefined;
+      bi.syntaks = esc(metode ? `${forran}.${m}(${n === 0 ? '' : '…'})` : `${forran}.${m}`);
+      if (metode && typeof n === 'number') bi.fakta = [['Argumenter', n === 0 ? 'ingen påkrævede' : `mindst ${n}`]];
+      bi.stoette = understoettelse(`javascript.builtins.${navn}.${m}`);
+      const hh = find(tekst) ?? find(`${navn}.${m}`) ?? (statisk ? undefined : find(`${navn}.prototype.${m}`));
+      if (hh) {
+        bi.lead = hh.afsnit;
+        bi.eksempel = {html: hh.html, css: hh.css, js: hh.js};
+        bi.haandskrevet = true;
+      } else {
+        bi.eksempel = {kode: metode ? `const resultat = ${forran}.${m}(${n ? '…' : ''});` : `console.log(${forran}.${m});`};
+      }
+      raekker.push([`<a href="${b.side}.html"><code>${esc(tekst)}</code></a>`, metode ? 'metode' : 'egenskab']);
+    }
+    i.tabel = {overskrift: 'Metoder og egenskaber', koloner: ['Navn', 'Art'], raekker};
+  }
+
+  // DOM.
+  const dom = rod.tilfoej(new Element('DOM', 'gruppe-dom', IKON.gruppe, {kodeOverskrift: false, art: 'gruppe',
+    lead: ['DOM er browserens model af siden: hvert element er et objekt, som et script kan finde, læse og ændre. Her står de interfaces, et lille script bruger mest, med alle deres metoder og egenskaber.'],
+    listeOverskrift: 'Interfaces'}));
+  const alle = await idl.parseAll();
+  const defs = new Map();
+  const inkl = new Map();
+  for (const [spec, ast] of Object.entries(alle)) {
+    for (const d of ast) {
+      if (d.type === 'includes') {
+        if (!inkl.has(d.target)) inkl.set(d.target, []);
+        inkl.get(d.target).push(d.includes);
+        continue;
+      }
+      if (!d.name || !d.members) continue;
+      if (d.partial && !SPECS.has(spec)) continue;
+      if (!defs.has(d.name)) defs.set(d.name, []);
+      defs.get(d.name).push(d);
+    }
+  }
+  const medlemmerAf = (navn) => {
+    const ud = [];
+    for (const d of defs.get(navn) ?? []) for (const m of d.members) ud.push(m);
+    for (const mix of inkl.get(navn) ?? []) {
+      if (UDEN_MIXINS.has(mix)) continue;
+      for (const d of defs.get(mix) ?? []) for (const m of d.members) ud.push(m);
+    }
+    return ud;
+  };
+  for (const [navn, om, paa] of DOM) {
+    const e = dom.tilfoej(new Element(navn, sidenavn('dom', navn), IKON.objekt, {visNavn: navn, art: 'DOM-interface'}));
+    const i = e.indhold;
+    i.lead = [`<code>${esc(navn)}</code> er ${om}.`];
+    const arv = (defs.get(navn) ?? []).find((d) => d.inheritance)?.inheritance;
+    i.sti = '<a href="gruppe-dom.html">DOM</a>';
+    i.fakta = arv ? [['Bygger på', `<code>${esc(arv)}</code>`]] : [];
+    i.stoette = understoettelse(`api.${navn}`);
+    const h = find(navn);
+    if (h) {
+      i.lead = h.afsnit;
+      i.eksempel = {html: h.html, css: h.css, js: h.js};
+      i.haandskrevet = true;
+    }
+    const efterNavn = new Map();
+    for (const m of medlemmerAf(navn)) {
+      if (!m.name || !['operation', 'attribute', 'const'].includes(m.type) || /^on/.test(m.name)) continue;
+      if (m.extAttrs?.some((x) => x.name === 'LegacyUnforgeable' && m.name === 'isTrusted')) continue;
+      if (!efterNavn.has(m.name)) efterNavn.set(m.name, []);
+      efterNavn.get(m.name).push(m);
+    }
+    const raekker = [];
+    for (const mNavn of [...efterNavn.keys()].sort((a, b) => alfabetisk({tekst: a}, {tekst: b}))) {
+      const ms = efterNavn.get(mNavn);
+      const m = ms[0];
+      const metode = m.type === 'operation';
+      const b = e.tilfoej(new Element(mNavn, sidenavn('dom', navn, mNavn), metode ? IKON.metode : IKON.egenskab,
+          {visNavn: mNavn, art: metode ? 'metode' : m.type === 'const' ? 'konstant' : 'egenskab'}));
+      const bi = b.indhold;
+      const foran = m.special === 'static' ? navn : paa;
+      bi.sti = `<a href="${e.side}.html"><code>${esc(navn)}</code></a>`;
+      if (metode) {
+        bi.lead = [`<code>${esc(mNavn)}</code> er en metode på ${i.lead[0].replace(/^<code>[^<]*<\/code> er /, '').replace(/\.$/, '')}; den giver ${typeDansk(m.idlType)} tilbage.`];
+        bi.syntaks = ms.map((x) => esc(`${typeTekst(x.idlType)} ${foran}.${mNavn}(${x.arguments.map((a) => `${a.optional ? '[' : ''}${typeTekst(a.idlType)} ${a.name}${a.variadic ? '…' : ''}${a.optional ? ']' : ''}`).join(', ')})`)).join('\r\n');
+        const args = m.arguments;
+        if (args.length) {
+          bi.tabel = {overskrift: 'Argumenter', koloner: ['Navn', 'Type', 'Skal med'],
+            raekker: args.map((a) => [`<code>${esc(a.name)}</code>`, typeDansk(a.idlType), a.optional ? 'nej' : 'ja'])};
+        }
+        bi.eksempel = {kode: `const resultat = ${foran}.${mNavn}(${args.filter((a) => !a.optional).map((a) => a.name).join(', ')});`};
+      } else {
+        const kunLaes = m.readonly || m.type === 'const';
+        bi.lead = [`<code>${esc(mNavn)}</code> er ${m.type === 'const' ? 'en konstant' : 'en egenskab'} på ${i.lead[0].replace(/^<code>[^<]*<\/code> er /, '').replace(/\.$/, '')}; den er ${typeDansk(m.idlType)}${kunLaes ? ' og kan kun læses' : ' og kan både læses og sættes'}.`];
+        bi.syntaks = esc(`${foran}.${mNavn}`);
+        bi.fakta = [['Type', `<code>${esc(typeTekst(m.idlType))}</code>`], ['Kan sættes', kunLaes ? 'nej' : 'ja']];
+        bi.eksempel = {kode: kunLaes ? `console.log(${foran}.${mNavn});` : `${foran}.${mNavn} = ${foran}.${mNavn};`};
+      }
+      bi.stoette = understoettelse(`api.${navn}.${mNavn}`, ...(inkl.get(navn) ?? []).map((x) => `api.${x}.${mNavn}`));
+      const hh = find(mNavn) ?? find(`${navn}.${mNavn}`);
+      if (hh) {
+        bi.lead = hh.afsnit;
+        bi.eksempel = {html: hh.html, css: hh.css, js: hh.js};
+        bi.haandskrevet = true;
+      }
+      raekker.push([`<a href="${b.side}.html"><code>${esc(mNavn)}</code></a>`, bi.art]);
+    }
+    i.tabel = {overskrift: 'Metoder og egenskaber', koloner: ['Navn', 'Art'], raekker};
+    if (arv && DOM.some((x) => x[0] === arv)) i.relaterede = [arv];
+  }
+  const finder = findere(rod);
+  for (const e of dom.born) e.indhold.relaterede = (e.indhold.relaterede ?? []).map(finder).filter(Boolean);
+  for (const g of rod.born) g.indhold.liste = g.born.map((b) => [b, '']);
+  rod.indhold.liste = rod.born.map((g) => [g, '']);
+  return {rod, find: finder};
+}
