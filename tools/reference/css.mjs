@@ -98,6 +98,27 @@ const TYPER = {
   'transform-function': 'en transformation, fx <code>rotate(10deg)</code>',
   'filter-function-list': 'en eller flere filtre, fx <code>blur(2px) grayscale(1)</code>',
 };
+// Which elements a property applies to, for the data's most common cases;
+// the rest say nothing rather than something half right.
+const GAELDER = {
+  allElements: 'alle elementer', allElementsAndText: 'alle elementer og tekst',
+  allElementsAndPseudos: 'alle elementer og pseudoelementer', scrollContainers: 'elementer, der kan rulles',
+  transformableElements: 'elementer, der kan transformeres', positionedElements: 'placerede elementer (position forskellig fra static)',
+  gridContainers: 'grid-beholdere (display: grid)', flexContainers: 'flex-beholdere (display: flex)',
+  flexItemsAndInFlowPseudos: 'elementer i en flex-beholder', gridItemsAndBoxesWithinGridContainer: 'elementer i en grid-beholder',
+  blockContainers: 'blokbeholdere', blockLevelElements: 'blokelementer', textElements: 'tekst',
+  absolutelyPositionedElements: 'absolut placerede elementer', multicolElements: 'elementer med spalter',
+  listItems: 'listepunkter', tableElements: 'tabeller', tableCaptionElements: 'tabeloverskrifter (caption)',
+  replacedElements: 'erstattede elementer som img og video', inlineLevelAndTableCellElements: 'elementer på linjen og tabelceller',
+  blockContainersFlexContainersGridContainers: 'blok-, flex- og grid-beholdere',
+  allElementsExceptTableDisplayTypes: 'alle elementer undtagen tabellernes dele',
+  allElementsExceptInternalTableDisplayTypes: 'alle elementer undtagen tabellernes indre dele',
+  sameAsWidthAndHeight: 'de samme elementer som width og height', sameAsMargin: 'de samme elementer som margin',
+};
+const STARTTEKST = {
+  'see individual properties': 'se de enkelte egenskaber', 'depends on user agent': 'afhænger af browseren',
+  'not defined for shorthand properties': 'se de enkelte egenskaber',
+};
 const FAELLES = ['inherit', 'initial', 'unset', 'revert', 'revert-layer'];
 
 // A value that shows off a property in the example, by the type it takes.
@@ -197,12 +218,13 @@ export function lavCss(haand) {
     i.tabel = {overskrift: 'Værdier', koloner: ['Værdi', 'Hvad det er'],
       raekker: alts.map((a) => [`<code>${esc(a)}</code>`, vaerdiBeskrivelse(a)]),
       note: `Desuden kan alle egenskaber have værdierne ${FAELLES.map((f) => `<code>${f}</code>`).join(', ')}.`};
-    const start = w?.initial ?? (typeof p.initial === 'string' ? p.initial : null);
+    let start = w?.initial ?? (typeof p.initial === 'string' ? p.initial : null);
+    if (start && STARTTEKST[start.toLowerCase()]) start = null;
     i.fakta = [
-      ['Startværdi', start ? `<code>${esc(Array.isArray(start) ? start.join(' ') : start)}</code>` : 'se de enkelte egenskaber'],
+      ['Startværdi', start ? `<code>${esc(start)}</code>` : STARTTEKST[(w?.initial ?? '').toLowerCase()] ?? 'se de enkelte egenskaber'],
       ['Arves', arves ? 'ja: elementer inden i får samme værdi, hvis intet andet er sat' : 'nej'],
     ];
-    if (w?.appliesTo) i.fakta.push(['Gælder for', esc(w.appliesTo)]);
+    if (GAELDER[p.appliesto]) i.fakta.push(['Gælder for', GAELDER[p.appliesto]]);
     if (Array.isArray(p.initial)) i.fakta.push(['Kortform for', p.initial.map((x) => `<code>${esc(x)}</code>`).join(', ')]);
     i.stoette = understoettelse(`css.properties.${navn}`);
     i.kortform = Array.isArray(p.initial) ? p.initial : [];

@@ -165,6 +165,8 @@ const KODER = {
 // Examples for tags a generic example does not suit.
 const EKSEMPLER = {
   a: '<a href="https://da.wikipedia.org/">Den danske Wikipedia</a>',
+  p: '<p>I dag var vi på stranden. Vandet var koldt, men solen skinnede.</p>\n<p>Om aftenen grillede vi i haven.</p>',
+  div: '<div style="padding: 0.5em; background-color: #eef3f8">\n  <p>Et afsnit inden i en div.</p>\n</div>',
   area: '<map name="eks-kort">\n  <area shape="rect" coords="0,0,60,40" href="#" alt="Venstre">\n</map>',
   audio: '<audio controls src="../Billeder/lyd.mp3">Lyden kan ikke afspilles.</audio>',
   br: '<p>Første linje<br>\nanden linje</p>',
@@ -266,6 +268,28 @@ const EVENT_GLOSSER = {
 const VINDUE = new Set(['onafterprint', 'onbeforeprint', 'onbeforeunload', 'onhashchange',
   'onlanguagechange', 'onmessage', 'onmessageerror', 'onoffline', 'ononline', 'onpagehide',
   'onpageshow', 'onpopstate', 'onrejectionhandled', 'onstorage', 'onunhandledrejection', 'onunload']);
+
+// What common attributes give their tag.
+const ATTR_GLOSSER = {
+  href: 'adressen, linket fører til', src: 'adressen på filen, der vises eller afspilles', alt: 'tekst i stedet for billedet',
+  width: 'bredden', height: 'højden', type: 'hvilken slags den er', value: 'værdien', name: 'navnet, værdien sendes med',
+  placeholder: 'en svag hjælpetekst i det tomme felt', rows: 'antal synlige linjer', cols: 'bredden målt i tegn',
+  colspan: 'hvor mange kolonner cellen spænder over', rowspan: 'hvor mange rækker cellen spænder over',
+  target: 'hvor linket åbnes, fx _blank for en ny fane', rel: 'forholdet til den side eller fil, der linkes til',
+  for: 'id på feltet, teksten hører til', checked: 'at feltet er afkrydset fra start', disabled: 'at feltet ikke kan bruges',
+  required: 'at feltet skal udfyldes', readonly: 'at feltet kun kan læses', multiple: 'at flere kan vælges',
+  selected: 'at valget er valgt fra start', min: 'den mindste tilladte værdi', max: 'den største tilladte værdi',
+  step: 'trinnet mellem tilladte værdier', maxlength: 'det største antal tegn', minlength: 'det mindste antal tegn',
+  datetime: 'dato og tid på maskinlæsbar form', download: 'at linket henter filen i stedet for at åbne den',
+  loading: 'om billedet hentes straks eller først, når det nærmer sig', controls: 'at afspilleren viser sine knapper',
+  autoplay: 'at afspilningen starter af sig selv', loop: 'at afspilningen starter forfra', muted: 'at lyden er slået fra',
+  cite: 'adressen på kilden til citatet', label: 'en tekst til gruppen eller sporet', action: 'adressen, formularen sendes til',
+  method: 'hvordan formularen sendes: get eller post', start: 'tallet, listen begynder med', reversed: 'at listen tæller baglæns',
+  open: 'at den er åben fra start', charset: 'tegnsættet', content: 'værdien til name eller http-equiv',
+  media: 'hvilke skærme eller udskrifter den gælder for', srcset: 'flere udgaver af billedet i forskellige størrelser',
+  sizes: 'hvor bredt billedet vises', usemap: 'navnet på billedkortet', poster: 'billedet, der vises, før videoen starter',
+  align: 'en gammel måde at justere på; brug CSS', border: 'en gammel kant; brug CSS', bgcolor: 'en gammel baggrundsfarve; brug CSS',
+};
 
 // Example values of common attributes.
 const VAERDIER = {
@@ -388,7 +412,7 @@ export function lavHtml5(programDir, haand) {
     const egne = (htmlElementAttributes[t] ?? []).filter((a) => attrElement.has(a)).sort();
     i.tabel = {
       overskrift: 'Egne attributter', koloner: ['Attribut', 'Hvad den er'],
-      raekker: egne.map((a) => [`<a href="${attrElement.get(a).side}.html"><code>${esc(a)}</code></a>`, 'attribut til denne kode']),
+      raekker: egne.map((a) => [`<a href="${attrElement.get(a).side}.html"><code>${esc(a)}</code></a>`, ATTR_GLOSSER[a] ?? 'attribut til denne kode']),
       note: `Desuden kan koden have alle de <a href="Globale-Attributter.html">globale attributter</a> og <a href="gruppe-haendelser.html">hændelserne</a>.`,
     };
     if (!egne.length) {
@@ -438,6 +462,7 @@ export function lavHtml5(programDir, haand) {
     } else {
       const navne = paa.map(kodeTekst);
       i.lead = [`<code>${esc(a)}</code> er en attribut til ${navne.length === 1 ? 'koden' : 'koderne'} ${navne.length > 1 ? navne.slice(0, -1).join(', ') + ' og ' + navne.at(-1) : navne[0] ?? 'nogle koder'}.`];
+      if (ATTR_GLOSSER[a]) i.lead.push(`Den angiver ${ATTR_GLOSSER[a]}.`);
       eksTag = paa.find((x) => !KUN_KODE.has(x)) ?? paa[0] ?? 'p';
     }
     i.syntaks = esc(`<${eksTag} ${a.endsWith('-') ? a + 'navn' : a}="værdi">`);
