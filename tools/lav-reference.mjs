@@ -21,16 +21,21 @@ const strukturDir = join(programDir, 'Struktur');
 const designMappe = join(her, 'reference', 'design');
 
 // Hand-written entries; the generator reports any that found no element.
+// Keys compare as the look-up does, A–Z folded.
 function haandskrevet(navn) {
-  const poster = laesHaandskrevet(join(her, 'reference', 'haandskrevet', `${navn}.md`));
+  const poster = new Map([...laesHaandskrevet(join(her, 'reference', 'haandskrevet', `${navn}.md`))]
+      .map(([k, v]) => [foldAZ(k), v]));
   const brugt = new Set();
   return {
     get(noegle) {
-      const p = poster.get(noegle);
-      if (p) brugt.add(noegle);
+      // An entry belongs to the element the look-up reaches: the first asked.
+      const k = foldAZ(noegle);
+      if (brugt.has(k)) return undefined;
+      const p = poster.get(k);
+      if (p) brugt.add(k);
       return p;
     },
-    ubrugte: () => [...poster.keys()].filter((k) => !brugt.has(k)),
+    ubrugte: () => [...poster.values()].filter((p) => !brugt.has(foldAZ(p.noegle))).map((p) => p.noegle),
     antal: () => poster.size,
   };
 }

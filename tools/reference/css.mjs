@@ -324,7 +324,7 @@ export function lavCss(haand) {
     i.sti = `<a href="${g.side}.html">${esc(g.tekst)}</a>`;
     i.syntaks = esc(`vælger${fuld.replace(/\(\)$/, '(…)')} { egenskab: værdi; }`);
     i.stoette = understoettelse(`css.selectors.${kort}`);
-    const h = haand.get(fuld) ?? haand.get(kort);
+    const h = haand.get(fuld) ?? haand.get(fuld.replace(/\(\)$/, '')) ?? haand.get(kort);
     if (h) {
       i.lead = h.afsnit;
       i.eksempel = {html: h.html, css: h.css, js: h.js};

@@ -78,6 +78,7 @@ const DOM = [
   ['Document', 'dokumentet: hele siden, som scriptet ser den', 'document'],
   ['Element', 'et element på siden, fx et afsnit eller en knap', 'element'],
   ['HTMLElement', 'et HTML-element med de egenskaber, alle HTML-koder har', 'element'],
+  ['HTMLInputElement', 'et indtastningsfelt (input)', 'felt'],
   ['Node', 'et punkt i sidens træ: et element, en tekst eller en kommentar', 'node'],
   ['EventTarget', 'alt, der kan modtage hændelser, fx elementer, dokumentet og vinduet', 'element'],
   ['Event', 'en hændelse, fx et klik eller en tast', 'hændelse'],
@@ -87,7 +88,6 @@ const DOM = [
   ['NodeList', 'en liste af noder, fx resultatet af querySelectorAll', 'liste'],
   ['HTMLCollection', 'en levende liste af elementer', 'liste'],
   ['CSSStyleDeclaration', 'et elements style: udseendet sat direkte på elementet', 'element.style'],
-  ['HTMLInputElement', 'et indtastningsfelt (input)', 'felt'],
   ['HTMLFormElement', 'en formular (form)', 'formular'],
   ['HTMLImageElement', 'et billede (img)', 'billede'],
   ['HTMLCanvasElement', 'en tegneflade (canvas)', 'tegneflade'],
@@ -189,7 +189,8 @@ export async function lavJavaScript(haand) {
         .filter((m) => m && m !== navn && !FORAELDEDE.has(m) && !/_/.test(m.replace(/^[A-Z0-9_]+$/, '')));
     const raekker = [];
     for (const m of [...new Set(medlemmer)].sort((a, b) => alfabetisk({tekst: a}, {tekst: b}))) {
-      const statisk = vaerdi && Object.getOwnPropertyNames(vaerdi).includes(m);
+      // Every constructor has its own length and name; the data's ones are the values'.
+      const statisk = vaerdi && Object.getOwnPropertyNames(vaerdi).includes(m) && !['length', 'name', 'prototype'].includes(m);
       const tekst = statisk ? `${navn}.${m}` : m;
       // Descriptors only: reading a getter of a prototype can throw.
       const desc = Object.getOwnPropertyDescriptor((statisk ? vaerdi : vaerdi?.prototype) ?? {}, m);
