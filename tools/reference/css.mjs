@@ -137,7 +137,12 @@ function eksempelVaerdi(navn, syntaks) {
   if (/<color>/.test(syntaks)) return 'teal';
   if (/<length/.test(syntaks) && /width|height|size|indent|spacing|gap|margin|padding|inset|top|left|right|bottom|radius/.test(navn)) return navn.includes('radius') ? '12px' : '1em';
   const ord = topAlternativer(syntaks).filter((a) => /^[a-z-]+$/.test(a) && !['none', 'auto', 'normal', 'initial'].includes(a));
-  return ord[0] ?? null;
+  if (ord[0]) return ord[0];
+  // No keyword to show: a plain value of the first type the syntax takes.
+  const typer = [['<length-percentage', '1em'], ['<length', '1em'], ['<percentage', '50%'], ['<time', '0.5s'],
+    ['<angle', '10deg'], ['<integer', '2'], ['<number', '1.5'], ['<string', '"»"'], ['<custom-ident', 'min-navn']];
+  const fundet = typer.filter(([t]) => syntaks.includes(t)).sort((a, b) => syntaks.indexOf(a[0]) - syntaks.indexOf(b[0]));
+  return fundet[0]?.[1] ?? null;
 }
 
 // The top-level alternatives of a value syntax: "a | b | [c d]" gives a, b, [c d].

@@ -125,7 +125,7 @@ export function understoettelse(...noegler) {
   }
   const versioner = BROWSERE.map(([k, navn]) => {
     const v = s.support?.[k];
-    return `<td>${navn}</td><td>${v ? esc(v.replace(/^≤/, 'før ')) : '&ndash;'}</td>`;
+    return `<span class="browser">${navn} <b>${v ? esc(v.replace(/^≤/, 'før ')) : '&ndash;'}</b></span>`;
   });
   return {linje, versioner};
 }
@@ -187,16 +187,17 @@ export const link = (e, tekst = e.indhold.visNavn ?? e.tekst) =>
 export function sideHtml(e, samme) {
   const i = e.indhold;
   const titel = i.visNavn ?? e.tekst;
+  const overskrift = i.overskrift ?? titel;
   const hoved = [];
   if (i.eksempel?.css) hoved.push(`<style>\r\n${i.eksempel.css}\r\n</style>`);
   const krop = [];
-  krop.push(`<div class="overskrift">${i.kodeOverskrift === false ? esc(titel) : `<code>${esc(titel)}</code>`}` +
+  krop.push(`<div class="overskrift">${i.kodeOverskrift === false ? esc(overskrift) : `<code>${esc(overskrift)}</code>`}` +
     (i.art ? ` <span class="art">${esc(i.art)}</span>` : '') + '</div>');
   if (i.sti) krop.push(`<div class="sti">${i.sti}</div>`);
   for (const a of i.lead ?? []) krop.push(`<p class="indledning">${a}</p>`);
   if (samme.length) {
-    krop.push(`<p class="note">Navnet <code>${esc(e.tekst)}</code> findes også som ` +
-      samme.map((s) => `${link(s)} (${esc(s.indhold.art ?? '')})`).join(', ') + '.</p>');
+    krop.push(`<p class="note">Et opslag på <code>${esc(e.tekst)}</code> lander på denne side. Navnet bruges også af ` +
+      samme.map((s) => `${link(s)} (${esc(s.indhold.art ?? '')})`).join(', ') + ', som har sin egen side.</p>');
   }
   if (i.syntaks) {
     krop.push('<div class="underoverskrift">Syntaks</div>');
@@ -211,18 +212,16 @@ export function sideHtml(e, samme) {
     krop.push('</table>');
     if (i.tabel.note) krop.push(`<p class="lille">${i.tabel.note}</p>`);
   }
-  if (i.fakta?.length) {
-    krop.push('<div class="underoverskrift">Fakta</div>');
-    krop.push(fakta(i.fakta).trimEnd());
-  }
+  // Facts and browser support share one table, so the example stays in view.
+  const raekker = [...(i.fakta ?? [])];
   if (i.stoette !== undefined) {
-    krop.push('<div class="underoverskrift">Understøttelse</div>');
-    if (i.stoette) {
-      krop.push(`<p class="stoette">${i.stoette.linje}</p>`);
-      krop.push(`<table class="browsere"><tr>${i.stoette.versioner.join('')}</tr></table>`);
-    } else {
-      krop.push('<p class="stoette">Der er ingen oplysninger om understøttelse i browserne.</p>');
-    }
+    raekker.push(['Understøttelse', i.stoette ?
+      `${i.stoette.linje}<div class="browsere">${i.stoette.versioner.join(' ')}</div>` :
+      'Der er ingen oplysninger om understøttelse i browserne.']);
+  }
+  if (raekker.length) {
+    krop.push('<div class="underoverskrift">Fakta</div>');
+    krop.push(fakta(raekker).trimEnd());
   }
   if (i.liste?.length) {
     krop.push(`<div class="underoverskrift">${i.listeOverskrift ?? 'Indhold'}</div>`);

@@ -356,7 +356,7 @@ export function lavHtml5(programDir, haand) {
   const ukendte = [];
   for (const t of tags) {
     const g = placeret.get(t) ?? (ukendte.push(t), oevrige);
-    const e = new Element(t, sidenavn('kode', t), IKON.objekt, {visNavn: t, art: 'HTML-kode'});
+    const e = new Element(t, sidenavn('kode', t), IKON.objekt, {visNavn: t, overskrift: `<${t}>`, art: 'HTML-kode'});
     tagElement.set(t, e);
     g.tilfoej(e);
   }
