@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A temporary root with a fresh copy of the delivered program folder.
@@ -21,7 +22,8 @@ private:
 
 QByteArray laesBytes(const QString &sti);
 void skrivBytes(const QString &sti, const QByteArray &data);
-void kopierMappe(const QString &fra, const QString &til);
+// Copies a folder tree; paths in undtagen (relative to fra) are left out.
+void kopierMappe(const QString &fra, const QString &til, const QStringList &undtagen = {});
 
 // A QTest main for tests that show windows with an embedded browser: the
 // browser needs shared OpenGL contexts before the application exists.

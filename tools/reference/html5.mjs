@@ -309,6 +309,9 @@ const VAERDIER = {
   preload: 'none', async: '', defer: '', crossorigin: 'anonymous', integrity: 'sha384-…', nomodule: '',
 };
 
+// The tag's meaning for a table cell: the gloss without its leading verb.
+const hvadKoden = (t) => (KODER[t] ?? '').replace(/^er /, '');
+
 const kodeTekst = (t) => `<code>&lt;${esc(t)}&gt;</code>`;
 
 export function lavHtml5(programDir, haand) {
@@ -468,7 +471,7 @@ export function lavHtml5(programDir, haand) {
     i.syntaks = esc(`<${eksTag} ${a.endsWith('-') ? a + 'navn' : a}="værdi">`);
     if (!erGlobal && forael !== haendelsesGruppe) {
       i.tabel = {overskrift: 'Gælder for', koloner: ['Kode', 'Hvad koden er'],
-        raekker: paa.filter((x) => tagElement.has(x)).map((x) => [`<a href="${tagElement.get(x).side}.html"><code>&lt;${esc(x)}&gt;</code></a>`, esc(KODER[x] ?? '')])};
+        raekker: paa.filter((x) => tagElement.has(x)).map((x) => [`<a href="${tagElement.get(x).side}.html"><code>&lt;${esc(x)}&gt;</code></a>`, hvadKoden(x)])};
     } else if (forael === haendelsesGruppe) {
       i.fakta = [['Gælder for', VINDUE.has(a) ? 'kun <a href="kode-body.html"><code>&lt;body&gt;</code></a> (vinduets hændelser)' : 'alle koder']];
     }
@@ -487,7 +490,7 @@ export function lavHtml5(programDir, haand) {
   }
 
   for (const g of [...rod.born]) {
-    g.indhold.liste = g.born.map((b) => [b, b.indhold.art === 'HTML-kode' ? esc(KODER[b.tekst] ?? '') : '']);
+    g.indhold.liste = g.born.map((b) => [b, b.indhold.art === 'HTML-kode' ? hvadKoden(b.tekst) : '']);
   }
   rod.indhold.liste = rod.born.map((g) => [g, esc(g.indhold.lead[0].replace(/<[^>]+>/g, '').split('. ')[0].replace(/\.$/, ''))]);
   rod.indhold.listeOverskrift = 'Grupperne';
