@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace Tekstfil {
 
@@ -60,7 +61,9 @@ QString dekod(const QByteArray &data, Kodning *kodning) {
     QString tekst;
     if (data.startsWith("\xEF\xBB\xBF")) {
         k = Kodning::Utf8;
-        tekst = QString::fromUtf8(data.mid(3));
+        // Only the first mark is the encoding's; a second one is text.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        tekst = utf8(QByteArrayView(data).sliced(3));
     } else if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
         k = data.startsWith("\xFF\xFE") ? Kodning::Utf16LE : Kodning::Utf16BE;
         const qsizetype n = (data.size() - 2) / 2;
@@ -148,7 +151,12 @@ Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning) {
     QSaveFile f(sti);
     if (!f.open(QIODevice::WriteOnly)) throw FilFejl(sti, skrivFejl(sti));
     const QByteArray data = kod(tekst, kodning);
-    if (f.write(data) != data.size() || !f.commit()) throw FilFejl(sti, skrivFejl(sti));
+    // A short file stays in the write buffer until commit, and commit does not
+    // notice when writing it out fails (a full disk): it would put the
+    // truncated file in place. Flushing first catches that; the temporary file
+    // goes with f when we throw.
+    if (f.write(data) != data.size() || !f.flush() || !f.commit())
+        throw FilFejl(sti, skrivFejl(sti));
     return kodning;
 }
 
