@@ -19,8 +19,8 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build build-fuzz --target "${navne[@]/#/fuzz_}"
 
 export QT_QPA_PLATFORM=offscreen
-# The font library's process-wide caches are not leaks of ours.
-export LSAN_OPTIONS="suppressions=$PWD/tests/fuzz/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+# Memory that libraries keep until exit is no leak of ours (see the file).
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 for navn in "${navne[@]}"; do
   mkdir -p "build-fuzz/corpus/$navn"
   echo "== $navn: $sekunder s"

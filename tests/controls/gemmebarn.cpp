@@ -10,9 +10,12 @@
 #include <QApplication>
 #include <csignal>
 #include <cstdio>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 
 int main(int argc, char **argv) {
+    // A test that stops half-way leaves no child saving on its own.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     QApplication app(argc, argv);
     const QStringList arg = app.arguments();
     if (arg.size() < 4) return 2;
