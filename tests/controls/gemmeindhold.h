@@ -33,7 +33,11 @@ inline void skrivKilde(const QString &mappe, int version) {
         trae << QStringLiteral("\t%1 Måned v%2").arg(m, 2, 10, QChar(u'0')).arg(version);
         data << QStringLiteral("1m%1.htm").arg(m);
         for (int d = 1; d <= 31; ++d) {
-            trae << QStringLiteral("\t\t%1 Dag").arg(d, 2, 10, QChar(u'0'));
+            // Longer than the data line, so the tree file is the larger one.
+            trae << QStringLiteral("\t\t%1 Dag i måned %2, version %3")
+                        .arg(d, 2, 10, QChar(u'0'))
+                        .arg(m)
+                        .arg(version);
             data << QStringLiteral("6d%1_%2_%3.htm").arg(version).arg(m).arg(d);
         }
     }

@@ -121,17 +121,24 @@ void TestGemmeDraeb::draebtUnderGemning() {
 
 void TestGemmeDraeb::fuldDisk_data() {
     QTest::addColumn<qint64>("graense");
-    // Every limit is below the size of every new file.
+    QTest::addColumn<QString>("fejlfil"); // the first tree file that does not fit
+    // Every limit is below the size of the new page and tree file.
     qint64 mindst = std::numeric_limits<qint64>::max();
     for (const QString &fil : Gemmeindhold::filer())
         mindst = std::min(mindst, qint64(forventet(1, fil).size()));
-    QTest::newRow("intet plads") << qint64(0);
-    QTest::newRow("lidt plads") << qint64(100);
-    QTest::newRow("halv fil") << mindst / 2;
+    const QString data = QStringLiteral("data.txt");
+    QTest::newRow("intet plads") << qint64(0) << data;
+    QTest::newRow("lidt plads") << qint64(100) << data;
+    QTest::newRow("halv fil") << mindst / 2 << data;
+    // The data file fits, the tree file does not: the data file must not be
+    // replaced alone, or its lines would belong to another tree.
+    QTest::newRow("kun data passer")
+        << qint64(forventet(1, data).size()) << QStringLiteral("struktur.txt");
 }
 
 void TestGemmeDraeb::fuldDisk() {
     QFETCH(qint64, graense);
+    QFETCH(QString, fejlfil);
     const QString maal = nytMaal(QStringLiteral("fuld"));
     QProcess barn;
     barn.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -146,7 +153,7 @@ void TestGemmeDraeb::fuldDisk() {
     // Neither save reports success, each shows one box naming its file.
     QCOMPARE(ud.value(0), QStringLiteral("0 0"));
     QCOMPARE(ud.value(1), QStringLiteral("Filen \"%1/side.htm\" kan ikke gemmes.").arg(maal));
-    QCOMPARE(ud.value(2), QStringLiteral("Filen \"%1/data.txt\" kan ikke gemmes.").arg(maal));
+    QCOMPARE(ud.value(2), QStringLiteral("Filen \"%1/%2\" kan ikke gemmes.").arg(maal, fejlfil));
 }
 
 int main(int argc, char **argv) {
