@@ -282,8 +282,11 @@ bool TStruktur::GemStruktur() {
         data.append(harData(e) ? dataStreng(e) : QStringLiteral("0"));
         return true;
     });
-    if (FDataOn) Tekstfil::skriv(FDatafile, data);
-    Tekstfil::skriv(FStrukturfile, trae, m_kodning);
+    // The data file's lines belong to the tree's: both are replaced or neither.
+    QList<Tekstfil::Fil> filer;
+    if (FDataOn) filer.append({FDatafile, data});
+    filer.append({FStrukturfile, trae, m_kodning});
+    Tekstfil::skrivAlle(filer);
     FModified = false;
     return true;
 }

@@ -207,11 +207,13 @@ bool Tstrukturform::eventFilter(QObject *objekt, QEvent *e) {
             return true;
         }
     }
-    if (infostruktur && objekt == infostruktur->viewport()) {
+    const bool musKnap =
+        e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease;
+    if (infostruktur && objekt == infostruktur->viewport() && musKnap) {
         const auto *mus = static_cast<QMouseEvent *>(e);
         if (e->type() == QEvent::MouseButtonPress && mus->button() == Qt::LeftButton)
             infostruktur->MusDown(mus->position().toPoint().x(), mus->position().toPoint().y());
-        else if (e->type() == QEvent::MouseButtonRelease && mus->button() == Qt::LeftButton) {
+        else if (mus->button() == Qt::LeftButton) {
             const bool flytter = infostruktur->musFlytter();
             infostruktur->MusUp(mus->position().toPoint().x(), mus->position().toPoint().y(),
                                 false);

@@ -86,6 +86,12 @@ Turlform1::Turlform1(QWidget *parent)
     hentOpt();
 }
 
+Turlform1::~Turlform1() {
+    // The lists empty themselves as they go; the action and button they
+    // update may already be gone by then.
+    disconnect(urlListe->model(), nullptr, this, nullptr);
+}
+
 void Turlform1::hentOpt() {
     int bredde = 459, hoejde = 374;
     OptionLaeser o(optFilnavn);

@@ -15,6 +15,7 @@ class Turlform1 : public QWidget {
     Q_OBJECT
 public:
     explicit Turlform1(QWidget *parent = nullptr);
+    ~Turlform1() override;
 
     void hentOpt();
     void gemOpt();

@@ -2,6 +2,10 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+#include <memory>
+#include <vector>
 
 namespace Tekstfil {
 
@@ -60,7 +64,9 @@ QString dekod(const QByteArray &data, Kodning *kodning) {
     QString tekst;
     if (data.startsWith("\xEF\xBB\xBF")) {
         k = Kodning::Utf8;
-        tekst = QString::fromUtf8(data.mid(3));
+        // Only the first mark is the encoding's; a second one is text.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        tekst = utf8(QByteArrayView(data).sliced(3));
     } else if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
         k = data.startsWith("\xFF\xFE") ? Kodning::Utf16LE : Kodning::Utf16BE;
         const qsizetype n = (data.size() - 2) / 2;
@@ -133,7 +139,9 @@ QStringList laesLinjer(const QString &sti) {
     return laes(sti).linjer;
 }
 
-Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning) {
+namespace {
+
+QByteArray filBytes(const QStringList &linjer, Kodning &kodning) {
     QString tekst;
     qsizetype laengde = 0;
     for (const QString &l : linjer)
@@ -144,12 +152,39 @@ Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning) {
         tekst += QLatin1String("\r\n");
     }
     if (kodning == Kodning::Ansi && !kanSkrivesAnsi(tekst)) kodning = Kodning::Utf8;
+    return kod(tekst, kodning);
+}
 
+// The new content in full in a temporary file beside the real one. A short
+// file stays in the write buffer until commit, and commit does not notice when
+// writing it out fails (a full disk): it would put the truncated file in
+// place. Flushing here catches that; the temporary file goes with f when the
+// caller throws.
+void skrivMidlertidig(QSaveFile &f, const QByteArray &data) {
+    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.flush())
+        throw FilFejl(f.fileName(), skrivFejl(f.fileName()));
+}
+
+} // namespace
+
+Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning) {
+    const QByteArray data = filBytes(linjer, kodning);
     QSaveFile f(sti);
-    if (!f.open(QIODevice::WriteOnly)) throw FilFejl(sti, skrivFejl(sti));
-    const QByteArray data = kod(tekst, kodning);
-    if (f.write(data) != data.size() || !f.commit()) throw FilFejl(sti, skrivFejl(sti));
+    skrivMidlertidig(f, data);
+    if (!f.commit()) throw FilFejl(sti, skrivFejl(sti));
     return kodning;
+}
+
+void skrivAlle(const QList<Fil> &filer) {
+    std::vector<std::unique_ptr<QSaveFile>> nye;
+    for (const Fil &fil : filer) {
+        Kodning kodning = fil.kodning;
+        const QByteArray data = filBytes(fil.linjer, kodning);
+        nye.push_back(std::make_unique<QSaveFile>(fil.sti));
+        skrivMidlertidig(*nye.back(), data);
+    }
+    for (const auto &f : nye)
+        if (!f->commit()) throw FilFejl(f->fileName(), skrivFejl(f->fileName()));
 }
 
 } // namespace Tekstfil

@@ -44,4 +44,13 @@ QStringList laesLinjer(const QString &sti);
 // Returns the encoding actually written.
 Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning = Kodning::Ansi);
 
+// Files that belong together: none is replaced until every one has been
+// written in full beside it, so a failed write leaves them all as they were.
+struct Fil {
+    QString sti;
+    QStringList linjer;
+    Kodning kodning = Kodning::Ansi;
+};
+void skrivAlle(const QList<Fil> &filer);
+
 } // namespace Tekstfil

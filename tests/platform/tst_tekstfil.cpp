@@ -66,6 +66,15 @@ void TstTekstfil::laesning_data() {
     QTest::newRow("utf16be") << QByteArray("\xFE\xFF\0\xE6\0\xF8\0\r\0\n\x20\xAC\0\xE5", 14) << aeoe
                              << int(Kodning::Utf16BE);
     QTest::newRow("tom") << QByteArray() << QStringList{} << int(Kodning::Ansi);
+    // A mark after the encoding's own is a character of the text.
+    QTest::newRow("utf8 to bom") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                               "a")
+                                 << QStringList{QStringLiteral("\uFEFFa")} << int(Kodning::Utf8);
+    QTest::newRow("utf16le to bom")
+        << QByteArray("\xFF\xFE\xFF\xFE"
+                      "a\0",
+                      6)
+        << QStringList{QStringLiteral("\uFEFFa")} << int(Kodning::Utf16LE);
 }
 
 void TstTekstfil::laesning() {
