@@ -229,6 +229,7 @@ void Tmainform::opdaterHandlinger() {
     Adagbog->setEnabled(Struktur->antal() > 0 && !(dagbogform && dagbogform->isVisible()));
     aSletStrukturElementUpdate();
     aSearchUpdate();
+    aUdskrivDagbogUpdate();
 }
 
 void Tmainform::showEvent(QShowEvent *e) {

@@ -21,6 +21,7 @@ class TStruktur;
 class TFontSizeComboBox;
 class Tinfotag;
 class TStavning;
+class TBogudskrift;
 class Twinform;
 
 // The main window: start-up and shut-down, the calendar and the day pages,
@@ -105,6 +106,13 @@ public:
     void visStavekontrol(); // the check box and every editor follow stavekontrol
     // A window saved design.css or funktioner.js: the others reload what they have not changed.
     void filGemt(const QString &sti, Twinform *afsender);
+
+    // The diary as a book
+    QAction *nyUdskrivHandling();
+    void aUdskrivDagbogExecute();
+    void aUdskrivDagbogUpdate();
+    QAction *aUdskrivDagbog = nullptr;
+    TBogudskrift *bogudskrift = nullptr; // the book being written, if any
 
     // Code checks
     void ReadHtmlStruktur();
