@@ -39,8 +39,10 @@ TBogudskrift::TBogudskrift(const TStruktur &struktur, const QString &titel, cons
     , m_cssSti(cssSti)
     , m_sidemappe(struktur.Infomappe())
     , m_billedmappe(struktur.Billedmappe()) {
+    // An element without a data string has its text as page name, as a rebuilt data file gives.
     for (const QTreeWidgetItem *e : struktur.elementer())
-        m_elementer.append({e->text(0), TStruktur::sideNavn(e), niveauAf(e)});
+        m_elementer.append(
+            {e->text(0), TStruktur::harData(e) ? TStruktur::sideNavn(e) : e->text(0), niveauAf(e)});
 }
 
 TBogudskrift::~TBogudskrift() = default;

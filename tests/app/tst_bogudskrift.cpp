@@ -90,6 +90,7 @@ private slots:
     void annulleretSkriverIntet();
     void kommandolinjen_data();
     void kommandolinjen();
+    void kommandolinjenUdenDatafil();
 };
 
 void TstBogudskrift::pdfMedIndholdBillederOgManglendeSide() {
@@ -170,6 +171,15 @@ void TstBogudskrift::kommandolinjen() {
     QCOMPARE(udskrivDagbogFraKommandolinje(struktur, maal), kode);
     if (!maal.isEmpty()) QCOMPARE(QFile::exists(maal), kode == 0);
     if (kode == 0) QVERIFY(laesBytes(maal).contains("Krokusserne blomstrer"));
+}
+
+void TstBogudskrift::kommandolinjenUdenDatafil() {
+    // The pages are found by their element texts, and no data file is written for the book.
+    QVERIFY(QFile::remove(aar() + QStringLiteral("data.txt")));
+    const QString maal = rod->sti(QStringLiteral("uden.html"));
+    QCOMPARE(udskrivDagbogFraKommandolinje(QStringLiteral("Dagbog 2024"), maal), 0);
+    QVERIFY(laesBytes(maal).contains("Krokusserne blomstrer"));
+    QVERIFY(!QFile::exists(aar() + QStringLiteral("data.txt")));
 }
 
 DAGBOG_GUI_TEST_MAIN(TstBogudskrift)

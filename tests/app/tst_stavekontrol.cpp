@@ -149,8 +149,7 @@ void TstStavekontrol::tilfoejetOrdErRigtigtEfterGenstart() {
     tilfoej->trigger();
     menu->close();
     QCOMPARE(markeret(w), QStringList{"gikk"});
-    QCOMPARE(laesBytes(egenskaber(QStringLiteral("ordbog.txt"))),
-             QByteArray("Bj\xf8rnsquist\r\n"));
+    QCOMPARE(laesBytes(egenskaber(QStringLiteral("ordbog.txt"))), QByteArray("Bj\xf8rnsquist\r\n"));
 
     stop();
     start();
