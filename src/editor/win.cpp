@@ -1,6 +1,7 @@
 #include "win.h"
 
 #include "app/vinduer.h"
+#include "editor/stavemarkering.h"
 #include "editor/tagmenuer.h"
 #include "forms/kontrol.h"
 #include "forms/memoUnit.h"
@@ -172,7 +173,12 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     for (QWidget *w : {static_cast<QWidget *>(Editor), static_cast<QWidget *>(Web)}) {
         w->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(w, &QWidget::customContextMenuRequested, this,
-                [PopupMenu, w](const QPoint &p) { PopupMenu->popup(w->mapToGlobal(p)); });
+                [this, PopupMenu, w](const QPoint &p) {
+                    // A marked word gets the spelling menu, with the page menu below it.
+                    if (w == Editor && stavemarkering && stavemarkering->visMenu(p, PopupMenu))
+                        return;
+                    PopupMenu->popup(w->mapToGlobal(p));
+                });
     }
     auto filMenu = [this](TRichEdit *editor, const QString &navn, QAction *gem) {
         QMenu *m = kontekstMenu(navn, {EditUndo1, nullptr, EditCut1, EditCopy1, nullptr, EditPaste1,
@@ -193,6 +199,7 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     Filnavn = sti;
     Editor->LoadFromFile(Filnavn);
     Editor->setModified(false);
+    if (hoved->stavning) stavemarkering = new Stavemarkering(Editor, hoved->stavning);
     EditorBog->setCurrentIndex(sideRediger);
 
     auto *opdaterer = new QTimer(this);

@@ -10,6 +10,7 @@ class QMenu;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class Stavemarkering;
 class TRichEdit;
 class TWebBrowser;
 class Tmainform;
@@ -73,6 +74,7 @@ public:
     QAction *aSlutkode, *aHtmlInfo, *aCssInfo, *aJsInfo, *UdskiftSpecialtegn, *GendanSpecialtegn,
         *ordbogUrl, *googleUrl;
     QMenu *PUtekst, *PUbillede, *PUspecialtegn, *PUkode;
+    Stavemarkering *stavemarkering = nullptr; // on the page editor
 
 protected:
     void closeEvent(QCloseEvent *e) override;

@@ -176,6 +176,12 @@ void Tdagbogform::byggMenulinje() {
              s->standardIcon(QStyle::SP_FileDialogDetailedView));
     connect(KnapRediger, &QToolButton::clicked, this, &Tdagbogform::KnapRedigerClick);
 
+    // The main window's command, which is hidden while the reader is shown.
+    KnapUdskriv = knap(menuPanel, QStringLiteral("KnapUdskriv"),
+                       QStringLiteral("Udskriv dagbogen som én PDF- eller HTML-fil"),
+                       s->standardIcon(QStyle::SP_DialogSaveButton));
+    connect(KnapUdskriv, &QToolButton::clicked, this, [] { mainform->aUdskrivDagbogExecute(); });
+
     Button2 = new QToolButton(menuPanel);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setDefaultAction(AlukProgram);
@@ -188,8 +194,8 @@ void Tdagbogform::byggMenulinje() {
     for (QWidget *w : {static_cast<QWidget *>(hideShowButton), static_cast<QWidget *>(NavigateBar),
                        static_cast<QWidget *>(Label1), static_cast<QWidget *>(Edit),
                        static_cast<QWidget *>(opdaterKnap), static_cast<QWidget *>(Button1),
-                       static_cast<QWidget *>(KnapRediger), static_cast<QWidget *>(Button2),
-                       static_cast<QWidget *>(DagbogCheck)})
+                       static_cast<QWidget *>(KnapRediger), static_cast<QWidget *>(KnapUdskriv),
+                       static_cast<QWidget *>(Button2), static_cast<QWidget *>(DagbogCheck)})
         linje->addWidget(w);
     linje->addStretch();
 }

@@ -61,6 +61,7 @@ public:
     QToolButton *Button1;
     QMenu *PUmaaned;
     QToolButton *KnapRediger;
+    QToolButton *KnapUdskriv;
     QToolButton *Button2;
     QCheckBox *DagbogCheck;
     TWebBrowser *Web1;

@@ -2,6 +2,7 @@
 
 #include "app/vinduer.h"
 #include "controls/struktur.h"
+#include "editor/stavemarkering.h"
 #include "editor/win.h"
 #include "forms/dagbog.h"
 #include "forms/info.h"
@@ -58,6 +59,8 @@ Tmainform::Tmainform(QWidget *parent)
     Mapper::opretMappe(optDir);
     optDir += u'/';
     optfilnavn = optDir + QStringLiteral("mainform.txt");
+    stavning = new TStavning(Stavekontrol::findOrdbog(programDir + QStringLiteral("/Program")),
+                             optDir + QStringLiteral("ordbog.txt"), this);
 
     byggVindue();
     hentOpt();
@@ -226,6 +229,7 @@ void Tmainform::opdaterHandlinger() {
     Adagbog->setEnabled(Struktur->antal() > 0 && !(dagbogform && dagbogform->isVisible()));
     aSletStrukturElementUpdate();
     aSearchUpdate();
+    aUdskrivDagbogUpdate();
 }
 
 void Tmainform::showEvent(QShowEvent *e) {
@@ -277,8 +281,11 @@ void Tmainform::hentOpt() {
         bogstavSize = 10;
         brugerlevel = 0;
         visHtmlBar = false;
+        sikkerhedskopier = true;
+        stavekontrol = true;
         setGeometry(left, top, bredde, hoejde);
         HtmlKoderCheck->setChecked(visHtmlBar);
+        visStavekontrol();
         return;
     }
     const bool alt = o.tekst(designNavn) && o.tal(top) && o.tal(left) && o.tal(bredde) &&
@@ -287,6 +294,9 @@ void Tmainform::hentOpt() {
                      o.flag(visHtmlBar);
     setGeometry(left, top, bredde, hoejde);
     if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
+    // Lines added later: an older file without them keeps the defaults.
+    if (alt && o.flag(sikkerhedskopier)) o.flag(stavekontrol);
+    visStavekontrol();
 }
 
 void Tmainform::gemOpt() {
@@ -297,7 +307,9 @@ void Tmainform::gemOpt() {
                    QString::number(g.width()), QString::number(g.height()),
                    openMedDagbog ? QStringLiteral("1") : QStringLiteral("0"), strukturNavn,
                    bogstavName, QString::number(bogstavSize), QString::number(brugerlevel),
-                   visHtmlBar ? QStringLiteral("1") : QStringLiteral("0")});
+                   visHtmlBar ? QStringLiteral("1") : QStringLiteral("0"),
+                   sikkerhedskopier ? QStringLiteral("1") : QStringLiteral("0"),
+                   stavekontrol ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
 bool Tmainform::gemAendredeSider() {

@@ -20,6 +20,8 @@ class QToolButton;
 class TStruktur;
 class TFontSizeComboBox;
 class Tinfotag;
+class TStavning;
+class TBogudskrift;
 class Twinform;
 
 // The main window: start-up and shut-down, the calendar and the day pages,
@@ -100,8 +102,17 @@ public:
     void mFontGemClick();
     void mfontHentClick();
     void HtmlKoderCheckClick();
+    void StavekontrolCheckClick();
+    void visStavekontrol(); // the check box and every editor follow stavekontrol
     // A window saved design.css or funktioner.js: the others reload what they have not changed.
     void filGemt(const QString &sti, Twinform *afsender);
+
+    // The diary as a book
+    QAction *nyUdskrivHandling();
+    void aUdskrivDagbogExecute();
+    void aUdskrivDagbogUpdate();
+    QAction *aUdskrivDagbog = nullptr;
+    TBogudskrift *bogudskrift = nullptr; // the book being written, if any
 
     // Code checks
     void ReadHtmlStruktur();
@@ -136,6 +147,9 @@ public:
     QString bogstavName;
     int bogstavSize = 10;
     bool visHtmlBar = false;
+    bool sikkerhedskopier = true; // automatic backups on
+    bool stavekontrol = true;     // spell checking in every page editor
+    TStavning *stavning = nullptr;
     QString OldFontname;
     QString OldFontSizname;
 
@@ -165,6 +179,7 @@ public:
     QToolButton *yearNuButton;
     QList<QLabel *> hdLabels;
     QCheckBox *HtmlKoderCheck;
+    QCheckBox *StavekontrolCheck;
     QComboBox *designBox;
     QComboBox *FontName;
     TFontSizeComboBox *SizBox;

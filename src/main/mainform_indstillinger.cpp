@@ -4,6 +4,7 @@
 #include "app/vinduer.h"
 #include "controls/fontsizebox.h"
 #include "core/sammenlign.h"
+#include "editor/stavemarkering.h"
 #include "editor/win.h"
 #include "forms/info.h"
 #include "hint.h"
@@ -133,6 +134,26 @@ QWidget *Tmainform::byggIndstillingsside() {
     hint(HtmlKoderCheck, QStringLiteral("Vælg om der skal vises html koder"));
     connect(HtmlKoderCheck, &QCheckBox::toggled, this, &Tmainform::HtmlKoderCheckClick);
     lodret->addWidget(HtmlKoderCheck);
+
+    StavekontrolCheck = new QCheckBox(QStringLiteral("Stavekontrol"), side4);
+    StavekontrolCheck->setObjectName(QStringLiteral("StavekontrolCheck"));
+    connect(StavekontrolCheck, &QCheckBox::toggled, this, &Tmainform::StavekontrolCheckClick);
+    lodret->addWidget(StavekontrolCheck);
+    if (stavning->ordbogFindes()) {
+        hint(StavekontrolCheck,
+             QStringLiteral("Marker stavefejl i sidens tekst med en rød bølgelinje"));
+    } else {
+        // Without the dictionary there is nothing to switch on; say what to install.
+        const QString mangler =
+            QStringLiteral("Stavekontrol kræver den danske ordbog. Installer pakken %1.")
+                .arg(Stavekontrol::ordbogspakke());
+        StavekontrolCheck->setEnabled(false);
+        hint(StavekontrolCheck, mangler);
+        auto *hintLabel = new QLabel(mangler, side4);
+        hintLabel->setObjectName(QStringLiteral("stavekontrolHint"));
+        hintLabel->setWordWrap(true);
+        lodret->addWidget(hintLabel);
+    }
     lodret->addStretch();
 
     auto *hpPanel04 = new QFrame(side4);
@@ -281,4 +302,19 @@ void Tmainform::HtmlKoderCheckClick() {
     visHtmlBar = HtmlKoderCheck->isChecked();
     for (Twinform *w : editorVinduer())
         w->HtmlBar->setVisible(visHtmlBar);
+}
+
+void Tmainform::visStavekontrol() {
+    {
+        const QSignalBlocker blokering(StavekontrolCheck);
+        StavekontrolCheck->setChecked(stavekontrol && stavning->ordbogFindes());
+    }
+    stavning->saetSlaaetTil(stavekontrol);
+}
+
+void Tmainform::StavekontrolCheckClick() {
+    // The stored choice stays while the dictionary is missing.
+    if (!stavning->ordbogFindes()) return;
+    stavekontrol = StavekontrolCheck->isChecked();
+    stavning->saetSlaaetTil(stavekontrol);
 }

@@ -69,6 +69,10 @@ QWidget *Tmainform::byggStrukturside() {
     Label1->setObjectName(QStringLiteral("Label1"));
     antalLabel = new QLabel(QStringLiteral("0"), vaerktoej);
     antalLabel->setObjectName(QStringLiteral("antalLabel"));
+    auto *udskrivKnap = new QToolButton(vaerktoej);
+    udskrivKnap->setObjectName(QStringLiteral("udskrivKnap"));
+    udskrivKnap->setDefaultAction(nyUdskrivHandling());
+    vaerktoej->addWidget(udskrivKnap);
     vaerktoej->addSeparator();
     vaerktoej->addWidget(Label1);
     vaerktoej->addWidget(antalLabel);

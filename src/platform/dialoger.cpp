@@ -42,6 +42,15 @@ QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre) {
     return QFileDialog::getOpenFileName(forael, titel, QString(), filtre);
 }
 
+QString vaelgGemFil(QWidget *forael, const QString &titel, const QString &forslag,
+                    const QString &filtre) {
+    if (testTilstand) {
+        Test::vist().append(forslag);
+        return filKoe().isEmpty() ? QString() : filKoe().dequeue();
+    }
+    return QFileDialog::getSaveFileName(forael, titel, forslag, filtre);
+}
+
 void aabnAdresse(const QString &adresse) {
     if (testTilstand) {
         Test::vist().append(adresse);

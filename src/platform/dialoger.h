@@ -21,6 +21,10 @@ bool kommando(const std::function<void()> &udfoer, QWidget *forael = nullptr);
 
 // An open-file dialog; empty when cancelled.
 QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre);
+// A save-file dialog starting at forslag; empty when cancelled. Tests answer
+// it from the same queue as vaelgFil.
+QString vaelgGemFil(QWidget *forael, const QString &titel, const QString &forslag,
+                    const QString &filtre);
 // Hands a web address to the user's web browser.
 void aabnAdresse(const QString &adresse);
 
@@ -32,7 +36,8 @@ void slaaTil(bool til);
 bool erSlaaetTil();
 void koeSvar(int svar);          // answers for visModal; 2 when the queue is empty
 void koeFil(const QString &sti); // answers for vaelgFil; cancelled when the queue is empty
-QStringList &vist(); // texts of the info and error boxes, dialog titles and web addresses
+QStringList &vist(); // texts of the info and error boxes, dialog titles, web addresses and
+                     // the paths a save dialog suggests
 } // namespace Test
 
 } // namespace Dialoger

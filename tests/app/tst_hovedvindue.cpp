@@ -196,7 +196,7 @@ void TstHovedvindue::lukningSkriverOptionsfilOgNaesteStartHilserIkke() {
     stop();
     const QList<QByteArray> linjer =
         laesBytes(brugerDir() + QStringLiteral("/Egenskaber/mainform.txt")).split('\n');
-    QCOMPARE(linjer.size(), 12); // eleven lines, each ended by CR LF
+    QCOMPARE(linjer.size(), 14); // thirteen lines, each ended by CR LF
     QCOMPARE(linjer[0], QByteArray("Sky\r"));
     QCOMPARE(linjer[9], QByteArray("1\r"));
     QVERIFY(QFile::exists(brugerDir() + QStringLiteral("/Egenskaber/Dagbog.txt")));

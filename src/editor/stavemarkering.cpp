@@ -1,0 +1,141 @@
+#include "stavemarkering.h"
+
+#include "core/tekstomraader.h"
+#include "platform/dialoger.h"
+#include "platform/tekstfil.h"
+#include "platform/trichedit.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QTextBlock>
+
+TStavning::TStavning(const QString &ordbog, const QString &ordliste, QObject *parent)
+    : QObject(parent)
+    , m_kontrol(ordbog)
+    , m_ordliste(ordliste) {
+    setObjectName(QStringLiteral("stavning"));
+    if (!QFileInfo::exists(m_ordliste)) return;
+    try {
+        for (const QString &linje : Tekstfil::laesLinjer(m_ordliste)) {
+            const QString ord = linje.trimmed();
+            if (ord.isEmpty() || m_egne.contains(ord)) continue;
+            m_egne << ord;
+            m_kontrol.tilfoej(ord);
+        }
+    } catch (const Tekstfil::FilFejl &) {
+        // An unreadable list leaves the dictionary as it is; the next addition rewrites it.
+    }
+}
+
+void TStavning::saetSlaaetTil(bool til) {
+    if (til == m_til) return;
+    m_til = til;
+    emit aendret();
+}
+
+void TStavning::tilfoejOrdbog(const QString &ord) {
+    if (ord.isEmpty()) return;
+    if (!m_egne.contains(ord)) {
+        QStringList ny = m_egne;
+        ny << ord;
+        Tekstfil::skriv(m_ordliste, ny);
+        m_egne = ny;
+    }
+    m_kontrol.tilfoej(ord);
+    emit aendret();
+}
+
+void TStavning::ignorer(const QString &ord) {
+    m_kontrol.tilfoej(ord);
+    emit aendret();
+}
+
+Stavemarkering::Stavemarkering(TRichEdit *editor, TStavning *stavning)
+    : QSyntaxHighlighter(static_cast<QObject *>(editor))
+    , m_editor(editor)
+    , m_stavning(stavning) {
+    setObjectName(QStringLiteral("Stavemarkering"));
+    connect(m_stavning, &TStavning::aendret, this, &Stavemarkering::foelgSwitch);
+    foelgSwitch();
+}
+
+void Stavemarkering::foelgSwitch() {
+    // Detached, the highlighter leaves no marks behind and costs nothing per key.
+    if (!m_stavning->aktiv()) {
+        if (document()) setDocument(nullptr);
+        return;
+    }
+    if (document() != m_editor->document())
+        setDocument(m_editor->document());
+    else
+        rehighlight();
+}
+
+void Stavemarkering::highlightBlock(const QString &tekst) {
+    int tilstand = previousBlockState() < 0 ? Tekstomraader::Tekst : previousBlockState();
+    QTextCharFormat boelge;
+    boelge.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    boelge.setUnderlineColor(Qt::red);
+    for (const Tekstomraader::Omraade &o : Tekstomraader::ord(tekst, tilstand))
+        if (!m_stavning->korrekt(tekst.mid(o.start, o.laengde)))
+            setFormat(o.start, o.laengde, boelge);
+    setCurrentBlockState(tilstand);
+}
+
+bool Stavemarkering::markeretOrd(int pos, int &start, int &laengde, QString &ord) const {
+    if (!document() || !m_stavning->aktiv()) return false;
+    const QTextBlock blok = document()->findBlock(pos);
+    if (!blok.isValid()) return false;
+    const QTextBlock forrige = blok.previous();
+    int tilstand =
+        forrige.isValid() && forrige.userState() >= 0 ? forrige.userState() : Tekstomraader::Tekst;
+    const QString tekst = blok.text();
+    const int i = pos - blok.position();
+    for (const Tekstomraader::Omraade &o : Tekstomraader::ord(tekst, tilstand)) {
+        if (i < o.start || i > o.start + o.laengde) continue;
+        const QString w = tekst.mid(o.start, o.laengde);
+        if (m_stavning->korrekt(w)) return false;
+        start = blok.position() + o.start;
+        laengde = o.laengde;
+        ord = w;
+        return true;
+    }
+    return false;
+}
+
+bool Stavemarkering::visMenu(const QPoint &sted, QMenu *editorMenu) {
+    int start = 0, laengde = 0;
+    QString ord;
+    if (!markeretOrd(m_editor->cursorForPosition(sted).position(), start, laengde, ord))
+        return false;
+    auto *menu = new QMenu(m_editor);
+    menu->setObjectName(QStringLiteral("PUstavning"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QStringList forslag = m_stavning->forslag(ord);
+    for (int i = 0; i < forslag.size(); ++i) {
+        QAction *a = menu->addAction(forslag[i]);
+        a->setObjectName(QStringLiteral("mForslag%1").arg(i + 1));
+        const QString nyt = forslag[i];
+        connect(a, &QAction::triggered, m_editor, [editor = m_editor, start, laengde, ord, nyt] {
+            // The word is replaced only where it still stands.
+            editor->setSelection(start, laengde);
+            if (editor->SelText() != ord) return;
+            editor->setSelText(nyt);
+        });
+    }
+    if (forslag.isEmpty()) menu->addAction(QStringLiteral("Ingen forslag"))->setEnabled(false);
+    menu->addSeparator();
+    QAction *tilfoej = menu->addAction(QStringLiteral("Tilføj til ordbog"));
+    tilfoej->setObjectName(QStringLiteral("mTilfoejOrdbog"));
+    connect(tilfoej, &QAction::triggered, m_editor,
+            [this, ord] { Dialoger::kommando([&] { m_stavning->tilfoejOrdbog(ord); }, m_editor); });
+    QAction *ignorer = menu->addAction(QStringLiteral("Ignorer"));
+    ignorer->setObjectName(QStringLiteral("mIgnorer"));
+    connect(ignorer, &QAction::triggered, m_editor, [this, ord] { m_stavning->ignorer(ord); });
+    if (editorMenu) {
+        menu->addSeparator();
+        menu->addActions(editorMenu->actions());
+    }
+    menu->popup(m_editor->viewport()->mapToGlobal(sted));
+    return true;
+}

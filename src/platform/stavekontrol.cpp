@@ -1,0 +1,98 @@
+#include "stavekontrol.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <hunspell/hunspell.hxx>
+
+namespace {
+
+const QString ordbogsnavn = QStringLiteral("da_DK");
+
+} // namespace
+
+QString Stavekontrol::findOrdbog(const QString &programDir) {
+    QStringList mapper;
+    const QString valgt = qEnvironmentVariable("DAGBOG_ORDBOGSMAPPE");
+    if (!valgt.isEmpty()) {
+        mapper << valgt;
+    } else {
+        if (!programDir.isEmpty()) mapper << programDir + QStringLiteral("/Ordbog");
+        mapper << QStringLiteral("/usr/share/hunspell") << QStringLiteral("/usr/share/myspell")
+               << QStringLiteral("/usr/share/myspell/dicts");
+    }
+    for (const QString &m : std::as_const(mapper)) {
+        const QString grund = QDir(m).filePath(ordbogsnavn);
+        if (QFileInfo::exists(grund + QStringLiteral(".aff")) &&
+            QFileInfo::exists(grund + QStringLiteral(".dic")))
+            return grund;
+    }
+    return {};
+}
+
+QString Stavekontrol::ordbogspakke() {
+    return QStringLiteral("hunspell-da");
+}
+
+Stavekontrol::Stavekontrol(const QString &ordbog) {
+    if (ordbog.isEmpty()) return;
+    const QByteArray aff = QFile::encodeName(ordbog + QStringLiteral(".aff"));
+    const QByteArray dic = QFile::encodeName(ordbog + QStringLiteral(".dic"));
+    if (!QFileInfo::exists(QString::fromLocal8Bit(aff)) ||
+        !QFileInfo::exists(QString::fromLocal8Bit(dic)))
+        return;
+    m_hunspell = std::make_unique<Hunspell>(aff.constData(), dic.constData());
+    const QString kodning = QString::fromStdString(m_hunspell->get_dict_encoding()).toUpper();
+    // The dictionaries in use are UTF-8 or ISO 8859-1; other 8-bit sets read as Latin-1.
+    m_utf8 = kodning.isEmpty() || kodning.contains(QStringLiteral("UTF-8")) ||
+             kodning.contains(QStringLiteral("UTF8"));
+}
+
+Stavekontrol::~Stavekontrol() = default;
+
+bool Stavekontrol::kod(const QString &ord, std::string &ud) const {
+    if (m_utf8) {
+        ud = ord.toStdString();
+        return true;
+    }
+    for (QChar c : ord)
+        if (c.unicode() > 0xff) return false;
+    const QByteArray latin = ord.toLatin1();
+    ud.assign(latin.constData(), size_t(latin.size()));
+    return true;
+}
+
+QString Stavekontrol::afkod(const std::string &tekst) const {
+    return m_utf8 ? QString::fromStdString(tekst)
+                  : QString::fromLatin1(tekst.data(), qsizetype(tekst.size()));
+}
+
+bool Stavekontrol::korrekt(const QString &ord) const {
+    if (!m_hunspell || ord.isEmpty()) return true;
+    const auto fundet = m_svar.constFind(ord);
+    if (fundet != m_svar.cend()) return *fundet;
+    std::string kodet;
+    const bool svar = !kod(ord, kodet) || m_hunspell->spell(kodet);
+    // A page repeats its words; the answers are kept for this run.
+    if (m_svar.size() > 200000) m_svar.clear();
+    m_svar.insert(ord, svar);
+    return svar;
+}
+
+QStringList Stavekontrol::forslag(const QString &ord, int hoejst) const {
+    QStringList ud;
+    std::string kodet;
+    if (!m_hunspell || !kod(ord, kodet)) return ud;
+    for (const std::string &f : m_hunspell->suggest(kodet)) {
+        if (ud.size() >= hoejst) break;
+        ud << afkod(f);
+    }
+    return ud;
+}
+
+void Stavekontrol::tilfoej(const QString &ord) {
+    std::string kodet;
+    if (m_hunspell && kod(ord, kodet)) m_hunspell->add(kodet);
+    m_svar.insert(ord, true);
+}
