@@ -247,7 +247,8 @@ void Tmainform::FormShow() {
                        QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     kalender->setSelectedDate(QDate::currentDate());
     kalenderChange();
-    LoadStrukturen(strukturNavn);
+    // A damaged tree file is reported and left as it is; the window comes up all the same.
+    Dialoger::kommando([this] { LoadStrukturen(strukturNavn); }, this);
     markerDagsider();
     aarEdit->setText(QString::number(QDate::currentDate().year()));
     if (openMedDagbog) Timer->start();
@@ -323,6 +324,9 @@ void Tmainform::closeEvent(QCloseEvent *e) {
     dagbogform->gemOpt();
     infoform->gemOpt();
     gemOpt();
+    if (const QStringList ikkeGemt = ikkeGemteOptioner(); !ikkeGemt.isEmpty())
+        Dialoger::fejl(
+            QStringLiteral("Indstillingerne kan ikke gemmes i:\n") + ikkeGemt.join(u'\n'), this);
     for (Twinform *w : editorVinduer())
         w->lukUdenSpoergsmaal();
     for (QWidget *vindue : {static_cast<QWidget *>(infoform), static_cast<QWidget *>(kontrolform),
