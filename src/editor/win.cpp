@@ -408,7 +408,11 @@ void Twinform::EditorBogChange(int side) {
 }
 
 bool Twinform::eventFilter(QObject *objekt, QEvent *e) {
-    if (e->type() == QEvent::FocusIn) {
+    if (e->type() == QEvent::ShortcutOverride) {
+        // A shortcut typed before the idle update has run must find its action
+        // enabled as the text now stands (Ctrl+S right after the first key).
+        opdaterHandlinger();
+    } else if (e->type() == QEvent::FocusIn) {
         if (auto *editor = qobject_cast<TRichEdit *>(objekt)) hoved->taginf->SetEditor(editor);
     } else if (objekt == Editor && e->type() == QEvent::KeyRelease) {
         XYinfo();
