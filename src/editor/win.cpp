@@ -28,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -195,6 +196,12 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     Editor->setModified(false);
     EditorBog->setCurrentIndex(sideRediger);
 
+    // A shortcut typed before the idle update has run must find its action as
+    // the text now stands (Ctrl+S right after the first key), so a change of
+    // the modified state updates the actions at once.
+    for (TRichEdit *e : {Editor, EditorDesign, EditorFunktioner})
+        connect(e->document(), &QTextDocument::modificationChanged, this,
+                &Twinform::opdaterHandlinger);
     auto *opdaterer = new QTimer(this);
     opdaterer->setInterval(100);
     connect(opdaterer, &QTimer::timeout, this, &Twinform::opdaterHandlinger);
@@ -408,12 +415,11 @@ void Twinform::EditorBogChange(int side) {
 }
 
 bool Twinform::eventFilter(QObject *objekt, QEvent *e) {
-    if (e->type() == QEvent::ShortcutOverride) {
-        // A shortcut typed before the idle update has run must find its action
-        // enabled as the text now stands (Ctrl+S right after the first key).
-        opdaterHandlinger();
-    } else if (e->type() == QEvent::FocusIn) {
-        if (auto *editor = qobject_cast<TRichEdit *>(objekt)) hoved->taginf->SetEditor(editor);
+    if (e->type() == QEvent::FocusIn) {
+        if (auto *editor = qobject_cast<TRichEdit *>(objekt)) {
+            hoved->taginf->SetEditor(editor);
+            opdaterHandlinger();
+        }
     } else if (objekt == Editor && e->type() == QEvent::KeyRelease) {
         XYinfo();
     } else if (objekt == Editor->viewport()) {
