@@ -247,11 +247,18 @@ void Tmainform::FormShow() {
                        QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     kalender->setSelectedDate(QDate::currentDate());
     kalenderChange();
-    // A damaged tree file is reported and left as it is; the window comes up all the same.
-    Dialoger::kommando([this] { LoadStrukturen(strukturNavn); }, this);
+    // A damaged tree file is reported and left as it is; the window comes up all
+    // the same, and the box waits until it is on screen.
+    QString fejl;
+    try {
+        LoadStrukturen(strukturNavn);
+    } catch (const Tekstfil::FilFejl &f) {
+        fejl = Dialoger::fejltekst(f);
+    }
     markerDagsider();
     aarEdit->setText(QString::number(QDate::currentDate().year()));
     if (openMedDagbog) Timer->start();
+    if (!fejl.isEmpty()) QTimer::singleShot(0, this, [this, fejl] { Dialoger::fejl(fejl, this); });
 }
 
 void Tmainform::FormActivate() {
