@@ -699,11 +699,9 @@ template <typename F> int Tinfotag::kontroller(F &&perNode) {
     Timeglas vent;
     int antal = 0;
     StilleMaerkning stille(FTreeView);
-    try {
-        efterRoden(FTreeView, [&](TagNode *n) { perNode(n, antal); });
-    } catch (const Tekstfil::FilFejl &) {
-        // the count so far stands; later nodes keep their texts
-    }
+    // A list file that cannot be read stops the marking: later nodes keep their
+    // texts, and the caller is told rather than shown a count as if complete.
+    efterRoden(FTreeView, [&](TagNode *n) { perNode(n, antal); });
     return antal;
 }
 
