@@ -79,6 +79,14 @@ QString TStruktur::sideNavn(const QTreeWidgetItem *element) {
     return dataStreng(element).mid(1);
 }
 
+bool TStruktur::gyldigtSidenavn(const QString &navn) {
+    return !navn.contains(u'/') && !navn.contains(u'\\') && navn != u"." && navn != u"..";
+}
+
+QString TStruktur::ugyldigtSidenavn(const QString &navn) {
+    return QStringLiteral("Sidenavnet \"%1\" peger uden for sidemappen og bruges ikke.").arg(navn);
+}
+
 int TStruktur::ikonArt(const QTreeWidgetItem *element) {
     const QVariant v = element->data(0, IkonRolle);
     return v.isValid() ? v.toInt() : -1;
@@ -183,16 +191,18 @@ void TStruktur::vaelg(QTreeWidgetItem *element) {
 
 bool TStruktur::HentStruktur() {
     slutFlyt();
+    // The old tree goes first: should the read fail, nothing of it may stay on
+    // screen under the new paths, and nothing may be saved over them.
+    clear();
+    FModified = false;
+    m_kodning = Tekstfil::Kodning::Ansi;
     if (!QFileInfo(FStrukturfile).isFile()) {
-        clear();
-        m_kodning = Tekstfil::Kodning::Ansi;
         m_ufuldstaendig = false;
         return false;
     }
-    const Tekstfil::Indhold indhold = Tekstfil::laes(FStrukturfile);
-    clear();
-    m_kodning = indhold.kodning;
     m_ufuldstaendig = true;
+    const Tekstfil::Indhold indhold = Tekstfil::laes(FStrukturfile);
+    m_kodning = indhold.kodning;
     laesTrae(indhold.linjer);
     if (FDataOn) laesData();
     m_ufuldstaendig = false;
@@ -326,9 +336,19 @@ void TStruktur::efterAendring(bool sorter, bool gem) {
     }
 }
 
+void TStruktur::kraevHel() const {
+    if (!m_ufuldstaendig) return;
+    throw StrukturFejl(FStrukturfile,
+                       QStringLiteral("Strukturen i \"%1\" blev kun delvist indlæst, så den "
+                                      "hverken gemmes, udvides, slettes i eller sorteres. "
+                                      "Filerne er ikke ændret.")
+                           .arg(FStrukturfile));
+}
+
 void TStruktur::NyNode(const QString &Tekst, const QString &Data, int Index, bool sorter,
                        bool gem) {
     if (Tekst.isEmpty()) return;
+    kraevHel();
     auto *e = new Element(Tekst);
     if (topLevelItemCount() == 0) {
         addTopLevelItem(e);
@@ -344,6 +364,7 @@ void TStruktur::RedigerNode(const QString &Tekst, const QString &Data, int Index
                             bool gem) {
     QTreeWidgetItem *e = valgtElement();
     if (Tekst.isEmpty() || !e) return;
+    kraevHel();
     e->setText(0, Tekst);
     saetData(e, Data, Index);
     efterAendring(sorter, gem);
@@ -352,12 +373,13 @@ void TStruktur::RedigerNode(const QString &Tekst, const QString &Data, int Index
 void TStruktur::SletNode() {
     QTreeWidgetItem *valgt = valgtElement();
     if (!valgt) return;
+    kraevHel(); // its pages would go while the files still list them
     QList<QTreeWidgetItem *> sider;
     for (int i = 0; i < valgt->childCount(); ++i)
         sider.append(valgt->child(i));
     sider.append(valgt);
     for (const QTreeWidgetItem *e : sider) {
-        if (!harData(e)) continue;
+        if (!harData(e) || !gyldigtSidenavn(sideNavn(e))) continue;
         const QString fil = FInfomappe + sideNavn(e) + QStringLiteral(".html");
         if (QFileInfo(fil).isFile()) FileDeleteRB(fil);
     }
@@ -372,6 +394,7 @@ bool TStruktur::FileDeleteRB(const QString &AFileName) {
 }
 
 void TStruktur::AlphaSort(bool rekursiv) {
+    kraevHel();
     m_collator = QCollator(QLocale());
     // The model's own sort keeps selection and expanded elements in place.
     if (rekursiv)

@@ -103,9 +103,16 @@ public:
     // without the last extension.
     static QString bartNavn(const QString &sti);
     static int ikonArt(const QTreeWidgetItem *element);
+    // A page name from the data file names a page inside the page folder only
+    // when it has no folder separator and is not "." or "..".
+    static bool gyldigtSidenavn(const QString &navn);
+    static QString ugyldigtSidenavn(const QString &navn); // the Danish refusal
 
     // True after a load that stopped before the tree was whole; saving is refused then.
     bool ufuldstaendig() const { return m_ufuldstaendig; }
+    // Throws StrukturFejl with the Danish reason when the tree is not whole;
+    // adding, editing, deleting and sorting call it before they change anything.
+    void kraevHel() const;
 
     // The encoding the tree file is written back in.
     Tekstfil::Kodning kodning() const { return m_kodning; }

@@ -5,6 +5,7 @@
 #include "main/hint.h"
 #include "main/mainform.h"
 #include "platform/dialoger.h"
+#include "platform/mapper.h"
 #include "platform/trichedit.h"
 #include "tags/taginfo.h"
 #include "win.h"
@@ -275,10 +276,13 @@ void Twinform::skrivKliche(const QString &navn) {
         }
         const QString navnet = QFileInfo(valgt).fileName();
         const QString maal = hoved->Struktur->Billedmappe() + navnet;
-        // The copy's outcome is not checked: the picture may already be the target.
-        if (QFileInfo(valgt).absoluteFilePath() != QFileInfo(maal).absoluteFilePath()) {
-            QFile::remove(maal);
-            QFile::copy(valgt, maal);
+        // Other pages may show the picture already there: it is replaced only by a whole copy.
+        if (!Mapper::kopierOver(valgt, maal)) {
+            Dialoger::fejl(
+                QStringLiteral("Billedet \"%1\" kan ikke kopieres til \"%2\".").arg(valgt, maal),
+                this);
+            XYinfo();
+            return;
         }
         billedlinje = QStringLiteral("<img src=\"../Billeder/") + navnet +
                       QStringLiteral("\" title=\"\" Alt=\"Billede\" style=\"width: ") +

@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -202,6 +203,12 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     if (hoved->stavning) stavemarkering = new Stavemarkering(Editor, hoved->stavning);
     EditorBog->setCurrentIndex(sideRediger);
 
+    // A shortcut typed before the idle update has run must find its action as
+    // the text now stands (Ctrl+S right after the first key), so a change of
+    // the modified state updates the actions at once.
+    for (TRichEdit *e : {Editor, EditorDesign, EditorFunktioner})
+        connect(e->document(), &QTextDocument::modificationChanged, this,
+                &Twinform::opdaterHandlinger);
     auto *opdaterer = new QTimer(this);
     opdaterer->setInterval(100);
     connect(opdaterer, &QTimer::timeout, this, &Twinform::opdaterHandlinger);
@@ -416,7 +423,10 @@ void Twinform::EditorBogChange(int side) {
 
 bool Twinform::eventFilter(QObject *objekt, QEvent *e) {
     if (e->type() == QEvent::FocusIn) {
-        if (auto *editor = qobject_cast<TRichEdit *>(objekt)) hoved->taginf->SetEditor(editor);
+        if (auto *editor = qobject_cast<TRichEdit *>(objekt)) {
+            hoved->taginf->SetEditor(editor);
+            opdaterHandlinger();
+        }
     } else if (objekt == Editor && e->type() == QEvent::KeyRelease) {
         XYinfo();
     } else if (objekt == Editor->viewport()) {

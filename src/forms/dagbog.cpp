@@ -233,6 +233,15 @@ QString Tdagbogform::slutside() const {
     return mainform->programDir + QStringLiteral("Html/Slutside.html");
 }
 
+namespace {
+// An element text that would lead outside the page folder shows a blank page.
+QString sideAf(const TStruktur *s, int p) {
+    const QString navn = s->tekstVed(p);
+    return TStruktur::gyldigtSidenavn(navn) ? s->Infomappe() + navn + QStringLiteral(".html")
+                                            : QStringLiteral("about:blank");
+}
+} // namespace
+
 void Tdagbogform::visDagbog(int p) {
     sideIndex1 = p;
     sideIndex2 = p + 1;
@@ -240,11 +249,11 @@ void Tdagbogform::visDagbog(int p) {
     const int c = s->antal();
     if (c > 0) {
         if (p < c) {
-            filnavn1 = s->Infomappe() + s->tekstVed(p) + QStringLiteral(".html");
+            filnavn1 = sideAf(s, p);
             Web1->Navigate(filnavn1);
         }
         if (p + 1 < c) {
-            filnavn2 = s->Infomappe() + s->tekstVed(p + 1) + QStringLiteral(".html");
+            filnavn2 = sideAf(s, p + 1);
             Web2->Navigate(filnavn2);
         } else {
             Web2->Navigate(slutside());

@@ -372,7 +372,12 @@ void Tinfoform::visElement(QTreeWidgetItem *element) {
 void Tinfoform::StrukturClick() {
     const QTreeWidgetItem *valgt = Struktur->valgtElement();
     if (!valgt) return;
-    Web->Navigate(Struktur->Infomappe() + TStruktur::sideNavn(valgt) + QStringLiteral(".html"));
+    const QString navn = TStruktur::sideNavn(valgt);
+    if (!TStruktur::gyldigtSidenavn(navn)) {
+        Dialoger::fejl(TStruktur::ugyldigtSidenavn(navn), this);
+        return;
+    }
+    Web->Navigate(Struktur->Infomappe() + navn + QStringLiteral(".html"));
 }
 
 QStringList Tinfoform::strukturNavne() const {

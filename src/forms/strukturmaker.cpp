@@ -316,8 +316,11 @@ void Tstrukturform::DeleteStruktur() {
     infostruktur->setInfomappe(QString());
     InfoLabel->setText(QStringLiteral("Strukturnavn: "));
     ClearToNew(false);
-    delete valgt;
-    QDir(mappe).removeRecursively();
+    // The entry stays while anything of the folder is left.
+    if (Mapper::sletMappe(mappe))
+        delete valgt;
+    else
+        Dialoger::fejl(QStringLiteral("Mappen \"%1\" kan ikke slettes.").arg(mappe), this);
     opdaterHandlinger();
 }
 

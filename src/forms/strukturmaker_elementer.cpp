@@ -94,7 +94,12 @@ QWidget *Tstrukturform::byggSide2() {
     connect(Arediger, &QAction::triggered, this, &Tstrukturform::RedigerNode);
     connect(Aslet, &QAction::triggered, this, &Tstrukturform::DeleteNode);
     connect(Agem, &QAction::triggered, this, [this] {
-        Dialoger::kommando([this] { infostruktur->GemStruktur(); }, this);
+        Dialoger::kommando(
+            [this] {
+                infostruktur->kraevHel();
+                infostruktur->GemStruktur();
+            },
+            this);
         opdaterHandlinger();
     });
     connect(Areload, &QAction::triggered, this, &Tstrukturform::ReloadStruktur);
@@ -397,6 +402,8 @@ bool Tstrukturform::skrivSide() {
 void Tstrukturform::InsertNode() {
     // An element needs a text; without one no page is written either.
     if (aktuel() && tekstEdit->text().isEmpty()) return;
+    // A partly loaded structure gets no new page either.
+    if (!Dialoger::kommando([this] { infostruktur->kraevHel(); }, this)) return;
     if (!skrivSide()) return;
     Dialoger::kommando(
         [this] {
@@ -451,14 +458,15 @@ void Tstrukturform::RedigerNode() {
                                              "iforvejen. Skal det nye navn anvendes?")}))
             return;
     }
-    Dialoger::kommando(
+    const bool rettet = Dialoger::kommando(
         [&] {
             infostruktur->RedigerNode(tekstEdit->text(), f, ikonIndex, sorterCheck->isChecked(),
                                       gemCheck->isChecked());
         },
         this);
     infostruktur->setFocus();
-    if (omdoeb)
+    // The old name comes from the data file and must not reach outside the page folder.
+    if (rettet && omdoeb && TStruktur::gyldigtSidenavn(g))
         QFile::rename(sidemappe() + g + QStringLiteral(".html"),
                       sidemappe() + f + QStringLiteral(".html"));
     ClearToNew(true);
@@ -477,7 +485,7 @@ void Tstrukturform::DeleteNode() {
                   QStringLiteral(" med underelementer slettes?")
             : QStringLiteral("Skal elementet ") + tekst + QStringLiteral(" slettes?");
     if (!spmform->spoerg({spm})) return;
-    infostruktur->SletNode();
+    if (!Dialoger::kommando([this] { infostruktur->SletNode(); }, this)) return;
     ClearToNew(true);
     opdaterHandlinger();
 }
@@ -486,7 +494,7 @@ void Tstrukturform::sorterNoder() {
     if (infostruktur->antal() == 0) return;
     if (!spmform->spoerg({QStringLiteral("Skal elementerne i strukturen sorteres alfabetisk?")}))
         return;
-    infostruktur->AlphaSort(true);
+    if (!Dialoger::kommando([this] { infostruktur->AlphaSort(true); }, this)) return;
     infostruktur->setModified(true);
     opdaterHandlinger();
 }

@@ -251,10 +251,18 @@ void Tmainform::FormShow() {
                        QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     kalender->setSelectedDate(QDate::currentDate());
     kalenderChange();
-    LoadStrukturen(strukturNavn);
+    // A damaged tree file is reported and left as it is; the window comes up all
+    // the same, and the box waits until it is on screen.
+    QString fejl;
+    try {
+        LoadStrukturen(strukturNavn);
+    } catch (const Tekstfil::FilFejl &f) {
+        fejl = Dialoger::fejltekst(f);
+    }
     markerDagsider();
     aarEdit->setText(QString::number(QDate::currentDate().year()));
     if (openMedDagbog) Timer->start();
+    if (!fejl.isEmpty()) QTimer::singleShot(0, this, [this, fejl] { Dialoger::fejl(fejl, this); });
 }
 
 void Tmainform::FormActivate() {
@@ -335,6 +343,9 @@ void Tmainform::closeEvent(QCloseEvent *e) {
     dagbogform->gemOpt();
     infoform->gemOpt();
     gemOpt();
+    if (const QStringList ikkeGemt = ikkeGemteOptioner(); !ikkeGemt.isEmpty())
+        Dialoger::fejl(
+            QStringLiteral("Indstillingerne kan ikke gemmes i:\n") + ikkeGemt.join(u'\n'), this);
     for (Twinform *w : editorVinduer())
         w->lukUdenSpoergsmaal();
     for (QWidget *vindue : {static_cast<QWidget *>(infoform), static_cast<QWidget *>(kontrolform),

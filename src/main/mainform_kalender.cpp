@@ -451,12 +451,19 @@ bool Tmainform::opretNyStruktur() {
 
     // The date's elements always belong to the calendar's year.
     strukturNavn = yTekst;
-    bool fundet = false;
-    for (const QString &navn : std::as_const(SLstruk))
-        if (ensAZ(navn, strukturNavn)) {
-            fundet = true;
-            break;
-        }
+    bool fundet = SLstruk.contains(strukturNavn);
+    for (const QString &navn : std::as_const(SLstruk)) {
+        if (fundet || !ensAZ(navn, strukturNavn)) continue;
+        // A folder that differs only in case is the same folder only where the
+        // file system ignores case; elsewhere the pages would go astray.
+        if (!QFileInfo(strukturDir + strukturNavn).isDir())
+            throw Tekstfil::FilFejl(
+                strukturDir + navn,
+                QStringLiteral("Mappen \"%1\" skal hedde \"%2\" (med store og små bogstaver "
+                               "som her), før årets datoer kan åbnes.")
+                    .arg(strukturDir + navn, strukturNavn));
+        fundet = true;
+    }
     if (fundet)
         LoadStruktur();
     else
@@ -497,6 +504,8 @@ bool Tmainform::opretNyStruktur() {
 }
 
 void Tmainform::aabnSide(const QString &sideNavn) {
+    if (!TStruktur::gyldigtSidenavn(sideNavn))
+        throw Tekstfil::FilFejl(Struktur->Datafile(), TStruktur::ugyldigtSidenavn(sideNavn));
     htmlFilnavn = sideSti(sideNavn);
     openwin(htmlFilnavn);
 }

@@ -4,6 +4,7 @@
 #include "app/vinduer.h"
 #include "editor/win.h"
 #include "forms/kontrol.h"
+#include "platform/dialoger.h"
 #include "tags/taginfo.h"
 
 #include <QProgressBar>
@@ -49,9 +50,13 @@ void Tmainform::kontrolKoder() {
 
 void Tmainform::kontrolAttributter() {
     taginf->SetKontrolMode(3);
-    kontrolform->saetStatus(saetning(
-        taginf->AttributeKontrol(attributedir), QStringLiteral("Ingen ukendte attributter"),
-        QStringLiteral("1 ukendt attribut"), QStringLiteral("%1 ukendte attributter")));
+    Dialoger::kommando(
+        [this] {
+            kontrolform->saetStatus(saetning(
+                taginf->AttributeKontrol(attributedir), QStringLiteral("Ingen ukendte attributter"),
+                QStringLiteral("1 ukendt attribut"), QStringLiteral("%1 ukendte attributter")));
+        },
+        kontrolform);
 }
 
 void Tmainform::kontrolFmSlutkoder() {

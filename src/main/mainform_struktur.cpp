@@ -9,6 +9,7 @@
 #include "forms/spm.h"
 #include "hint.h"
 #include "platform/dialoger.h"
+#include "platform/mapper.h"
 #include "platform/tekstfil.h"
 
 #include <QCheckBox>
@@ -189,7 +190,7 @@ void Tmainform::sletStrukturen() {
                           QStringLiteral("Billeder bliver også slettede."), QString(),
                           QStringLiteral("Skal hele strukturen slettes permanent?")}))
         return;
-    if (!QDir(mappe).removeRecursively())
+    if (!Mapper::sletMappe(mappe))
         throw Tekstfil::FilFejl(mappe,
                                 QStringLiteral("Mappen \"%1\" kan ikke slettes.").arg(mappe));
     Struktur->ryd();

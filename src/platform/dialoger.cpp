@@ -1,5 +1,7 @@
 #include "dialoger.h"
 
+#include "tekstfil.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -67,10 +69,20 @@ void fejl(const QString &tekst, QWidget *forael) {
     besked(QMessageBox::Critical, QStringLiteral("Fejl"), tekst, forael);
 }
 
+QString fejltekst(const Tekstfil::FilFejl &fejl) {
+    // A reader's own detail (the level and text of a bad line) keeps its words;
+    // the box adds the file it came from.
+    if (fejl.fil().isEmpty() || fejl.besked().contains(fejl.fil())) return fejl.besked();
+    return QStringLiteral("Fejl i filen \"%1\": %2").arg(fejl.fil(), fejl.besked());
+}
+
 bool kommando(const std::function<void()> &udfoer, QWidget *forael) {
     try {
         udfoer();
         return true;
+    } catch (const Tekstfil::FilFejl &f) {
+        fejl(fejltekst(f), forael);
+        return false;
     } catch (const std::exception &e) {
         fejl(QString::fromUtf8(e.what()), forael);
         return false;

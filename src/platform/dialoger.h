@@ -8,6 +8,10 @@
 class QDialog;
 class QWidget;
 
+namespace Tekstfil {
+class FilFejl;
+}
+
 // The message boxes of the program. Tests switch on the answer queue so that
 // no box ever blocks: shown texts are recorded and answers taken from the queue.
 namespace Dialoger {
@@ -18,6 +22,8 @@ void fejl(const QString &tekst, QWidget *forael = nullptr); // "Fejl", OK
 // Runs one command; an error (a file that cannot be read or written) stops it
 // with one Danish error box, and the program goes on. False when it failed.
 bool kommando(const std::function<void()> &udfoer, QWidget *forael = nullptr);
+// The text of that box: the reader's message, with the file named when it lacks it.
+QString fejltekst(const Tekstfil::FilFejl &fejl);
 
 // An open-file dialog; empty when cancelled.
 QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre);

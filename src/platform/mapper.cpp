@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
@@ -46,6 +48,32 @@ void opretMappe(const QString &sti) {
 
 void kopierHvisMangler(const QString &fra, const QString &til) {
     if (!QFile::exists(til)) QFile::copy(fra, til);
+}
+
+bool sletMappe(const QString &sti) {
+    const QFileInfo info(sti);
+    if (info.isSymLink()) return QFile::remove(sti);
+    if (!info.exists()) return true;
+    // Links inside are removed as links; the walk does not enter them.
+    return QDir(sti).removeRecursively() && !QFileInfo::exists(sti);
+}
+
+bool kopierOver(const QString &fra, const QString &til) {
+    const QString kilde = QFileInfo(fra).canonicalFilePath();
+    if (kilde.isEmpty()) return false;
+    if (kilde == QFileInfo(til).canonicalFilePath()) return true;
+    QFile ind(fra);
+    if (!ind.open(QIODevice::ReadOnly)) return false;
+    QSaveFile ud(til);
+    if (!ud.open(QIODevice::WriteOnly)) return false;
+    char buf[1 << 16];
+    for (;;) {
+        const qint64 n = ind.read(buf, sizeof buf);
+        if (n < 0) return false;
+        if (n == 0) break;
+        if (ud.write(buf, n) != n) return false;
+    }
+    return ud.commit();
 }
 
 } // namespace Mapper

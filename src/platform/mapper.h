@@ -18,4 +18,13 @@ void opretMappe(const QString &sti);
 // Copies a file when the target is missing; never overwrites, failures ignored.
 void kopierHvisMangler(const QString &fra, const QString &til);
 
+// Deletes a folder with all it holds. A folder that is a symbolic link loses
+// the link only, never what it points to. False when anything is left.
+bool sletMappe(const QString &sti);
+
+// Puts a copy of fra at til, replacing til only once the whole copy is written,
+// so a failed copy leaves til as it was. The same file (by canonical path) is
+// left alone. False when the copy failed.
+bool kopierOver(const QString &fra, const QString &til);
+
 } // namespace Mapper

@@ -1,16 +1,19 @@
 #include "optionfil.h"
 
+#include "dialoger.h"
 #include "tekstfil.h"
 
 #include <QFileInfo>
+#include <utility>
 
 OptionLaeser::OptionLaeser(const QString &sti) {
     if (!QFileInfo::exists(sti)) return;
     try {
         m_linjer = Tekstfil::laesLinjer(sti);
         m_findes = true;
-    } catch (const Tekstfil::FilFejl &) {
+    } catch (const Tekstfil::FilFejl &f) {
         m_stoppet = true;
+        Dialoger::fejl(f.besked());
     }
 }
 
@@ -49,11 +52,24 @@ bool OptionLaeser::flag(bool &ud) {
     return true;
 }
 
+namespace {
+QStringList &mislykkede() {
+    static QStringList liste;
+    return liste;
+}
+} // namespace
+
 bool skrivOptioner(const QString &sti, const QStringList &linjer) {
     try {
         Tekstfil::skriv(sti, linjer);
+        mislykkede().removeAll(sti);
         return true;
     } catch (const Tekstfil::FilFejl &) {
+        if (!mislykkede().contains(sti)) mislykkede().append(sti);
         return false;
     }
+}
+
+QStringList ikkeGemteOptioner() {
+    return std::exchange(mislykkede(), {});
 }

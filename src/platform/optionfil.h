@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-// Reads a window's option file: one value per line in a fixed order. The first
+// Reads a window's option file: one value per line in a fixed order. A file
+// that is there but cannot be read is reported in an error box. The first
 // missing or unreadable line stops the reading silently; every later read
 // fails too, so the values read before it stay and the rest keep theirs.
 class OptionLaeser {
@@ -24,4 +25,7 @@ private:
 };
 
 // Writes the lines of an option file; false when the file cannot be written.
+// A failed file is remembered until ikkeGemteOptioner takes the list, so that
+// the program can name them all in one box at close.
 bool skrivOptioner(const QString &sti, const QStringList &linjer);
+QStringList ikkeGemteOptioner(); // and forgets them

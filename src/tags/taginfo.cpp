@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMetaMethod>
+#include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <algorithm>
@@ -73,6 +74,28 @@ void ryddTrae(QTreeWidget *trae) {
 }
 
 // Calls f for every tag node after the first node, in depth-first order.
+// Each text set on a live tree makes the view look for that row among its
+// visible rows, which grows with the rows shown: with branches collapsed the
+// marking becomes quadratic. The model stays quiet while the texts change and
+// the view lays out once at the end (also when a list file stops the marking).
+class StilleMaerkning {
+public:
+    explicit StilleMaerkning(QTreeWidget *trae)
+        : m_trae(trae)
+        , m_blokering(trae->model()) {}
+    ~StilleMaerkning() {
+        m_blokering.unblock();
+        m_trae->doItemsLayout();
+        m_trae->viewport()->update();
+    }
+    StilleMaerkning(const StilleMaerkning &) = delete;
+    StilleMaerkning &operator=(const StilleMaerkning &) = delete;
+
+private:
+    QTreeWidget *m_trae;
+    QSignalBlocker m_blokering;
+};
+
 template <typename F> void efterRoden(QTreeWidget *trae, F &&f) {
     std::vector<QTreeWidgetItem *> stak;
     for (int i = trae->topLevelItemCount() - 1; i >= 0; --i)
@@ -629,6 +652,7 @@ int Tinfotag::VisAttributter() {
     if (!kanKontrollere()) return -1;
     Timeglas vent;
     int antal = 0;
+    StilleMaerkning stille(FTreeView);
     efterRoden(FTreeView, [&](TagNode *n) {
         if (n->Data.AttrListe.isEmpty()) return;
         n->setText(0, GetNodeTag(n->text(0)) + u' ' + n->Data.AttrListe);
@@ -674,11 +698,10 @@ template <typename F> int Tinfotag::kontroller(F &&perNode) {
     if (!kanKontrollere()) return -1;
     Timeglas vent;
     int antal = 0;
-    try {
-        efterRoden(FTreeView, [&](TagNode *n) { perNode(n, antal); });
-    } catch (const Tekstfil::FilFejl &) {
-        // the count so far stands; later nodes keep their texts
-    }
+    StilleMaerkning stille(FTreeView);
+    // A list file that cannot be read stops the marking: later nodes keep their
+    // texts, and the caller is told rather than shown a count as if complete.
+    efterRoden(FTreeView, [&](TagNode *n) { perNode(n, antal); });
     return antal;
 }
 

@@ -109,6 +109,7 @@ public:
     int EndtagsKontrol();
     int ForMangeEndtag();
     int KodeKontrol();
+    // Throws Tekstfil::FilFejl when an attribute file cannot be read.
     int AttributeKontrol(const QString &AttributeDir);
 
     int TagIndex = 0; // depth-first index of the node new tags go under

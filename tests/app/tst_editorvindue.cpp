@@ -91,6 +91,9 @@ void TstEditorvindue::skrivOgGemMedCtrlS() {
     Twinform *w = forrest();
     QCOMPARE(QFileInfo(w->Filnavn).fileName(), QStringLiteral("03 05 Tirsdag.html"));
     QVERIFY(!w->aGem->isEnabled());
+    // A shortcut works only in the active window.
+    mainform->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainform));
     w->Editor->setFocus();
     w->Editor->setSelStart(
         w->Editor->FindText(QStringLiteral("</DIV>"), 0, w->Editor->Text().size(), false, false) -

@@ -175,6 +175,9 @@ void TstSoegning::ctrlSIEditorenGemmerOgSoegerIkke() {
     mainform->EditFind->setText(QStringLiteral("Blåbær"));
     QVERIFY(mainform->aSearch->isEnabled());
     Twinform *w = mainform->aktivtVindue();
+    // A shortcut works only in the active window.
+    mainform->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mainform));
     w->Editor->setFocus();
     w->Editor->setSelStart(
         w->Editor->FindText(QStringLiteral("</DIV>"), 0, w->Editor->Text().size(), false, false));

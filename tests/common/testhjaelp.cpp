@@ -73,3 +73,37 @@ void kopierMappe(const QString &fra, const QString &til, const QStringList &undt
             QFile::copy(kilde, maal);
     }
 }
+
+#ifdef Q_OS_LINUX
+#include <sys/fsuid.h>
+#include <unistd.h>
+#endif
+
+SomAlmindeligBruger::SomAlmindeligBruger(const TestRod &rod) {
+#ifdef Q_OS_LINUX
+    if (geteuid() != 0) return;
+    const QFileDevice::Permissions aaben = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                           QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                           QFileDevice::ExeOther;
+    for (QString sti = rod.rod(); sti.size() > 1; sti = QFileInfo(sti).path())
+        if (QFileInfo(sti).isDir() && !(QFile::permissions(sti) & QFileDevice::ExeGroup))
+            QFile::setPermissions(sti, QFile::permissions(sti) | aaben);
+    QDirIterator it(rod.rod(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString mappe = it.next();
+        QFile::setPermissions(mappe, QFile::permissions(mappe) | QFileDevice::ReadGroup |
+                                         QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                         QFileDevice::ExeOther);
+    }
+    m_foer = setfsuid(65534);
+#else
+    Q_UNUSED(rod);
+#endif
+}
+
+SomAlmindeligBruger::~SomAlmindeligBruger() {
+#ifdef Q_OS_LINUX
+    if (m_foer >= 0) setfsuid(uid_t(m_foer));
+#endif
+}

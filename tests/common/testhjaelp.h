@@ -34,3 +34,18 @@ void kopierMappe(const QString &fra, const QString &til, const QStringList &undt
         Klasse test;                                                                               \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
+
+// While it lives, files are opened with the rights of an ordinary user even
+// when the tests run as root (who reads and writes past every permission), so
+// that unreadable and read-only files behave as a user would meet them.
+// The temporary root is opened up so that such a user can reach into it.
+class SomAlmindeligBruger {
+public:
+    explicit SomAlmindeligBruger(const TestRod &rod);
+    ~SomAlmindeligBruger();
+    SomAlmindeligBruger(const SomAlmindeligBruger &) = delete;
+    SomAlmindeligBruger &operator=(const SomAlmindeligBruger &) = delete;
+
+private:
+    int m_foer = -1;
+};

@@ -111,6 +111,13 @@ private slots:
     void alphaSort_data();
     void alphaSort();
     void alphaSortKunTop();
+    void skadedeFiler_data();
+    void skadedeFiler();
+    void delvisStrukturAendresIkke_data();
+    void delvisStrukturAendresIkke();
+    void ulaeseligTraefilRyddesFoerst();
+    void sidenavnUdenforMappenSlettesIkke_data();
+    void sidenavnUdenforMappenSlettesIkke();
 };
 
 void TstStruktur::nyKontrol() {
@@ -693,6 +700,175 @@ void TstStruktur::alphaSortKunTop() {
     QCOMPARE(beskriv(m.s), QStringLiteral("a,b,c(z,y)"));
     m.s.AlphaSort(true);
     QCOMPARE(beskriv(m.s), QStringLiteral("a,b,c(y,z)"));
+}
+
+void TstStruktur::skadedeFiler_data() {
+    QTest::addColumn<QByteArray>("trae");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("fejl");
+    QTest::addColumn<bool>("hel");
+    QTest::addColumn<QString>("laest");
+    const QByteArray data3 = "0a\r\n0b\r\n0c\r\n";
+    QTest::newRow("niveauspring i første barn")
+        << QByteArray("a\r\n\t\t\tb\r\n") << data3 << true << false << QStringLiteral("a");
+    QTest::newRow("niveauspring efter søskende")
+        << QByteArray("a\r\n\tb\r\n\tc\r\n\t\t\td\r\n") << data3 << true << false
+        << QStringLiteral("a(b,c)");
+    QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF"
+                                             "a\r\n\tb\r\n")
+                               << data3 << false << true << QStringLiteral("a(b)");
+    QTest::newRow("utf-16le bom") << QByteArray("\xFF\xFE"
+                                                "a\0\n\0\t\0b\0",
+                                                10)
+                                  << data3 << false << true << QStringLiteral("a(b)");
+    QTest::newRow("utf-16be bom") << QByteArray("\xFE\xFF\0a\0\n\0\t\0b", 10) << data3 << false
+                                  << true << QStringLiteral("a(b)");
+    // Not a mark this reader knows: read as UTF-16 with a NUL line start, whatever it gives.
+    QTest::newRow("utf-32le bom") << QByteArray("\xFF\xFE\0\0a\0\0\0", 8) << data3 << false << true
+                                  << QString();
+    QTest::newRow("utf-32be bom") << QByteArray("\0\0\xFE\xFF"
+                                                "a",
+                                                5)
+                                  << data3 << false << true << QString();
+    QTest::newRow("bom alene") << QByteArray("\xEF\xBB\xBF") << data3 << false << true << QString();
+    QTest::newRow("halv utf-16") << QByteArray("\xFF\xFE"
+                                               "a",
+                                               3)
+                                 << data3 << false << true << QString();
+    QTest::newRow("binært skrald") << QByteArray("\x01\x02\0\xFF\x9D\r\r\n\x7F\x81", 10) << data3
+                                   << false << true << QString();
+    QTest::newRow("datafil kortere") << QByteArray("a\r\n\tb\r\n\tc\r\n") << QByteArray("1a\r\n")
+                                     << true << true << QStringLiteral("a(b,c)");
+    QTest::newRow("datafil længere") << QByteArray("a\r\n") << QByteArray("1a\r\n2b\r\n3c\r\n")
+                                     << false << true << QStringLiteral("a");
+    QTest::newRow("datafil binær") << QByteArray("a\r\n") << QByteArray("\xFE\xFF\0\0\x01", 5)
+                                   << false << true << QStringLiteral("a");
+}
+
+// A damaged file never takes down the reader, and loading never changes a
+// byte on disk. A tree read whole saves and reads back the same; one read only
+// in part refuses to save.
+void TstStruktur::skadedeFiler() {
+    QFETCH(QByteArray, trae);
+    QFETCH(QByteArray, data);
+    QFETCH(bool, fejl);
+    QFETCH(bool, hel);
+    QFETCH(QString, laest);
+    Mappe m;
+    skrivBytes(m.trae(), trae);
+    skrivBytes(m.data(), data);
+    bool kastet = false;
+    try {
+        m.s.HentStruktur();
+    } catch (const StrukturFejl &f) {
+        kastet = true;
+        QVERIFY(!f.besked().isEmpty());
+    }
+    QCOMPARE(kastet, fejl);
+    QCOMPARE(!m.s.ufuldstaendig(), hel);
+    if (!laest.isNull()) QCOMPARE(beskriv(m.s), laest);
+    QCOMPARE(laesBytes(m.trae()), trae);
+    QCOMPARE(laesBytes(m.data()), data);
+    if (!hel) {
+        QVERIFY(!m.s.GemStruktur());
+        QCOMPARE(laesBytes(m.trae()), trae);
+        QCOMPARE(laesBytes(m.data()), data);
+        return;
+    }
+    const QString foer = beskriv(m.s);
+    const int antal = m.s.antal();
+    QVERIFY(m.s.GemStruktur());
+    QVERIFY(m.s.HentStruktur());
+    QCOMPARE(beskriv(m.s), foer);
+    QCOMPARE(m.s.antal(), antal);
+}
+
+void TstStruktur::delvisStrukturAendresIkke_data() {
+    QTest::addColumn<QString>("handling");
+    for (const char *h : {"ny", "rediger", "slet", "sorter"})
+        QTest::newRow(h) << QString::fromLatin1(h);
+}
+
+// Each change of a partly loaded tree is refused with the Danish reason
+// before anything changes, on screen or on disk.
+void TstStruktur::delvisStrukturAendresIkke() {
+    QFETCH(QString, handling);
+    Mappe m;
+    const QByteArray trae = "b\r\n\ta\r\n\t\t\tc\r\n";
+    const QByteArray data = "0b\r\n0a\r\n0c\r\n";
+    skrivBytes(m.trae(), trae);
+    skrivBytes(m.data(), data);
+    skrivBytes(m.side(QStringLiteral("a")), "side");
+    QVERIFY_THROWS_EXCEPTION(StrukturFejl, m.s.HentStruktur());
+    m.vaelg(QStringLiteral("a"));
+    try {
+        if (handling == u"ny")
+            m.s.NyNode(QStringLiteral("x"), QStringLiteral("x"), 0, false, true);
+        else if (handling == u"rediger")
+            m.s.RedigerNode(QStringLiteral("x"), QStringLiteral("x"), 0, false, true);
+        else if (handling == u"slet")
+            m.s.SletNode();
+        else
+            m.s.AlphaSort(true);
+        QFAIL("no refusal");
+    } catch (const StrukturFejl &f) {
+        QCOMPARE(f.fil(), m.trae());
+        QVERIFY(f.besked().contains(QStringLiteral("kun delvist indlæst")));
+    }
+    QCOMPARE(beskriv(m.s), QStringLiteral("b(a)"));
+    QCOMPARE(laesBytes(m.trae()), trae);
+    QCOMPARE(laesBytes(m.data()), data);
+    QCOMPARE(laesBytes(m.side(QStringLiteral("a"))), QByteArray("side"));
+}
+
+// Switching to a year whose tree file cannot be read must not leave the old
+// year's elements under the new year's paths, where a save would overwrite it.
+void TstStruktur::ulaeseligTraefilRyddesFoerst() {
+#ifndef Q_OS_LINUX
+    QSKIP("needs a file the test can make unreadable");
+#endif
+    Mappe m;
+    m.hent(dagbogTrae, dagbogData);
+    Mappe anden;
+    const QByteArray trae = "Dagbog 2023\r\n", data = "0Dagbog 2023\r\n";
+    skrivBytes(anden.trae(), trae);
+    skrivBytes(anden.data(), data);
+    QFile::setPermissions(anden.trae(), QFileDevice::WriteOwner);
+    m.s.setStrukturfile(anden.trae());
+    m.s.setDatafile(anden.data());
+    m.s.setInfomappe(anden.sti + QStringLiteral("tekstfiler/"));
+    {
+        SomAlmindeligBruger bruger(*rod);
+        QVERIFY_THROWS_EXCEPTION(Tekstfil::FilFejl, m.s.HentStruktur());
+    }
+    QCOMPARE(m.s.antal(), 0);
+    QVERIFY(m.s.ufuldstaendig());
+    QVERIFY(!m.s.GemStruktur());
+    QVERIFY_THROWS_EXCEPTION(StrukturFejl, m.s.NyNode(QStringLiteral("x"), {}, 0, false, true));
+    QFile::setPermissions(anden.trae(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(laesBytes(anden.trae()), trae);
+    QCOMPARE(laesBytes(anden.data()), data);
+}
+
+void TstStruktur::sidenavnUdenforMappenSlettesIkke_data() {
+    QTest::addColumn<QString>("navn");
+    QTest::newRow("skråstreg op") << QStringLiteral("../ude");
+    QTest::newRow("omvendt skråstreg") << QStringLiteral("..\\ude");
+    QTest::newRow("undermappe") << QStringLiteral("under/ude");
+}
+
+void TstStruktur::sidenavnUdenforMappenSlettesIkke() {
+    QFETCH(QString, navn);
+    Mappe m;
+    const QString ude = m.sti + QStringLiteral("tekstfiler/") + navn + QStringLiteral(".html");
+    skrivBytes(QDir::fromNativeSeparators(ude), "ude");
+    skrivBytes(ude, "ude");
+    m.hent("a\r\n\tb\r\n", "0a\r\n0" + navn.toLatin1() + "\r\n");
+    m.vaelg(QStringLiteral("b"));
+    m.s.SletNode();
+    QCOMPARE(beskriv(m.s), QStringLiteral("a"));
+    QCOMPARE(laesBytes(ude), QByteArray("ude"));
+    QCOMPARE(laesBytes(QDir::fromNativeSeparators(ude)), QByteArray("ude"));
 }
 
 QTEST_MAIN(TstStruktur)

@@ -1,7 +1,9 @@
+#include "platform/dialoger.h"
 #include "platform/optionfil.h"
 #include "platform/tekstfil.h"
 #include "testhjaelp.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtTest>
 
@@ -22,6 +24,7 @@ private slots:
     void mislykketSkrivningEfterladerGamleFil();
     void optionfil_data();
     void optionfil();
+    void optionfilDerIkkeKanLaeses();
 };
 
 void TstTekstfil::ansiTabellenFoelgerReferencen() {
@@ -172,6 +175,32 @@ void TstTekstfil::optionfil_data() {
     QTest::newRow("ikke et tal") << QByteArray("Sky\r\nx\r\n1\r\n") << "Sky" << -1 << false
                                  << false;
     QTest::newRow("flag 7 er ja") << QByteArray("Jet\n-3\n7\n") << "Jet" << -3 << true << true;
+    QTest::newRow("bom og skrald")
+        << QByteArray("\xEF\xBB\xBFSky\r\n\x01\x02\r\n1\r\n") << "Sky" << -1 << false << false;
+    QTest::newRow("tal med blanke")
+        << QByteArray("Sky\r\n 42 \r\n1\r\n") << "Sky" << 42 << true << true;
+    QTest::newRow("tal for stort")
+        << QByteArray("Sky\r\n99999999999\r\n1\r\n") << "Sky" << -1 << false << false;
+    QTest::newRow("kun linjeskift") << QByteArray("\r\n\r\n\r\n") << "" << -1 << false << false;
+    QTest::newRow("nul-tegn") << QByteArray("S\0y\r\n4\0\r\n1\r\n", 11)
+                              << QStringView(u"S\0y", 3).toString() << 4 << true << true;
+}
+
+// An option file that is there but cannot be read is named in an error box;
+// its values keep their defaults.
+void TstTekstfil::optionfilDerIkkeKanLaeses() {
+    TestRod rod;
+    const QString fil = rod.sti(QStringLiteral("opt.txt"));
+    QDir().mkpath(fil);
+    OptionLaeser o(fil);
+    QString n = QStringLiteral("før");
+    QVERIFY(!o.tekst(n));
+    QCOMPARE(n, QStringLiteral("før"));
+    QCOMPARE(Dialoger::Test::vist(),
+             QStringList{QStringLiteral("Filen \"%1\" kan ikke åbnes.").arg(fil)});
+    QVERIFY(!skrivOptioner(fil, {QStringLiteral("x")}));
+    QCOMPARE(ikkeGemteOptioner(), QStringList{fil});
+    QVERIFY(ikkeGemteOptioner().isEmpty());
 }
 
 void TstTekstfil::optionfil() {

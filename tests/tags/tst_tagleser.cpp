@@ -1,6 +1,8 @@
 #include "taghjaelp.h"
 
+#include "platform/tekstfil.h"
 #include "tags/taginfo.h"
+#include "testhjaelp.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -112,6 +114,7 @@ private slots:
     void kodeKontrolTomtNavn();
     void attributeKontrol_data();
     void attributeKontrol();
+    void ulaeseligAttributfil();
     void kontrollerUdenStruktur();
 
 private:
@@ -549,6 +552,22 @@ void TstTagleser::attributeKontrol() {
         faaet << (*it)->text(0);
     faaet.removeFirst();
     QCOMPARE(faaet, noder);
+}
+
+// An attribute file that cannot be read is an error, not a count that looks complete.
+void TstTagleser::ulaeseligAttributfil() {
+    TestRod rod;
+    const QString fil = rod.sti(QStringLiteral("attr/p.txt"));
+    skrivBytes(fil, "class\r\n");
+    QFile::setPermissions(fil, QFileDevice::WriteOwner);
+    laes("<p class=\"a\">x</p>");
+    SomAlmindeligBruger bruger(rod);
+    try {
+        m_tag->AttributeKontrol(rod.sti(QStringLiteral("attr/")));
+        QFAIL("no error");
+    } catch (const Tekstfil::FilFejl &f) {
+        QCOMPARE(f.fil(), fil);
+    }
 }
 
 void TstTagleser::kontrollerUdenStruktur() {
