@@ -193,6 +193,7 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     Filnavn = sti;
     Editor->LoadFromFile(Filnavn);
     Editor->setModified(false);
+    byggGendannelse();
     EditorBog->setCurrentIndex(sideRediger);
 
     auto *opdaterer = new QTimer(this);
@@ -460,7 +461,9 @@ void Twinform::visPreview() {
 }
 
 bool Twinform::gemFil(TRichEdit *editor, const QString &sti) {
-    return Dialoger::kommando([editor, &sti] { editor->SaveToFile(sti); }, this);
+    const bool gemt = Dialoger::kommando([editor, &sti] { editor->SaveToFile(sti); }, this);
+    if (gemt) hoved->sikkerhedskopiVedGem();
+    return gemt;
 }
 
 void Twinform::aGemExecute() {

@@ -2,6 +2,7 @@
 
 #include "app/vinduer.h"
 #include "controls/struktur.h"
+#include "editor/gendannelse.h"
 #include "editor/win.h"
 #include "forms/dagbog.h"
 #include "forms/info.h"
@@ -256,6 +257,7 @@ void Tmainform::FormShow() {
 void Tmainform::FormActivate() {
     if (!opstart) return;
     opstart = false;
+    Gendannelse::tilbydVedStart(this);
     if (brugerlevel == 0) {
         spmform->fortael(
             {QStringLiteral("Velkommen til dagbogen!"),
@@ -277,8 +279,10 @@ void Tmainform::hentOpt() {
         bogstavSize = 10;
         brugerlevel = 0;
         visHtmlBar = false;
+        sikkerhedskopier = true;
         setGeometry(left, top, bredde, hoejde);
         HtmlKoderCheck->setChecked(visHtmlBar);
+        SikkerhedskopiCheck->setChecked(sikkerhedskopier);
         return;
     }
     const bool alt = o.tekst(designNavn) && o.tal(top) && o.tal(left) && o.tal(bredde) &&
@@ -287,6 +291,9 @@ void Tmainform::hentOpt() {
                      o.flag(visHtmlBar);
     setGeometry(left, top, bredde, hoejde);
     if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
+    // Newer lines after the eleven; an older file without them keeps the defaults.
+    if (alt) o.flag(sikkerhedskopier);
+    SikkerhedskopiCheck->setChecked(sikkerhedskopier);
 }
 
 void Tmainform::gemOpt() {
@@ -297,7 +304,8 @@ void Tmainform::gemOpt() {
                    QString::number(g.width()), QString::number(g.height()),
                    openMedDagbog ? QStringLiteral("1") : QStringLiteral("0"), strukturNavn,
                    bogstavName, QString::number(bogstavSize), QString::number(brugerlevel),
-                   visHtmlBar ? QStringLiteral("1") : QStringLiteral("0")});
+                   visHtmlBar ? QStringLiteral("1") : QStringLiteral("0"),
+                   sikkerhedskopier ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
 bool Tmainform::gemAendredeSider() {
@@ -323,6 +331,7 @@ void Tmainform::closeEvent(QCloseEvent *e) {
     dagbogform->gemOpt();
     infoform->gemOpt();
     gemOpt();
+    sikkerhedskopiVedSlut();
     for (Twinform *w : editorVinduer())
         w->lukUdenSpoergsmaal();
     for (QWidget *vindue : {static_cast<QWidget *>(infoform), static_cast<QWidget *>(kontrolform),

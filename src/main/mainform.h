@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QAction;
+class QBoxLayout;
 class QCalendarWidget;
 class QCheckBox;
 class QComboBox;
@@ -21,6 +22,11 @@ class TStruktur;
 class TFontSizeComboBox;
 class Tinfotag;
 class Twinform;
+class Tsikkerhedform;
+template <typename T> class QFutureWatcher;
+namespace Sikkerhedskopi {
+struct Resultat;
+}
 
 // The main window: start-up and shut-down, the calendar and the day pages,
 // the structure panel, the document tabs and the settings.
@@ -102,6 +108,16 @@ public:
     void HtmlKoderCheckClick();
     // A window saved design.css or funktioner.js: the others reload what they have not changed.
     void filGemt(const QString &sti, Twinform *afsender);
+
+    // Daily backups and their restore window
+    void sikkerhedskopiVedGem();  // the first save of the day starts one
+    void sikkerhedskopiVedSlut(); // at program end, waiting for it
+    void SikkerhedskopiCheckClick();
+    void sikkerhedKnapClick();
+    QString kopiDir() const;
+    bool sikkerhedskopier = true;
+    QCheckBox *SikkerhedskopiCheck;
+    Tsikkerhedform *sikkerhedform = nullptr;
 
     // Code checks
     void ReadHtmlStruktur();
@@ -199,4 +215,10 @@ private:
     bool gemAendredeSider();
     void indlaesLister();
     QString sideSti(const QString &sideNavn) const;
+    void byggSikkerhedsfelt(QWidget *side, QBoxLayout *lodret);
+    void startSikkerhedskopi();
+    void sikkerhedskopiFaerdig(const Sikkerhedskopi::Resultat &r);
+
+    QFutureWatcher<Sikkerhedskopi::Resultat> *kopiVagt = nullptr;
+    bool kopiFejlVist = false;
 };

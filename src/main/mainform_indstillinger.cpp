@@ -133,6 +133,7 @@ QWidget *Tmainform::byggIndstillingsside() {
     hint(HtmlKoderCheck, QStringLiteral("Vælg om der skal vises html koder"));
     connect(HtmlKoderCheck, &QCheckBox::toggled, this, &Tmainform::HtmlKoderCheckClick);
     lodret->addWidget(HtmlKoderCheck);
+    byggSikkerhedsfelt(side4, lodret);
     lodret->addStretch();
 
     auto *hpPanel04 = new QFrame(side4);
