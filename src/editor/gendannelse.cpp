@@ -116,6 +116,8 @@ void Gendannelse::saetTekst(const QString &tekst) {
     m_editor->setText(tekst);
     m_editor->setModified(true);
     m_stille = false;
+    // Loading the window's files may have removed the file; the text is kept again at once.
+    skrivNu();
 }
 
 bool Gendannelse::laes(const QString &sti, Fil *ud) {

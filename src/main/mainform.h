@@ -34,6 +34,7 @@ class Tmainform : public QMainWindow {
     Q_OBJECT
 public:
     explicit Tmainform(QWidget *parent = nullptr);
+    ~Tmainform() override; // waits for a backup under way
 
     // Start-up and shut-down
     void FormShow();

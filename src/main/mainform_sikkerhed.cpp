@@ -32,6 +32,10 @@ void Tmainform::byggSikkerhedsfelt(QWidget *side, QBoxLayout *lodret) {
     lodret->addWidget(sikkerhedKnap, 0, Qt::AlignLeft);
 }
 
+Tmainform::~Tmainform() {
+    if (kopiVagt) kopiVagt->waitForFinished();
+}
+
 QString Tmainform::kopiDir() const {
     return brugerDir + QStringLiteral("/Sikkerhedskopier/");
 }
