@@ -196,9 +196,10 @@ void TstHovedvindue::lukningSkriverOptionsfilOgNaesteStartHilserIkke() {
     stop();
     const QList<QByteArray> linjer =
         laesBytes(brugerDir() + QStringLiteral("/Egenskaber/mainform.txt")).split('\n');
-    QCOMPARE(linjer.size(), 12); // eleven lines, each ended by CR LF
+    QCOMPARE(linjer.size(), 13); // twelve lines, each ended by CR LF
     QCOMPARE(linjer[0], QByteArray("Sky\r"));
     QCOMPARE(linjer[9], QByteArray("1\r"));
+    QCOMPARE(linjer[11], QByteArray("1\r")); // daily backups, on by default
     QVERIFY(QFile::exists(brugerDir() + QStringLiteral("/Egenskaber/Dagbog.txt")));
     QVERIFY(QFile::exists(brugerDir() + QStringLiteral("/Egenskaber/infoform.txt")));
 
