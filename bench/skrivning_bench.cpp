@@ -86,8 +86,8 @@ int main(int argc, char **argv) {
     // on, every key restarts its timer. Then one write of the page: the
     // snapshot on this thread, the file in the worker, and keys typed while
     // the worker writes.
-    QObject::disconnect(w->Editor->document(), nullptr,
-                        w->Editor->findChild<Gendannelse *>(), nullptr);
+    QObject::disconnect(w->Editor->document(), nullptr, w->Editor->findChild<Gendannelse *>(),
+                        nullptr);
     const QString gendanMappe = Gendannelse::mappe(mainform->optDir);
     QList<double> med, uden;
     for (int runde = 0; runde < 5; ++runde) {

@@ -29,7 +29,7 @@ Tsikkerhedform::Tsikkerhedform(Tmainform *hovedvindue)
     , hoved(hovedvindue) {
     setObjectName(QStringLiteral("sikkerhedform"));
     setWindowTitle(QStringLiteral("Sikkerhedskopier"));
-    resize(560, 420);
+    resize(620, 420);
 
     mappeLabel = new QLabel(this);
     mappeLabel->setObjectName(QStringLiteral("mappeLabel"));
@@ -39,6 +39,7 @@ Tsikkerhedform::Tsikkerhedform(Tmainform *hovedvindue)
     arkivListe->setObjectName(QStringLiteral("arkivListe"));
     arkivListe->setHeaderLabels({QStringLiteral("Dato"), QStringLiteral("Størrelse")});
     arkivListe->setRootIsDecorated(false);
+    arkivListe->header()->setStretchLastSection(false);
     arkivListe->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     arkivListe->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     connect(arkivListe, &QTreeWidget::currentItemChanged, this, &Tsikkerhedform::arkivValgt);
