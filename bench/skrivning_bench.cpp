@@ -1,7 +1,9 @@
 // Typing into a 1 MB page in the real editor window: the work per key press
 // (the key itself, the modified flag, the status line, the spelling marks of
-// the changed line) against a plain editor.
+// the changed line) against a plain editor, and the same with the recovery of
+// unsaved text switched on and off.
 #include "app/vinduer.h"
+#include "editor/gendannelse.h"
 #include "editor/stavemarkering.h"
 #include "editor/win.h"
 #include "main/mainform.h"
@@ -16,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -94,6 +97,34 @@ int main(int argc, char **argv) {
     QApplication::processEvents();
     const double vindue = mikroPerTast(antal, tast);
 
+    // Recovery on and off in turns, the median of five rounds each: with it
+    // on, every key restarts its timer. Then one write of the page: the
+    // snapshot on this thread, the file in the worker, and keys typed while
+    // the worker writes.
+    QObject::disconnect(w->Editor->document(), nullptr, w->Editor->findChild<Gendannelse *>(),
+                        nullptr);
+    const QString gendanMappe = Gendannelse::mappe(mainform->optDir);
+    QList<double> med, uden;
+    for (int runde = 0; runde < 5; ++runde) {
+        auto *g = new Gendannelse(w->Editor, side, side, gendanMappe);
+        med << mikroPerTast(antal, tast);
+        delete g;
+        uden << mikroPerTast(antal, tast);
+    }
+    std::sort(med.begin(), med.end());
+    std::sort(uden.begin(), uden.end());
+    const double medGendan = med[2], udenGendan = uden[2];
+    auto *gendan = new Gendannelse(w->Editor, side, side, gendanMappe);
+    QElapsedTimer ur;
+    ur.start();
+    gendan->skrivNu();
+    const double snapshot = ur.nsecsElapsed() / 1000.0;
+    const double underSkrivning = mikroPerTast(50, tast);
+    Gendannelse::ventPaaSkrivning();
+    const double skrivning = ur.nsecsElapsed() / 1000.0;
+    delete gendan;
+    const double udenGendan50 = mikroPerTast(50, tast);
+
     QPlainTextEdit plain;
     plain.resize(w->Editor->size());
     plain.setPlainText(linjer.join(u'\n'));
@@ -118,6 +149,15 @@ int main(int argc, char **argv) {
     }
     std::printf("key press in a plain QPlainTextEdit (baseline):              %.1f us\n", grund);
     std::printf("ratio off: %.2f, on: %.2f\n", vindue / grund, medStavning / grund);
+    std::printf("key press, recovery on:                                      %.1f us\n",
+                medGendan);
+    std::printf("key press, recovery off (baseline):                          %.1f us\n",
+                udenGendan);
+    std::printf("ratio on/off: %.2f\n", medGendan / udenGendan);
+    std::printf("one recovery write of the page: %.0f us on this thread, %.0f us until on disk\n",
+                snapshot, skrivning);
+    std::printf("key press while the worker writes: %.1f us (recovery off, 50 keys: %.1f us)\n",
+                underSkrivning, udenGendan50);
     nedlaegVinduer();
     return 0;
 }

@@ -201,6 +201,7 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     Editor->LoadFromFile(Filnavn);
     Editor->setModified(false);
     if (hoved->stavning) stavemarkering = new Stavemarkering(Editor, hoved->stavning);
+    byggGendannelse();
     EditorBog->setCurrentIndex(sideRediger);
 
     // A shortcut typed before the idle update has run must find its action as
@@ -477,7 +478,9 @@ void Twinform::visPreview() {
 }
 
 bool Twinform::gemFil(TRichEdit *editor, const QString &sti) {
-    return Dialoger::kommando([editor, &sti] { editor->SaveToFile(sti); }, this);
+    const bool gemt = Dialoger::kommando([editor, &sti] { editor->SaveToFile(sti); }, this);
+    if (gemt) hoved->sikkerhedskopiVedGem();
+    return gemt;
 }
 
 void Twinform::aGemExecute() {

@@ -34,6 +34,8 @@ public:
     void UdskrivLinje(const QString &S);
     void visPreview(); // the preview shows the file on disk
     void genindlaesHvisUaendret(const QString &sti);
+    // Puts recovered unsaved text into the editor of `maal`, modified and not saved.
+    void gendanTekst(const QString &maal, const QString &tekst);
 
     void aGemExecute();
     void aGemDesignExecute();
@@ -95,6 +97,7 @@ private:
     void skrivKliche(const QString &navn);
     void erstatMarkering(QString (*omdan)(const QString &));
     void opdaterHandlinger();
+    void byggGendannelse();
     bool gemFil(TRichEdit *editor, const QString &sti);
     bool spoerg(TRichEdit *editor, const QStringList &linjer, const QString &sti);
 

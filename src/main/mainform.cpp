@@ -3,6 +3,7 @@
 #include "app/vinduer.h"
 #include "controls/struktur.h"
 #include "editor/stavemarkering.h"
+#include "editor/gendannelse.h"
 #include "editor/win.h"
 #include "forms/dagbog.h"
 #include "forms/info.h"
@@ -268,6 +269,7 @@ void Tmainform::FormShow() {
 void Tmainform::FormActivate() {
     if (!opstart) return;
     opstart = false;
+    Gendannelse::tilbydVedStart(this);
     if (brugerlevel == 0) {
         spmform->fortael(
             {QStringLiteral("Velkommen til dagbogen!"),
@@ -293,6 +295,7 @@ void Tmainform::hentOpt() {
         stavekontrol = true;
         setGeometry(left, top, bredde, hoejde);
         HtmlKoderCheck->setChecked(visHtmlBar);
+        SikkerhedskopiCheck->setChecked(sikkerhedskopier);
         visStavekontrol();
         return;
     }
@@ -304,6 +307,7 @@ void Tmainform::hentOpt() {
     if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
     // Lines added later: an older file without them keeps the defaults.
     if (alt && o.flag(sikkerhedskopier)) o.flag(stavekontrol);
+    SikkerhedskopiCheck->setChecked(sikkerhedskopier);
     visStavekontrol();
 }
 
@@ -343,6 +347,7 @@ void Tmainform::closeEvent(QCloseEvent *e) {
     dagbogform->gemOpt();
     infoform->gemOpt();
     gemOpt();
+    sikkerhedskopiVedSlut();
     if (const QStringList ikkeGemt = ikkeGemteOptioner(); !ikkeGemt.isEmpty())
         Dialoger::fejl(
             QStringLiteral("Indstillingerne kan ikke gemmes i:\n") + ikkeGemt.join(u'\n'), this);

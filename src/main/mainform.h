@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QAction;
+class QBoxLayout;
 class QCalendarWidget;
 class QCheckBox;
 class QComboBox;
@@ -23,6 +24,11 @@ class Tinfotag;
 class TStavning;
 class TBogudskrift;
 class Twinform;
+class Tsikkerhedform;
+template <typename T> class QFutureWatcher;
+namespace Sikkerhedskopi {
+struct Resultat;
+}
 
 // The main window: start-up and shut-down, the calendar and the day pages,
 // the structure panel, the document tabs and the settings.
@@ -30,6 +36,7 @@ class Tmainform : public QMainWindow {
     Q_OBJECT
 public:
     explicit Tmainform(QWidget *parent = nullptr);
+    ~Tmainform() override; // waits for a backup under way
 
     // Start-up and shut-down
     void FormShow();
@@ -113,6 +120,15 @@ public:
     void aUdskrivDagbogUpdate();
     QAction *aUdskrivDagbog = nullptr;
     TBogudskrift *bogudskrift = nullptr; // the book being written, if any
+    // Daily backups and their restore window
+    void sikkerhedskopiVedGem();  // the first save of the day starts one
+    void sikkerhedskopiVedSlut(); // at program end, waiting for it
+    void SikkerhedskopiCheckClick();
+    void sikkerhedKnapClick();
+    QString kopiDir() const;
+    bool sikkerhedskopier = true;
+    QCheckBox *SikkerhedskopiCheck;
+    Tsikkerhedform *sikkerhedform = nullptr;
 
     // Code checks
     void ReadHtmlStruktur();
@@ -147,7 +163,6 @@ public:
     QString bogstavName;
     int bogstavSize = 10;
     bool visHtmlBar = false;
-    bool sikkerhedskopier = true; // automatic backups on
     bool stavekontrol = true;     // spell checking in every page editor
     TStavning *stavning = nullptr;
     QString OldFontname;
@@ -214,4 +229,10 @@ private:
     bool gemAendredeSider();
     void indlaesLister();
     QString sideSti(const QString &sideNavn) const;
+    void byggSikkerhedsfelt(QWidget *side, QBoxLayout *lodret);
+    void startSikkerhedskopi();
+    void sikkerhedskopiFaerdig(const Sikkerhedskopi::Resultat &r);
+
+    QFutureWatcher<Sikkerhedskopi::Resultat> *kopiVagt = nullptr;
+    bool kopiFejlVist = false;
 };

@@ -154,6 +154,7 @@ QWidget *Tmainform::byggIndstillingsside() {
         hintLabel->setWordWrap(true);
         lodret->addWidget(hintLabel);
     }
+    byggSikkerhedsfelt(side4, lodret);
     lodret->addStretch();
 
     auto *hpPanel04 = new QFrame(side4);

@@ -199,6 +199,8 @@ void TstHovedvindue::lukningSkriverOptionsfilOgNaesteStartHilserIkke() {
     QCOMPARE(linjer.size(), 14); // thirteen lines, each ended by CR LF
     QCOMPARE(linjer[0], QByteArray("Sky\r"));
     QCOMPARE(linjer[9], QByteArray("1\r"));
+    QCOMPARE(linjer[11], QByteArray("1\r")); // daily backups, on by default
+    QCOMPARE(linjer[12], QByteArray("1\r")); // spell checking, on by default
     QVERIFY(QFile::exists(brugerDir() + QStringLiteral("/Egenskaber/Dagbog.txt")));
     QVERIFY(QFile::exists(brugerDir() + QStringLiteral("/Egenskaber/infoform.txt")));
 
