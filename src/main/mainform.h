@@ -5,6 +5,7 @@
 
 class QAction;
 class QCalendarWidget;
+class QDate;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -51,6 +52,8 @@ public:
     void visDatomappeClick();
     void AdagbogExecute();
     void markerDagsider();
+    // The date selected and its page opened, as "Åben valgte dato" does.
+    void aabnDato(const QDate &dato);
 
     // Holidays
     void hdButtonClick();
