@@ -70,8 +70,9 @@ public:
 
     // Document search
     void FindTekst(const QString &ord);
-    int FindDokumenter(const QString &ord);
-    bool InsertInList(const QString &sti, const QString &ord);
+    // `struktur` names the hits of "Alle år"; `moenster` is the folded word.
+    int FindDokumenter(const QString &mappe, const QString &struktur, const QString &moenster);
+    int InsertInList(const QString &sti, const QString &struktur, const QString &moenster);
     void aSearchExecute();
     void aSearchUpdate();
     void FindisDblClick();
@@ -162,6 +163,7 @@ public:
     QMenu *strukturPU;
     QLineEdit *EditFind;
     QToolButton *sButton;
+    QCheckBox *AlleAarCheck;
     QListWidget *Findis;
     QLabel *LabelDato, *klokkenLabel;
     QLineEdit *aarEdit;
@@ -197,6 +199,7 @@ private:
     QAction *nyHandling(const QString &navn, const QString &tekst, const QString &hint,
                         const QKeySequence &genvej);
     void opdaterHandlinger();
+    QList<QPair<QString, QString>> soegemapper() const;
     void standardHTML(int niveau);
     void aabnSide(const QString &sideNavn);
     bool gemAendredeSider();

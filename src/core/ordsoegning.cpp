@@ -1,0 +1,44 @@
+#include "ordsoegning.h"
+
+namespace Ordsoegning {
+
+bool erOrdtegn(QChar c) {
+    return c.isLetterOrNumber() || c == u'_' || c.isMark();
+}
+
+// ASCII, the bulk of a page, takes the short way.
+QString foldet(const QString &s) {
+    QString ud(s.size(), Qt::Uninitialized);
+    const QChar *ind = s.constData();
+    QChar *p = ud.data();
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t c = ind[i].unicode();
+        if (c < 0x80) {
+            p[i] = QChar(char16_t(c >= u'A' && c <= u'Z' ? c + 32 : c));
+        } else {
+            const char32_t f = QChar::toCaseFolded(char32_t(c));
+            p[i] = QChar(f <= 0xFFFF ? char16_t(f) : c);
+        }
+    }
+    return ud;
+}
+
+qsizetype find(const QString &tekst, const QString &soeg, const QString &moenster, qsizetype fra,
+               qsizetype slut, bool heleOrd) {
+    if (moenster.isEmpty()) return -1;
+    for (qsizetype i = soeg.indexOf(moenster, fra); i >= 0 && i + moenster.size() <= slut;
+         i = soeg.indexOf(moenster, i + 1)) {
+        if (!heleOrd) return i;
+        const bool fritFoer = i == 0 || !erOrdtegn(tekst[i - 1]);
+        const qsizetype efter = i + moenster.size();
+        const bool fritEfter = efter >= tekst.size() || !erOrdtegn(tekst[efter]);
+        if (fritFoer && fritEfter) return i;
+    }
+    return -1;
+}
+
+qsizetype findHeltOrd(const QString &tekst, const QString &ord) {
+    return find(tekst, foldet(tekst), foldet(ord), 0, tekst.size(), true);
+}
+
+} // namespace Ordsoegning
