@@ -41,4 +41,31 @@ qsizetype findHeltOrd(const QString &tekst, const QString &ord) {
     return find(tekst, foldet(tekst), foldet(ord), 0, tekst.size(), true);
 }
 
+// The tables come from the same two functions, so the rule cannot drift.
+EnByteSoegning::EnByteSoegning(char32_t (*tegn)(unsigned char)) {
+    for (int b = 0; b < 256; ++b) {
+        const QChar c{char16_t(tegn(uchar(b)))};
+        m_foldet[b] = foldet(QString(c)).front().unicode();
+        m_ordtegn[b] = erOrdtegn(c);
+    }
+}
+
+qsizetype EnByteSoegning::find(const QByteArray &data, const QString &foldetOrd) const {
+    if (foldetOrd.isEmpty()) return -1;
+    const qsizetype n = data.size();
+    m_buffer.resize(n);
+    const auto *b = reinterpret_cast<const uchar *>(data.constData());
+    QChar *p = m_buffer.data();
+    for (qsizetype i = 0; i < n; ++i)
+        p[i] = QChar(m_foldet[b[i]]);
+    const qsizetype m = foldetOrd.size();
+    for (qsizetype i = m_buffer.indexOf(foldetOrd); i >= 0;
+         i = m_buffer.indexOf(foldetOrd, i + 1)) {
+        const bool fritFoer = i == 0 || !m_ordtegn[b[i - 1]];
+        const bool fritEfter = i + m >= n || !m_ordtegn[b[i + m]];
+        if (fritFoer && fritEfter) return i;
+    }
+    return -1;
+}
+
 } // namespace Ordsoegning

@@ -21,4 +21,19 @@ qsizetype find(const QString &tekst, const QString &soeg, const QString &moenste
 // The whole-word, case-blind search of a page's text.
 qsizetype findHeltOrd(const QString &tekst, const QString &ord);
 
+// The same search straight on the bytes of a text with one byte per character
+// (a file without a byte-order mark), so a page is not decoded before it is
+// searched. `tegn` gives each byte's character.
+class EnByteSoegning {
+public:
+    explicit EnByteSoegning(char32_t (*tegn)(unsigned char));
+    // `foldetOrd` folded with foldet(); the position of the first hit, or -1.
+    qsizetype find(const QByteArray &data, const QString &foldetOrd) const;
+
+private:
+    char16_t m_foldet[256];
+    bool m_ordtegn[256];
+    mutable QString m_buffer; // reused from page to page
+};
+
 } // namespace Ordsoegning

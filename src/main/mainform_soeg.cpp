@@ -185,11 +185,22 @@ int Tmainform::FindDokumenter(const QString &mappe, const QString &struktur,
 // The file's text is searched as it lies on disk, markup included, by the
 // editor's own find rule, without loading it into an editor.
 int Tmainform::InsertInList(const QString &sti, const QString &struktur, const QString &moenster) {
+    static const Ordsoegning::EnByteSoegning ansi(&Tekstfil::fraAnsi);
     QFile f(sti);
     if (!f.open(QIODevice::ReadOnly)) return -1;
-    const QString tekst = Tekstfil::dekod(f.readAll());
-    const qsizetype hit =
-        Ordsoegning::find(tekst, Ordsoegning::foldet(tekst), moenster, 0, tekst.size(), true);
+    const QByteArray data = f.readAll();
+    // Only a byte-order mark makes the text anything but Windows-1252.
+    const bool maerke = data.startsWith("\xEF\xBB\xBF") || data.startsWith("\xFF\xFE") ||
+                        data.startsWith("\xFE\xFF");
+    QString tekst;
+    qsizetype hit;
+    if (maerke) {
+        tekst = Tekstfil::dekod(data);
+        hit = Ordsoegning::find(tekst, Ordsoegning::foldet(tekst), moenster, 0, tekst.size(), true);
+    } else {
+        hit = ansi.find(data, moenster);
+        if (hit >= 0) tekst = Tekstfil::dekod(data);
+    }
     if (hit < 0) return 0;
     const QString side = TStruktur::bartNavn(sti);
     auto *raekke =
