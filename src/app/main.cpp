@@ -1,19 +1,41 @@
+#include "app/kommandolinje.h"
 #include "app/udskrivbog.h"
 #include "app/vinduer.h"
+#include "main/mainform.h"
+#include "platform/enkeltinstans.h"
+#include "platform/mapper.h"
+#include "platform/programmappe.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv) {
-    // Writing the book from the command line needs no screen.
-    const bool udskriv = argc > 1 && qstrcmp(argv[1], "--udskriv") == 0;
-    if (udskriv && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Read before the application exists: help, version and a wrong date need no screen.
+    QStringList argumenter;
+    for (int i = 0; i < argc; ++i)
+        argumenter << QString::fromLocal8Bit(argv[i]);
+    const Kommandolinje k = laesKommandolinje(argumenter, QDate::currentDate());
+    if (!k.start) return k.afslut();
+    if (!k.rod.isEmpty()) qputenv("DAGBOG_ROOT", k.rod.toLocal8Bit());
+    // Writing the book needs no screen.
+    if (k.udskriv && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dagbog"));
-    if (udskriv)
-        return udskrivDagbogFraKommandolinje(app.arguments().value(2), app.arguments().value(3));
+    QApplication::setApplicationVersion(QStringLiteral(DAGBOG_UDGAVE));
+    QGuiApplication::setDesktopFileName(QStringLiteral("dagbog"));
+
+    if (k.udskriv) return udskrivDagbogFraKommandolinje(k.udskrivStruktur, k.udskrivFil);
+
+    TEnkeltInstans instans(TEnkeltInstans::navnFor(Mapper::brugernavn(), Mapper::rod()));
+    if (!instans.start(beskedTilKoerende(k))) return 0; // the running program took it
+
+    Programmappe::opdater(Programmappe::installeretKopi(),
+                          Mapper::rod() + QStringLiteral("/Program"));
     opretVinduer();
+    QObject::connect(&instans, &TEnkeltInstans::besked, &udfoerBesked);
+    if (k.dato) mainform->aabnDato(*k.dato);
     const int resultat = app.exec();
     nedlaegVinduer();
     return resultat;

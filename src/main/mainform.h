@@ -6,6 +6,7 @@
 class QAction;
 class QBoxLayout;
 class QCalendarWidget;
+class QDate;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -60,6 +61,8 @@ public:
     void visDatomappeClick();
     void AdagbogExecute();
     void markerDagsider();
+    // The date selected and its page opened, as "Åben valgte dato" does.
+    void aabnDato(const QDate &dato);
 
     // Holidays
     void hdButtonClick();
@@ -76,8 +79,9 @@ public:
 
     // Document search
     void FindTekst(const QString &ord);
-    int FindDokumenter(const QString &ord);
-    bool InsertInList(const QString &sti, const QString &ord);
+    // `struktur` names the hits of "Alle år"; `moenster` is the folded word.
+    int FindDokumenter(const QString &mappe, const QString &struktur, const QString &moenster);
+    int InsertInList(const QString &sti, const QString &struktur, const QString &moenster);
     void aSearchExecute();
     void aSearchUpdate();
     void FindisDblClick();
@@ -188,6 +192,7 @@ public:
     QMenu *strukturPU;
     QLineEdit *EditFind;
     QToolButton *sButton;
+    QCheckBox *AlleAarCheck;
     QListWidget *Findis;
     QLabel *LabelDato, *klokkenLabel;
     QLineEdit *aarEdit;
@@ -224,6 +229,7 @@ private:
     QAction *nyHandling(const QString &navn, const QString &tekst, const QString &hint,
                         const QKeySequence &genvej);
     void opdaterHandlinger();
+    QList<QPair<QString, QString>> soegemapper() const;
     void standardHTML(int niveau);
     void aabnSide(const QString &sideNavn);
     bool gemAendredeSider();

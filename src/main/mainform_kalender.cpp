@@ -527,6 +527,13 @@ void Tmainform::ButtonOpretClick() {
         this);
 }
 
+void Tmainform::aabnDato(const QDate &dato) {
+    Bog->setCurrentIndex(0);
+    kalender->setSelectedDate(dato);
+    kalenderChange();
+    ButtonOpretClick();
+}
+
 void Tmainform::StrukturDblClick() {
     if (!Struktur->currentItem() || !Struktur->currentItem()->isSelected()) return;
     Dialoger::kommando([this] { aabnSide(Struktur->SelectedData()); }, this);

@@ -2,6 +2,8 @@
 
 #include "tekstfil.h"
 
+#include "core/ordsoegning.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -19,27 +21,7 @@ namespace {
 
 constexpr QChar afsnitsskift(QChar::ParagraphSeparator);
 
-bool erOrdtegn(QChar c) {
-    return c.isLetterOrNumber() || c == u'_' || c.isMark();
-}
-
-// Simple case folding, one code unit for one, so positions stay the same;
-// ASCII, the bulk of a page, takes the short way.
-QString foldet(const QString &s) {
-    QString ud(s.size(), Qt::Uninitialized);
-    const QChar *ind = s.constData();
-    QChar *p = ud.data();
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        const char16_t c = ind[i].unicode();
-        if (c < 0x80) {
-            p[i] = QChar(char16_t(c >= u'A' && c <= u'Z' ? c + 32 : c));
-        } else {
-            const char32_t f = QChar::toCaseFolded(char32_t(c));
-            p[i] = QChar(f <= 0xFFFF ? char16_t(f) : c);
-        }
-    }
-    return ud;
-}
+using Ordsoegning::foldet;
 
 QPlainTextDocumentLayout *layoutAf(const QTextDocument *doc) {
     return qobject_cast<QPlainTextDocumentLayout *>(doc->documentLayout());
@@ -393,7 +375,7 @@ const QString &TRichEdit::redigeringstekst(bool foldeKopi) const {
     if (!foldeKopi) return m_tekst;
     // Searching a folded copy with a folded pattern is far faster than Qt's
     // case-insensitive search, which folds every character on every call.
-    if (m_foldet.size() != m_tekst.size()) m_foldet = ::foldet(m_tekst);
+    if (m_foldet.size() != m_tekst.size()) m_foldet = foldet(m_tekst);
     return m_foldet;
 }
 
@@ -402,18 +384,9 @@ int TRichEdit::FindText(const QString &s, int fra, int laengde, bool heleOrd,
     if (s.isEmpty()) return -1;
     const QString &t = redigeringstekst(false);
     const QString &soeg = redigeringstekst(ignorerCase);
-    const QString moenster = ignorerCase ? foldet(s) : s;
     const qsizetype start = qBound(qsizetype(0), qsizetype(fra), t.size());
     const qsizetype slut = qBound(start, qsizetype(fra) + qMax(0, laengde), t.size());
-    for (qsizetype i = soeg.indexOf(moenster, start); i >= 0 && i + s.size() <= slut;
-         i = soeg.indexOf(moenster, i + 1)) {
-        if (!heleOrd) return int(i);
-        const bool fritFoer = i == 0 || !erOrdtegn(t[i - 1]);
-        const qsizetype efter = i + s.size();
-        const bool fritEfter = efter >= t.size() || !erOrdtegn(t[efter]);
-        if (fritFoer && fritEfter) return int(i);
-    }
-    return -1;
+    return int(Ordsoegning::find(t, soeg, ignorerCase ? foldet(s) : s, start, slut, heleOrd));
 }
 
 // ---- modified flag, clipboard, keys ----

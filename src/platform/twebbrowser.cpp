@@ -96,7 +96,42 @@ private:
 };
 
 TWebBrowser::TWebBrowser(QWidget *parent)
-    : QWebEngineView(parent) {
+    : QWebEngineView(parent) {}
+
+void TWebBrowser::showEvent(QShowEvent *e) {
+    opretSide();
+    QWebEngineView::showEvent(e);
+}
+
+QWebEnginePage *TWebBrowser::page() const {
+    opretSide();
+    return QWebEngineView::page();
+}
+
+QUrl TWebBrowser::url() const {
+    opretSide();
+    return QWebEngineView::url();
+}
+
+QString TWebBrowser::title() const {
+    opretSide();
+    return QWebEngineView::title();
+}
+
+void TWebBrowser::load(const QUrl &adresse) {
+    opretSide();
+    QWebEngineView::load(adresse);
+}
+
+// The page with its settings, the web channel and the mouse script; made once.
+void TWebBrowser::opretSide() const {
+    if (m_sideLavet) return;
+    auto *self = const_cast<TWebBrowser *>(this);
+    self->lavSide();
+}
+
+void TWebBrowser::lavSide() {
+    m_sideLavet = true;
     auto *side = new TWebBroSide(this);
     QWebEngineSettings *s = side->settings();
     s->setAttribute(QWebEngineSettings::JavascriptEnabled, true);

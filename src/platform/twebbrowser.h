@@ -34,6 +34,13 @@ public:
     // What Navigate loads for a path or address.
     static QUrl TilUrl(const QString &stiEllerAdresse);
 
+    // The engine starts with the first page; a view nobody has used yet (in a
+    // window not shown so far) has none. These make it first.
+    QWebEnginePage *page() const;
+    QUrl url() const;
+    QString title() const;
+    void load(const QUrl &adresse);
+
 signals:
     // Before every navigation of the view, frames included.
     void FoerNavigation(const QUrl &adresse);
@@ -50,7 +57,12 @@ signals:
     void MusOver(const QString &tag, const QString &href, const QString &foraelderTag,
                  const QString &foraelderHref);
 
+protected:
+    void showEvent(QShowEvent *e) override;
+
 private:
+    void opretSide() const;
+    void lavSide();
     void nytVinduesOenske(const QUrl &adresse);
     void indsaetMusScript();
 
@@ -58,6 +70,7 @@ private:
     friend class TWebBroMus;
 
     QWebChannel *m_kanal = nullptr;
+    bool m_sideLavet = false;
     bool m_harDokument = false;
     bool m_titelMeldt = false;
 };

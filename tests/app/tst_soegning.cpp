@@ -8,6 +8,7 @@
 #include "testhjaelp.h"
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -72,6 +73,9 @@ private slots:
     void aabnFundGiverIntetNytVindue();
     void manglendeSideGiverFejlbesked();
     void ctrlSIEditorenGemmerOgSoegerIkke();
+    void alleAar_data();
+    void alleAar();
+    void alleAarAabnerFundetsEgenSide();
 };
 
 void TstSoegning::findOrd_data() {
@@ -194,6 +198,87 @@ void TstSoegning::ctrlSIEditorenGemmerOgSoegerIkke() {
     QTest::keyClick(mainform->EditFind, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(fund(), QStringList{"03 06 Onsdag"});
     QVERIFY(w->Editor->Text().contains(QStringLiteral("Blåbær ")));
+}
+
+void TstSoegning::alleAar_data() {
+    QTest::addColumn<QString>("ord");
+    QTest::addColumn<bool>("alleAar");
+    QTest::addColumn<QStringList>("forventet");
+    QTest::addColumn<QStringList>("vink"); // the tool tips, row for row
+    // The note is UTF-8 without a byte-order mark, so it reads as Windows-1252.
+    const QString note = QString::fromLatin1("M\xC3\xB8"
+                                             "det er flyttet til tirsdag.");
+    QTest::newRow("et år") << "Tirsdag" << false
+                           << QStringList{"03 05 Tirsdag", "Dagbog 2024", "noter.v2"}
+                           << QStringList{"<title>Tirsdag 05. Marts</title>",
+                                          "<p>TIRSDAG: tirsdag, Tirsdags</p>", note};
+    QTest::newRow("alle år")
+        << "Tirsdag" << true
+        << QStringList{"Dagbog 2023: 03 07 Tirsdag", "Dagbog 2024: 03 05 Tirsdag",
+                       "Dagbog 2024: Dagbog 2024", "Dagbog 2024: noter.v2", "Opskrifter: Suppe"}
+        << QStringList{"<title>Tirsdag 07. Marts</title>", "<title>Tirsdag 05. Marts</title>",
+                       "<p>TIRSDAG: tirsdag, Tirsdags</p>", note, "<p>Suppe hver tirsdag</p>"};
+    // Windows-1252 in one year, UTF-8 with a byte-order mark in the other; "æ" is a letter.
+    QTest::newRow("æøå i to kodninger")
+        << "blåbær" << true << QStringList{"Dagbog 2023: 03 07 Tirsdag", "Dagbog 2024: bær"}
+        << QStringList{"<p>BLÅBÆR</p>", "Blåbær, ikke blåbærgrød"};
+}
+
+void TstSoegning::alleAar() {
+    QFETCH(QString, ord);
+    QFETCH(bool, alleAar);
+    QFETCH(QStringList, forventet);
+    QFETCH(QStringList, vink);
+    aabnDato(QDate(2024, 3, 5).addYears(-1).addDays(2)); // Tuesday 7 March 2023
+    const QString aar2023 = mappe().replace(QStringLiteral("2024"), QStringLiteral("2023"));
+    QByteArray side = laesBytes(aar2023 + QStringLiteral("03 07 Tirsdag.html"));
+    side.replace("</body>", "<p>BL\xC5"
+                            "B\xC6R</p>\r\n</body>");
+    skrivBytes(aar2023 + QStringLiteral("03 07 Tirsdag.html"), side);
+    skrivBytes(mappe() + QStringLiteral("bær.txt"),
+               "\xEF\xBB\xBF" + QStringLiteral("Blåbær, ikke blåbærgrød\r\n").toUtf8());
+    const QString egen = rod->rod() + u'/' + Mapper::brugernavn() + QStringLiteral("/Struktur/");
+    skrivBytes(egen + QStringLiteral("Opskrifter/tekstfiler/Suppe.html"),
+               "<p>Suppe hver tirsdag</p>\r\n");
+    skrivBytes(egen + QStringLiteral("Uden sider/noter.html"), "tirsdag\r\n"); // no page folder
+    aabnDato(QDate(2024, 3, 5)); // the tree shows 2024 again
+
+    mainform->findChild<QCheckBox *>(QStringLiteral("AlleAarCheck"))->setChecked(alleAar);
+    soeg(ord);
+    QStringList fundet, vist;
+    for (int i = 0; i < mainform->Findis->count(); ++i)
+        fundet << mainform->Findis->item(i)->text();
+    fundet.sort();
+    for (const QString &f : std::as_const(fundet))
+        vist << mainform->Findis->findItems(f, Qt::MatchExactly).first()->toolTip();
+    QCOMPARE(fundet, forventet);
+    QCOMPARE(vist, vink);
+    QVERIFY(Dialoger::Test::vist().isEmpty());
+}
+
+void TstSoegning::alleAarAabnerFundetsEgenSide() {
+    aabnDato(QDate(2023, 3, 7));
+    aabnDato(QDate(2024, 3, 5));
+    auto *alle = mainform->findChild<QCheckBox *>(QStringLiteral("AlleAarCheck"));
+    alle->setChecked(true);
+    soeg(QStringLiteral("Tirsdag"));
+    const QList<QListWidgetItem *> r =
+        mainform->Findis->findItems(QStringLiteral("Dagbog 2023: 03 07 Tirsdag"), Qt::MatchExactly);
+    QCOMPARE(r.size(), 1);
+    mainform->Findis->setCurrentItem(r.first());
+    mainform->FindisDblClick();
+    const QString side = rod->rod() + u'/' + Mapper::brugernavn() +
+                         QStringLiteral("/Struktur/Dagbog 2023/tekstfiler/03 07 Tirsdag.html");
+    QCOMPARE(mainform->htmlFilnavn, side);
+    QCOMPARE(mainform->aktivtVindue()->Filnavn, side);
+    QVERIFY(Dialoger::Test::vist().isEmpty());
+
+    // Every year is searched also while the tree is empty; one year needs its tree.
+    mainform->Struktur->clear();
+    mainform->EditFind->setText(QStringLiteral("x"));
+    QTRY_VERIFY(mainform->aSearch->isEnabled());
+    alle->setChecked(false);
+    QTRY_VERIFY(!mainform->aSearch->isEnabled());
 }
 
 DAGBOG_GUI_TEST_MAIN(TstSoegning)

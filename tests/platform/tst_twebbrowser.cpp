@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QWebChannel>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QtTest>
 #include <memory>
 
@@ -47,6 +49,8 @@ private slots:
     void tilUrl();
     void gyldigUrl_data();
     void gyldigUrl();
+    void sidenLavesFoersteGangDenBruges_data();
+    void sidenLavesFoersteGangDenBruges();
 
 private:
     bool naviger(const QString &sti);
@@ -332,6 +336,45 @@ void TstTWebBrowser::gyldigUrl() {
     QFETCH(QString, tekst);
     QFETCH(bool, gyldig);
     QCOMPARE(TWebBrowser::GyldigUrl(tekst), gyldig);
+}
+
+void TstTWebBrowser::sidenLavesFoersteGangDenBruges_data() {
+    QTest::addColumn<int>("brug");
+    QTest::newRow("vist") << 0;
+    QTest::newRow("adresse") << 1;
+    QTest::newRow("titel") << 2;
+    QTest::newRow("side") << 3;
+    QTest::newRow("naviger") << 4;
+}
+
+void TstTWebBrowser::sidenLavesFoersteGangDenBruges() {
+    QFETCH(int, brug);
+    // A view in a window not shown yet has no page, so it starts no engine.
+    TWebBrowser b;
+    QVERIFY(!b.findChild<QWebChannel *>());
+    switch (brug) {
+    case 0:
+        b.show();
+        break;
+    case 1:
+        QVERIFY(b.url().isEmpty());
+        break;
+    case 2:
+        QVERIFY(b.title().isEmpty());
+        break;
+    case 3:
+        QVERIFY(b.page());
+        break;
+    case 4:
+        b.Navigate(m_side);
+        break;
+    }
+    // Whichever came first, the page is ours, with its settings and the mouse bridge.
+    QVERIFY(b.findChild<QWebChannel *>());
+    const QWebEnginePage *side = static_cast<QWebEngineView &>(b).page();
+    QCOMPARE(side->settings()->defaultTextEncoding(), QStringLiteral("windows-1252"));
+    QVERIFY(side->settings()->testAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls));
+    QCOMPARE(side->webChannel(), b.findChild<QWebChannel *>());
 }
 
 // The engine wants shared GL contexts set before the application exists.
