@@ -11,6 +11,7 @@
 #include "main/mainform.h"
 #include "platform/dialoger.h"
 #include "platform/eksterneditor.h"
+#include "platform/ikoner.h"
 #include "platform/optionfil.h"
 #include "platform/tekstfil.h"
 #include "platform/timeglas.h"
@@ -61,19 +62,8 @@ Tinfoform::Tinfoform(QWidget *parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("infoform"));
     setMinimumSize(818, 600);
-    QStyle *s = style();
-    strukturImage = {s->standardIcon(QStyle::SP_DirIcon),
-                     s->standardIcon(QStyle::SP_DirOpenIcon),
-                     s->standardIcon(QStyle::SP_FileIcon),
-                     s->standardIcon(QStyle::SP_FileDialogDetailedView),
-                     s->standardIcon(QStyle::SP_FileDialogInfoView),
-                     s->standardIcon(QStyle::SP_MessageBoxInformation),
-                     s->standardIcon(QStyle::SP_MessageBoxQuestion),
-                     s->standardIcon(QStyle::SP_FileLinkIcon),
-                     s->standardIcon(QStyle::SP_DriveHDIcon),
-                     s->standardIcon(QStyle::SP_ComputerIcon)};
-    ImageListVBS = strukturImage;
-    ImageListVBS[2] = s->standardIcon(QStyle::SP_FileDialogContentsView);
+    strukturImage = Ikoner::trae(0);
+    ImageListVBS = Ikoner::trae(1);
 
     deler = new QSplitter(Qt::Horizontal, this);
     deler->setObjectName(QStringLiteral("deler"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -155,6 +157,7 @@ public:
     QLineEdit *yEdit, *mEdit, *dEdit, *dayEdit, *monthEdit, *yearEdit;
     QToolButton *datoLabel;
     TStruktur *Struktur;
+    QList<QIcon> strukturImage; // the element pictures of the tree, by icon kind
     QLabel *antalLabel;
     QMenu *strukturPU;
     QLineEdit *EditFind;

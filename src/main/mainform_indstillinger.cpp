@@ -8,6 +8,7 @@
 #include "forms/info.h"
 #include "hint.h"
 #include "platform/dialoger.h"
+#include "platform/ikoner.h"
 #include "platform/stilarter.h"
 #include "platform/trichedit.h"
 
@@ -141,10 +142,7 @@ QWidget *Tmainform::byggIndstillingsside() {
     auto *panel = new QHBoxLayout(hpPanel04);
     auto *ikon = new QLabel(hpPanel04);
     ikon->setObjectName(QStringLiteral("Image1"));
-    const QIcon programikon = qApp->windowIcon().isNull()
-                                  ? side4->style()->standardIcon(QStyle::SP_ComputerIcon)
-                                  : qApp->windowIcon();
-    ikon->setPixmap(programikon.pixmap(32, 32));
+    ikon->setPixmap(Ikoner::program().pixmap(48, 48));
     panel->addWidget(ikon);
     auto *versionTekst =
         new QLabel(QStringLiteral("Version information\nQuendra version 1.0\n2022"), hpPanel04);
