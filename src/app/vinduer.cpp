@@ -31,7 +31,7 @@ void opretVinduer() {
     mainform = new Tmainform;
     memoForm = new TmemoForm;
     editform = new Teditform;
-    spmform = new Tspmform;
+    spmform = new Tspmform(mainform); // opens centred on the main window
     dagbogform = new Tdagbogform;
     infoform = new Tinfoform;
     strukturform = new Tstrukturform;

@@ -13,6 +13,7 @@
 #include "platform/eksterneditor.h"
 #include "platform/ikoner.h"
 #include "platform/optionfil.h"
+#include "platform/skaermplads.h"
 #include "platform/tekstfil.h"
 #include "platform/timeglas.h"
 #include "platform/trichedit.h"
@@ -54,6 +55,17 @@ QToolButton *knap(QWidget *forael, const QString &navn, const QString &hintTekst
     b->setAutoRaise(true);
     hint(b, hintTekst);
     return b;
+}
+
+// As an auto-expanding tree does: the branch selected before folds up as far
+// as it is not the way to the new element, and the new element unfolds.
+void udfoldAutomatisk(QTreeWidgetItem *ny, QTreeWidgetItem *forrige) {
+    QList<QTreeWidgetItem *> vej;
+    for (QTreeWidgetItem *e = ny; e; e = e->parent())
+        vej.append(e);
+    for (QTreeWidgetItem *e = forrige; e && !vej.contains(e); e = e->parent())
+        e->setExpanded(false);
+    if (ny) ny->setExpanded(true);
 }
 
 } // namespace
@@ -162,9 +174,10 @@ QWidget *Tinfoform::byggStrukturside() {
     lodret->addWidget(Struktur, 1);
 
     connect(Struktur, &QTreeWidget::itemClicked, this, [this] { StrukturClick(); });
-    connect(Struktur, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *e) {
-        if (autoUdfold && e) e->setExpanded(true);
-    });
+    connect(Struktur, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *ny, QTreeWidgetItem *forrige) {
+                if (autoUdfold) udfoldAutomatisk(ny, forrige);
+            });
     connect(expandKnap, &QToolButton::clicked, Struktur, &QTreeWidget::expandAll);
     connect(collapseKnap, &QToolButton::clicked, Struktur, &QTreeWidget::collapseAll);
     return side1;
@@ -296,14 +309,16 @@ void Tinfoform::hentOpt() {
         o.tal(panelBredde) && o.flag(autoUdfold))
         o.tekst(strukturnavn);
     setGeometry(left, top, bredde, hoejde);
+    Skaermplads::tilpas(this);
     panelBredde = qMax(panelBredde, minPanelBredde);
     deler->setSizes({panelBredde, qMax(400, width() - panelBredde)});
 }
 
 void Tinfoform::gemOpt() {
     skrivOptioner(optFilnavn,
-                  {QString::number(y()), QString::number(x()), QString::number(width()),
-                   QString::number(height()), QString::number(panelBredde),
+                  {QString::number(geometry().top()), QString::number(geometry().left()),
+                   QString::number(width()), QString::number(height()),
+                   QString::number(panelBredde),
                    autoUdfold ? QStringLiteral("1") : QStringLiteral("0"), strukturnavn});
 }
 

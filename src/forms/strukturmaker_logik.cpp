@@ -89,8 +89,13 @@ bool erStrukturnavn(const QString &indgang) {
     return !indgang.isEmpty() && !indgang.contains(u'.');
 }
 
-bool gyldigtNavn(const QString &navn) {
-    return !navn.contains(u'/') && !navn.contains(u'\\') && navn != u"." && navn != u"..";
+QString navnFejl(const QString &navn, const QString &slags) {
+    if (navn.contains(u'/') || navn.contains(u'\\'))
+        return QStringLiteral("Et ") + slags + QStringLiteral(" må ikke indeholde \\ eller /.");
+    if (navn == u"." || navn == u"..")
+        return QStringLiteral("Et ") + slags +
+               QStringLiteral(" kan ikke være \".\" eller \"..\": de navne står for mapper.");
+    return {};
 }
 
 int ikonliste(const QString &strukturnavn) {

@@ -12,6 +12,7 @@
 #include "platform/dialoger.h"
 #include "platform/mapper.h"
 #include "platform/optionfil.h"
+#include "platform/skaermplads.h"
 #include "platform/tekstfil.h"
 #include "platform/timeglas.h"
 #include "tags/taginfo.h"
@@ -165,10 +166,13 @@ void Tmainform::byggVindue() {
     tc->setDrawBase(false);
     tc->setElideMode(Qt::ElideNone);
     tc->setUsesScrollButtons(true);
+    // Whatever changes the tab (a click, the wheel, an arrow key) brings its
+    // window forward; a click on the current tab does so too.
+    connect(tc, &QTabBar::currentChanged, this, [this](int i) {
+        if (i >= 0) tcChange(i);
+    });
     connect(tc, &QTabBar::tabBarClicked, this, [this](int i) {
-        if (i < 0) return;
-        tc->setCurrentIndex(i);
-        tcChange(i);
+        if (i >= 0 && i == tc->currentIndex()) tcChange(i);
     });
     top->addWidget(tc, 1);
     top->addWidget(knap(QStringLiteral("Button3"), aLukProg, QStyle::SP_TitleBarCloseButton));
@@ -278,6 +282,7 @@ void Tmainform::hentOpt() {
         brugerlevel = 0;
         visHtmlBar = false;
         setGeometry(left, top, bredde, hoejde);
+        Skaermplads::tilpas(this);
         HtmlKoderCheck->setChecked(visHtmlBar);
         return;
     }
@@ -286,6 +291,7 @@ void Tmainform::hentOpt() {
                      o.tekst(bogstavName) && o.tal(bogstavSize) && o.tal(brugerlevel) &&
                      o.flag(visHtmlBar);
     setGeometry(left, top, bredde, hoejde);
+    Skaermplads::tilpas(this);
     if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
 }
 
@@ -323,11 +329,13 @@ void Tmainform::closeEvent(QCloseEvent *e) {
     dagbogform->gemOpt();
     infoform->gemOpt();
     gemOpt();
-    for (Twinform *w : editorVinduer())
-        w->lukUdenSpoergsmaal();
+    // Hidden before the editor windows go: their closing would close the
+    // check window, which then writes its option file.
     for (QWidget *vindue : {static_cast<QWidget *>(infoform), static_cast<QWidget *>(kontrolform),
                             static_cast<QWidget *>(strukturform), static_cast<QWidget *>(urlform1)})
         vindue->hide();
+    for (Twinform *w : editorVinduer())
+        w->lukUdenSpoergsmaal();
     e->accept();
     QApplication::quit();
 }

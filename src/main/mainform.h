@@ -80,6 +80,7 @@ public:
     QList<Twinform *> editorVinduer() const;
     Twinform *aktivtVindue() const;
     void InsertTab();
+    QString faneNavn(int indeks) const; // the page name of a tab, as written
     void SetTCindex();
     void fokusTab(const QString &navn);
     void CloseTab(const QString &navn);

@@ -197,11 +197,13 @@ void Tmainform::designBoxChange() {
 }
 
 void Tmainform::GetFontNames() {
-    // The fonts of the menu are offered too: where one is not installed the
-    // platform draws a stand-in for it.
+    // Only what is installed: a menu font missing here would be drawn as a stand-in.
     QStringList navne = QFontDatabase::families();
-    for (const QString &f : menuFonte)
-        if (!navne.contains(f)) navne << f;
+    for (QAction *a : FontPU->actions()) {
+        const bool installeret = navne.contains(a->text());
+        a->setEnabled(installeret);
+        a->setStatusTip(installeret ? QString() : QStringLiteral("Fonten er ikke installeret"));
+    }
     std::sort(navne.begin(), navne.end(), [](const QString &a, const QString &b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
@@ -216,6 +218,8 @@ void Tmainform::FontFelter(const QString &fontnavn) {
     if (FontName->count() == 0) return;
     const QSignalBlocker blokering(FontName);
     FontName->setCurrentIndex(indeksAf(FontName, fontnavn));
+    // A font that is not installed is still the one the editors were given: the box names it.
+    if (FontName->currentIndex() < 0) FontName->setEditText(fontnavn);
 }
 
 int Tmainform::FontFelterSize(const QString &fontnavn, int stoerrelse) {

@@ -19,8 +19,10 @@ void fejl(const QString &tekst, QWidget *forael = nullptr); // "Fejl", OK
 // with one Danish error box, and the program goes on. False when it failed.
 bool kommando(const std::function<void()> &udfoer, QWidget *forael = nullptr);
 
-// An open-file dialog; empty when cancelled.
-QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre);
+// An open-file dialog; empty when cancelled. A name typed without extension
+// gets the default extension.
+QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre,
+                 const QString &standardEndelse = QString());
 // Hands a web address to the user's web browser.
 void aabnAdresse(const QString &adresse);
 
@@ -30,8 +32,9 @@ int visModal(QDialog *dialog);
 namespace Test {
 void slaaTil(bool til);
 bool erSlaaetTil();
-void koeSvar(int svar);          // answers for visModal; 2 when the queue is empty
-void koeFil(const QString &sti); // answers for vaelgFil; cancelled when the queue is empty
+void koeSvar(int svar); // answers for visModal; 2 when the queue is empty
+// Answers for vaelgFil, as if typed; cancelled when the queue is empty.
+void koeFil(const QString &sti);
 QStringList &vist(); // texts of the info and error boxes, dialog titles and web addresses
 } // namespace Test
 
