@@ -240,9 +240,8 @@ void Tdagbogform::byggMenulinje() {
 }
 
 void Tdagbogform::hentOpt() {
-    // The fixed width gives way on a screen narrower than the book.
-    setFixedWidth(std::min(fastBredde, Skaermplads::friBredde(this)));
-    Web1->setFixedWidth(std::min(524, (width() - 40) / 2));
+    // The fixed width gives way on a screen narrower than the book (Skaermplads).
+    setFixedWidth(fastBredde);
     OptionLaeser o(optFilnavn);
     int top = 14, left = 6, hoejde = 956;
     if (o.findes()) {
