@@ -52,6 +52,12 @@ QPlainTextEdit *fastTekst(QWidget *forael, const QString &navn, const QStringLis
     t->setObjectName(navn);
     t->setReadOnly(true);
     t->setPlainText(linjer.join(u'\n'));
+    // The lines are broken by hand: wrapping them again splits them mid-sentence.
+    t->setLineWrapMode(QPlainTextEdit::NoWrap);
+    int bredest = 0;
+    for (const QString &l : linjer)
+        bredest = std::max(bredest, t->fontMetrics().horizontalAdvance(l));
+    t->setMinimumWidth(bredest + 2 * t->frameWidth() + 12);
     QPalette p = t->palette();
     p.setColor(QPalette::Text, QColor(128, 0, 0));
     t->setPalette(p);

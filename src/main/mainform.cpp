@@ -172,7 +172,11 @@ void Tmainform::byggVindue() {
         if (i >= 0) tcChange(i);
     });
     connect(tc, &QTabBar::tabBarClicked, this, [this](int i) {
-        if (i >= 0 && i == tc->currentIndex()) tcChange(i);
+        if (i < 0) return;
+        if (i == tc->currentIndex())
+            tcChange(i);
+        else
+            tc->setCurrentIndex(i);
     });
     top->addWidget(tc, 1);
     top->addWidget(knap(QStringLiteral("Button3"), aLukProg, QStyle::SP_TitleBarCloseButton));

@@ -442,7 +442,9 @@ void TstStrukturmaker::flyt() {
     QFETCH(int, metode);
     QFETCH(QByteArray, struktur);
     laveStruktur(QStringLiteral("Flyt"));
-    QTest::mouseClick(f()->flytKnapper->button(metode), Qt::LeftButton);
+    // On its indicator: a radio button only takes clicks on its indicator and label.
+    QAbstractButton *knap = f()->flytKnapper->button(metode);
+    QTest::mouseClick(knap, Qt::LeftButton, {}, QPoint(8, knap->height() / 2));
     TStruktur *t = f()->infostruktur;
     t->expandAll();
     auto midte = [t](const QString &tekst) {
