@@ -9,7 +9,10 @@
 #include "forms/strukturmaker.h"
 #include "forms/url1.h"
 #include "main/mainform.h"
+#include "platform/ikoner.h"
 #include "platform/stilarter.h"
+
+#include <QApplication>
 
 Tmainform *mainform = nullptr;
 TmemoForm *memoForm = nullptr;
@@ -22,11 +25,13 @@ Turlform1 *urlform1 = nullptr;
 Tkontrolform *kontrolform = nullptr;
 
 void opretVinduer() {
+    // Every window, message box included, shows the program's own icon.
+    QApplication::setWindowIcon(Ikoner::program());
     Stilarter::anvend(QStringLiteral("Iceberg Classico")); // the look until the saved one is read
     mainform = new Tmainform;
     memoForm = new TmemoForm;
     editform = new Teditform;
-    spmform = new Tspmform;
+    spmform = new Tspmform(mainform); // opens centred on the main window
     dagbogform = new Tdagbogform;
     infoform = new Tinfoform;
     strukturform = new Tstrukturform;

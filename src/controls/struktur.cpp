@@ -1,6 +1,7 @@
 #include "struktur.h"
 
-#include <QApplication>
+#include "platform/ikoner.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -27,28 +28,11 @@ bool erBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
-QList<QIcon> standardBilleder() {
-    static const QStyle::StandardPixmap billeder[] = {QStyle::SP_DirIcon,
-                                                      QStyle::SP_DirOpenIcon,
-                                                      QStyle::SP_FileIcon,
-                                                      QStyle::SP_FileLinkIcon,
-                                                      QStyle::SP_DirLinkIcon,
-                                                      QStyle::SP_DriveHDIcon,
-                                                      QStyle::SP_FileDialogDetailedView,
-                                                      QStyle::SP_ComputerIcon,
-                                                      QStyle::SP_DesktopIcon,
-                                                      QStyle::SP_TrashIcon};
-    QList<QIcon> ud;
-    for (auto b : billeder)
-        ud.append(QApplication::style()->standardIcon(b));
-    return ud;
-}
-
 } // namespace
 
 TStruktur::TStruktur(QWidget *parent)
     : QTreeWidget(parent)
-    , m_billeder(standardBilleder())
+    , m_billeder(Ikoner::trae(0))
     , m_collator(QLocale()) {
     setColumnCount(1);
     setHeaderHidden(true);

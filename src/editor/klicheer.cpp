@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QToolButton>
+#include <QUrl>
 
 namespace {
 
@@ -269,7 +270,8 @@ void Twinform::skrivKliche(const QString &navn) {
             this, QStringLiteral("Vælg billede"),
             QStringLiteral(
                 "Alle(*.jpg,*.png,*.gif,*.ico) (*.jpg *.png *.gif *.ico);;JPEG Image File (*.jpg);;"
-                "Portable Network Graphics (*.png);;GIF Image (*.gif);;Icons (*.ico)"));
+                "Portable Network Graphics (*.png);;GIF Image (*.gif);;Icons (*.ico)"),
+            QStringLiteral("jpg"));
         if (valgt.isEmpty()) {
             XYinfo();
             return;
@@ -350,12 +352,17 @@ void Twinform::aJsInfoExecute() {
     hjaelp(QStringLiteral("JavaScript"), hoved->taginf->FindOrdJs());
 }
 
+// The word rides as a query value: "#", "&" and "+" would otherwise cut or change it.
+static QString somQuery(const QString &ord) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(ord));
+}
+
 void Twinform::ordbogUrlExecute() {
     Dialoger::aabnAdresse(QStringLiteral("https://ordnet.dk/ddo/ordbog?query=") +
-                          hoved->taginf->FindOrdDk());
+                          somQuery(hoved->taginf->FindOrdDk()));
 }
 
 void Twinform::googleUrlExecute() {
     const QString w = Editor->SelLength() > 0 ? Editor->SelText() : hoved->taginf->FindOrdDk();
-    Dialoger::aabnAdresse(QStringLiteral("https://www.google.com/search?q=") + w);
+    Dialoger::aabnAdresse(QStringLiteral("https://www.google.com/search?q=") + somQuery(w));
 }

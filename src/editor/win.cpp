@@ -1,6 +1,7 @@
 #include "win.h"
 
 #include "app/vinduer.h"
+#include "core/sammenlign.h"
 #include "editor/stavemarkering.h"
 #include "editor/tagmenuer.h"
 #include "forms/kontrol.h"
@@ -397,8 +398,7 @@ void Twinform::FormActivate() {
         EditorFunktioner->setModified(false);
     }
     hoved->fokusTab(CapNavn);
-    if (kontrolform->isVisible() &&
-        kontrolform->kontrolFilename.compare(CapNavn, Qt::CaseInsensitive) != 0)
+    if (kontrolform->isVisible() && !ensAZ(kontrolform->kontrolFilename, CapNavn))
         kontrolform->close();
 }
 

@@ -5,7 +5,9 @@
 #include "core/kalender.h"
 #include "main/mainform.h"
 #include "platform/dialoger.h"
+#include "platform/ikoner.h"
 #include "platform/optionfil.h"
+#include "platform/skaermplads.h"
 #include "platform/twebbrowser.h"
 
 #include <QAction>
@@ -13,9 +15,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QTabWidget>
@@ -39,13 +43,45 @@ QToolButton *knap(QWidget *forael, const QString &navn, const QString &tekst, co
     return b;
 }
 
+// The window's width when the screen has room for it.
+constexpr int fastBredde = 1081;
+
+// One of the pictures that border the book; it is drawn anew at every size,
+// so the border follows the window.
+class Bogkant : public QWidget {
+public:
+    Bogkant(const QString &navn, const QString &billede, int bredde, QWidget *forael)
+        : QWidget(forael)
+        , m_fil(Ikoner::sti(billede)) {
+        setObjectName(navn);
+        setFixedWidth(bredde);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        const QSize stoerrelse = size() * devicePixelRatioF();
+        if (m_billede.size() != stoerrelse) {
+            QImageReader laeser(m_fil);
+            laeser.setScaledSize(stoerrelse);
+            m_billede = laeser.read();
+            m_billede.setDevicePixelRatio(devicePixelRatioF());
+        }
+        QPainter(this).drawImage(0, 0, m_billede);
+    }
+
+private:
+    QString m_fil;
+    QImage m_billede;
+};
+
 } // namespace
 
 Tdagbogform::Tdagbogform(QWidget *parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("dagbogform"));
     setWindowTitle(QStringLiteral("Dagbog"));
-    setFixedWidth(1081);
+    setFixedWidth(fastBredde);
     setMinimumHeight(487);
 
     byggMenulinje();
@@ -60,9 +96,14 @@ Tdagbogform::Tdagbogform(QWidget *parent)
     lodret->setSpacing(2);
     lodret->addWidget(menuPanel);
     auto *sider = new QHBoxLayout;
-    sider->setSpacing(2);
+    sider->setSpacing(0);
+    sider->addWidget(new Bogkant(QStringLiteral("bogkantVenstre"),
+                                 QStringLiteral("bogkant-venstre.svg"), 14, this));
     sider->addWidget(Web1);
+    sider->addWidget(new Bogkant(QStringLiteral("bogryg"), QStringLiteral("bogryg.svg"), 12, this));
     sider->addWidget(Web2, 1);
+    sider->addWidget(new Bogkant(QStringLiteral("bogkantHoejre"),
+                                 QStringLiteral("bogkant-hoejre.svg"), 14, this));
     lodret->addLayout(sider, 1);
 
     optFilnavn = mainform->optDir + QStringLiteral("Dagbog.txt");
@@ -77,8 +118,9 @@ Tdagbogform::~Tdagbogform() {
     qApp->removeEventFilter(this);
 }
 
-QAction *Tdagbogform::nyHandling(const QString &navn, const QString &hintTekst, const QIcon &ikon) {
-    auto *a = new QAction(ikon, navn, this);
+QAction *Tdagbogform::nyHandling(const QString &navn, const QString &tekst,
+                                 const QString &hintTekst, const QIcon &ikon) {
+    auto *a = new QAction(ikon, tekst, this);
     a->setObjectName(navn);
     a->setToolTip(hintTekst);
     a->setStatusTip(hintTekst);
@@ -89,22 +131,25 @@ QAction *Tdagbogform::nyHandling(const QString &navn, const QString &hintTekst, 
 
 void Tdagbogform::byggMenulinje() {
     QStyle *s = style();
-    Ago = nyHandling(QStringLiteral("Ago"),
+    Ago = nyHandling(QStringLiteral("Ago"), QStringLiteral("Opdater"),
                      QStringLiteral("Opdater sider eller gå til indførte sidenummer"),
                      s->standardIcon(QStyle::SP_BrowserReload));
     Ago->setShortcut(Qt::Key_F9);
-    Aback = nyHandling(QStringLiteral("Aback"),
+    Aback = nyHandling(QStringLiteral("Aback"), QStringLiteral("Tilbage"),
                        QStringLiteral("Gå til foregående side: Venstre piltast"),
                        s->standardIcon(QStyle::SP_ArrowLeft));
-    Aforward =
-        nyHandling(QStringLiteral("Aforward"), QStringLiteral("Gå til næste side: Højre piltast"),
-                   s->standardIcon(QStyle::SP_ArrowRight));
-    Afirst = nyHandling(QStringLiteral("Afirst"), QStringLiteral("Gå til første side: Home-tast"),
+    Aforward = nyHandling(QStringLiteral("Aforward"), QStringLiteral("Frem"),
+                          QStringLiteral("Gå til næste side: Højre piltast"),
+                          s->standardIcon(QStyle::SP_ArrowRight));
+    Afirst = nyHandling(QStringLiteral("Afirst"), QStringLiteral("Første side"),
+                        QStringLiteral("Gå til første side: Home-tast"),
                         s->standardIcon(QStyle::SP_MediaSkipBackward));
-    Alast = nyHandling(QStringLiteral("Alast"), QStringLiteral("Gå til sidste side: End-tast"),
+    Alast = nyHandling(QStringLiteral("Alast"), QStringLiteral("Sidste side"),
+                       QStringLiteral("Gå til sidste side: End-tast"),
                        s->standardIcon(QStyle::SP_MediaSkipForward));
-    AlukProgram = nyHandling(QStringLiteral("AlukProgram"), QStringLiteral("Luk programmet"),
-                             s->standardIcon(QStyle::SP_DialogCloseButton));
+    AlukProgram =
+        nyHandling(QStringLiteral("AlukProgram"), QStringLiteral("Luk programmet"),
+                   QStringLiteral("Luk programmet"), s->standardIcon(QStyle::SP_DialogCloseButton));
     AlukProgram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // Home, End and the arrows are not shortcuts: the key preview runs them
     // and still lets the focused control have the key.
@@ -201,23 +246,29 @@ void Tdagbogform::byggMenulinje() {
 }
 
 void Tdagbogform::hentOpt() {
+    // The fixed width gives way on a screen narrower than the book (Skaermplads).
+    setFixedWidth(fastBredde);
     OptionLaeser o(optFilnavn);
-    if (!o.findes()) {
-        setGeometry(6, 14, 1081, 956);
+    int top = 14, left = 6, hoejde = 956;
+    if (o.findes()) {
+        top = geometry().top();
+        left = geometry().left();
+        hoejde = height();
+        bool synlig = true;
+        if (o.tal(top) && o.tal(left) && o.tal(hoejde) && o.tal(sideIndex1) && o.flag(synlig))
+            menuPanel->setHidden(!synlig);
+    } else {
         sideIndex1 = 0;
         menuPanel->setHidden(false);
-        return;
     }
-    int top = y(), left = x(), hoejde = height();
-    bool synlig = true;
-    if (o.tal(top)) move(x(), top);
-    if (o.tal(left)) move(left, top);
-    if (o.tal(hoejde)) resize(width(), hoejde);
-    if (o.tal(sideIndex1) && o.flag(synlig)) menuPanel->setHidden(!synlig);
+    setGeometry(left, top, width(), hoejde);
+    Skaermplads::tilpas(this);
 }
 
 void Tdagbogform::gemOpt() {
-    skrivOptioner(optFilnavn, {QString::number(y()), QString::number(x()),
+    // The inner area, as setGeometry takes it back: the frame would move the window each run.
+    const QRect g = geometry();
+    skrivOptioner(optFilnavn, {QString::number(g.top()), QString::number(g.left()),
                                QString::number(height()), QString::number(sideIndex1),
                                menuPanel->isHidden() ? QStringLiteral("0") : QStringLiteral("1")});
 }

@@ -75,7 +75,8 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *e) override;
 
 private:
-    QAction *nyHandling(const QString &navn, const QString &hint, const QIcon &ikon);
+    QAction *nyHandling(const QString &navn, const QString &tekst, const QString &hint,
+                        const QIcon &ikon);
     void byggMenulinje();
     void FormShow();
     void FormKeyDown(const QKeyEvent *e);

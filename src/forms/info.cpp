@@ -11,7 +11,9 @@
 #include "main/mainform.h"
 #include "platform/dialoger.h"
 #include "platform/eksterneditor.h"
+#include "platform/ikoner.h"
 #include "platform/optionfil.h"
+#include "platform/skaermplads.h"
 #include "platform/tekstfil.h"
 #include "platform/timeglas.h"
 #include "platform/trichedit.h"
@@ -55,25 +57,25 @@ QToolButton *knap(QWidget *forael, const QString &navn, const QString &hintTekst
     return b;
 }
 
+// As an auto-expanding tree does: the branch selected before folds up as far
+// as it is not the way to the new element, and the new element unfolds.
+void udfoldAutomatisk(QTreeWidgetItem *ny, QTreeWidgetItem *forrige) {
+    QList<QTreeWidgetItem *> vej;
+    for (QTreeWidgetItem *e = ny; e; e = e->parent())
+        vej.append(e);
+    for (QTreeWidgetItem *e = forrige; e && !vej.contains(e); e = e->parent())
+        e->setExpanded(false);
+    if (ny) ny->setExpanded(true);
+}
+
 } // namespace
 
 Tinfoform::Tinfoform(QWidget *parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("infoform"));
     setMinimumSize(818, 600);
-    QStyle *s = style();
-    strukturImage = {s->standardIcon(QStyle::SP_DirIcon),
-                     s->standardIcon(QStyle::SP_DirOpenIcon),
-                     s->standardIcon(QStyle::SP_FileIcon),
-                     s->standardIcon(QStyle::SP_FileDialogDetailedView),
-                     s->standardIcon(QStyle::SP_FileDialogInfoView),
-                     s->standardIcon(QStyle::SP_MessageBoxInformation),
-                     s->standardIcon(QStyle::SP_MessageBoxQuestion),
-                     s->standardIcon(QStyle::SP_FileLinkIcon),
-                     s->standardIcon(QStyle::SP_DriveHDIcon),
-                     s->standardIcon(QStyle::SP_ComputerIcon)};
-    ImageListVBS = strukturImage;
-    ImageListVBS[2] = s->standardIcon(QStyle::SP_FileDialogContentsView);
+    strukturImage = Ikoner::trae(0);
+    ImageListVBS = Ikoner::trae(1);
 
     deler = new QSplitter(Qt::Horizontal, this);
     deler->setObjectName(QStringLiteral("deler"));
@@ -172,9 +174,10 @@ QWidget *Tinfoform::byggStrukturside() {
     lodret->addWidget(Struktur, 1);
 
     connect(Struktur, &QTreeWidget::itemClicked, this, [this] { StrukturClick(); });
-    connect(Struktur, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *e) {
-        if (autoUdfold && e) e->setExpanded(true);
-    });
+    connect(Struktur, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *ny, QTreeWidgetItem *forrige) {
+                if (autoUdfold) udfoldAutomatisk(ny, forrige);
+            });
     connect(expandKnap, &QToolButton::clicked, Struktur, &QTreeWidget::expandAll);
     connect(collapseKnap, &QToolButton::clicked, Struktur, &QTreeWidget::collapseAll);
     return side1;
@@ -306,14 +309,16 @@ void Tinfoform::hentOpt() {
         o.tal(panelBredde) && o.flag(autoUdfold))
         o.tekst(strukturnavn);
     setGeometry(left, top, bredde, hoejde);
+    Skaermplads::tilpas(this);
     panelBredde = qMax(panelBredde, minPanelBredde);
     deler->setSizes({panelBredde, qMax(400, width() - panelBredde)});
 }
 
 void Tinfoform::gemOpt() {
     skrivOptioner(optFilnavn,
-                  {QString::number(y()), QString::number(x()), QString::number(width()),
-                   QString::number(height()), QString::number(panelBredde),
+                  {QString::number(geometry().top()), QString::number(geometry().left()),
+                   QString::number(width()), QString::number(height()),
+                   QString::number(panelBredde),
                    autoUdfold ? QStringLiteral("1") : QStringLiteral("0"), strukturnavn});
 }
 

@@ -3,6 +3,7 @@
 #include "app/vinduer.h"
 #include "main/mainform.h"
 #include "platform/optionfil.h"
+#include "platform/skaermplads.h"
 #include "tags/taginfo.h"
 
 #include <QCloseEvent>
@@ -120,17 +121,21 @@ void Tkontrolform::hentOpt() {
     OptionLaeser o(optfil);
     if (!o.findes()) {
         setGeometry(100, 100, 286, 528);
+        Skaermplads::tilpas(this);
         return;
     }
     QRect g(100, 100, 286, 528);
     int top = g.top(), left = g.left(), bredde = g.width(), hoejde = g.height();
     if (o.tal(top) && o.tal(left) && o.tal(bredde)) o.tal(hoejde);
     setGeometry(left, top, bredde, hoejde);
+    Skaermplads::tilpas(this);
 }
 
 void Tkontrolform::gemOpt() {
-    skrivOptioner(optfil, {QString::number(y()), QString::number(x()), QString::number(width()),
-                           QString::number(height())});
+    // The inner area, as setGeometry takes it back: the frame would move the window each run.
+    const QRect g = geometry();
+    skrivOptioner(optfil, {QString::number(g.top()), QString::number(g.left()),
+                           QString::number(g.width()), QString::number(g.height())});
 }
 
 void Tkontrolform::closeEvent(QCloseEvent *e) {

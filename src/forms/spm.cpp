@@ -1,6 +1,7 @@
 #include "spm.h"
 
 #include "platform/dialoger.h"
+#include "platform/skaermplads.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -70,7 +71,7 @@ void Tspmform::SetBoxValues(bool info) {
 
 void Tspmform::showEvent(QShowEvent *e) {
     QDialog::showEvent(e);
-    if (parentWidget()) move(parentWidget()->geometry().center() - rect().center());
+    if (parentWidget()) Skaermplads::centrer(this, parentWidget()->window());
     QPushButton *foerste = Button1->isVisible() ? Button1 : Button2;
     foerste->setDefault(true);
     foerste->setFocus();

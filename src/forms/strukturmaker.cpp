@@ -3,11 +3,13 @@
 #include "app/vinduer.h"
 #include "controls/listeraekke.h"
 #include "controls/struktur.h"
+#include "core/sammenlign.h"
 #include "forms/spm.h"
 #include "main/hint.h"
 #include "main/mainform.h"
 #include "platform/dialoger.h"
 #include "platform/mapper.h"
+#include "platform/skaermplads.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -50,6 +52,12 @@ QPlainTextEdit *fastTekst(QWidget *forael, const QString &navn, const QStringLis
     t->setObjectName(navn);
     t->setReadOnly(true);
     t->setPlainText(linjer.join(u'\n'));
+    // The lines are broken by hand: wrapping them again splits them mid-sentence.
+    t->setLineWrapMode(QPlainTextEdit::NoWrap);
+    int bredest = 0;
+    for (const QString &l : linjer)
+        bredest = std::max(bredest, t->fontMetrics().horizontalAdvance(l));
+    t->setMinimumWidth(bredest + 2 * t->frameWidth() + 12);
     QPalette p = t->palette();
     p.setColor(QPalette::Text, QColor(128, 0, 0));
     t->setPalette(p);
@@ -196,7 +204,7 @@ bool Tstrukturform::event(QEvent *e) {
 
 void Tstrukturform::showEvent(QShowEvent *e) {
     QWidget::showEvent(e);
-    if (mainform) move(mainform->geometry().center() - rect().center());
+    if (mainform) Skaermplads::centrer(this, mainform);
 }
 
 bool Tstrukturform::eventFilter(QObject *objekt, QEvent *e) {
@@ -249,13 +257,14 @@ void Tstrukturform::opretStruktur() {
         Dialoger::info(QStringLiteral("Der mangler et strukturnavn!"), this);
         return;
     }
-    if (!Strukturmaker::gyldigtNavn(navn)) {
-        // Separators would put the folder somewhere else than the structure folder.
-        Dialoger::info(QStringLiteral("Et strukturnavn må ikke indeholde \\ eller /."), this);
+    // Separators and dot names would put the folder somewhere else than the structure folder.
+    const QString fejl = Strukturmaker::navnFejl(navn, QStringLiteral("strukturnavn"));
+    if (!fejl.isEmpty()) {
+        Dialoger::info(fejl, this);
         return;
     }
     for (int i = 0; i < strukturboks->count(); ++i) {
-        if (strukturboks->item(i)->text().compare(navn, Qt::CaseInsensitive) == 0) {
+        if (ensAZ(strukturboks->item(i)->text(), navn)) {
             Dialoger::info(QStringLiteral("Der eksisterer en struktur med samme navn.\n"
                                           "Find på et nyt navn."),
                            this);
@@ -299,7 +308,8 @@ void Tstrukturform::DeleteStruktur() {
     const QString navn = valgt->text();
     const QString mappe = strukturDir + navn;
     if (!QFileInfo(mappe).isDir()) {
-        Dialoger::info(mappe + QStringLiteral(" blev ikke fundet!"), this);
+        Dialoger::info(QDir::toNativeSeparators(mappe) + QStringLiteral(" blev ikke fundet!"),
+                       this);
         return;
     }
     const QString grund = Strukturmaker::beskyttet(navn);

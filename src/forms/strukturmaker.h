@@ -33,8 +33,9 @@ QString beskyttet(const QString &navn);
 // Entries of the structure folder that are structures: no extension.
 bool erStrukturnavn(const QString &indgang);
 
-// A name that stays one folder inside the structure folder.
-bool gyldigtNavn(const QString &navn);
+// Why a name would not stay one folder or file inside its folder, as the
+// message names it (slags: "strukturnavn", "filnavn"); empty when it is fine.
+QString navnFejl(const QString &navn, const QString &slags);
 
 // The structure "VBS" shows its elements with the alternative icon list.
 int ikonliste(const QString &strukturnavn);

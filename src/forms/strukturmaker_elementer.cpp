@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -48,7 +49,8 @@ QCheckBox *afkryds(QWidget *forael, const QString &navn, const QString &tekst,
 }
 
 QString filnavnFindes(const QString &navn) {
-    return QStringLiteral("Filnavnet:\n") + navn + QStringLiteral("\neksisterer allerede!");
+    return QStringLiteral("Filnavnet:\n") + QDir::toNativeSeparators(navn) +
+           QStringLiteral("\neksisterer allerede!");
 }
 
 const QString ingenStruktur = QStringLiteral("Der er ikke nogen aktuel struktur!");
@@ -347,7 +349,8 @@ void Tstrukturform::tekstEnter() {
         return;
     }
     if (insertAktiv) {
-        if (!InsertAutoFilnavn()) return;
+        // With "Ens tekst" the text is the file name; a made-up name would only linger.
+        if (!EnsNavn->isChecked() && !tekstEdit->text().isEmpty() && !InsertAutoFilnavn()) return;
         InsertNode();
     } else {
         RedigerNode();
@@ -384,15 +387,15 @@ bool Tstrukturform::skrivSide() {
         Dialoger::info(QStringLiteral("Der mangler et filnavn!"), this);
         return false;
     }
+    // The page must stay in the page folder.
+    const QString fejl = Strukturmaker::navnFejl(f, QStringLiteral("filnavn"));
+    if (!fejl.isEmpty()) {
+        Dialoger::info(fejl, this);
+        return false;
+    }
     const QString side = sidemappe() + f + QStringLiteral(".html");
     if (QFileInfo::exists(side)) {
         Dialoger::info(filnavnFindes(side), this);
-        return false;
-    }
-    if (!Strukturmaker::gyldigtNavn(f)) {
-        // The page must stay in the page folder.
-        Dialoger::fejl(QStringLiteral("Filen ") + side + QStringLiteral(" kan ikke oprettes."),
-                       this);
         return false;
     }
     return Dialoger::kommando(
@@ -400,8 +403,9 @@ bool Tstrukturform::skrivSide() {
 }
 
 void Tstrukturform::InsertNode() {
-    // An element needs a text; without one no page is written either.
-    if (aktuel() && tekstEdit->text().isEmpty()) return;
+    // An element needs a text; without one no page is written either. With
+    // "Ens tekst" the missing text is a missing file name, and says so.
+    if (aktuel() && tekstEdit->text().isEmpty() && !EnsNavn->isChecked()) return;
     // A partly loaded structure gets no new page either.
     if (!Dialoger::kommando([this] { infostruktur->kraevHel(); }, this)) return;
     if (!skrivSide()) return;
@@ -449,8 +453,12 @@ void Tstrukturform::RedigerNode() {
     }
     const bool omdoeb = !ensAZ(f, g);
     if (omdoeb) {
-        if (!Strukturmaker::gyldigtNavn(f) ||
-            QFileInfo::exists(sidemappe() + f + QStringLiteral(".html"))) {
+        const QString fejl = Strukturmaker::navnFejl(f, QStringLiteral("filnavn"));
+        if (!fejl.isEmpty()) {
+            Dialoger::info(fejl, this);
+            return;
+        }
+        if (QFileInfo::exists(sidemappe() + f + QStringLiteral(".html"))) {
             Dialoger::info(filnavnFindes(f), this);
             return;
         }
@@ -510,6 +518,7 @@ void Tstrukturform::ReloadStruktur() {
     if (aktuel()) Dialoger::kommando([this] { infostruktur->HentStruktur(); }, this);
     infoform->strukturnavn = strukturName;
     emit strukturGenindlaest(strukturName);
+    if (infoform->isHidden()) infoform->show();
     ClearToNew(true);
     opdaterHandlinger();
 }

@@ -1,10 +1,9 @@
 #include "strukturmaker.h"
 
 #include "core/sammenlign.h"
+#include "platform/ikoner.h"
 
 #include <QFileInfo>
-#include <QPainter>
-#include <QPixmap>
 
 namespace Strukturmaker {
 
@@ -90,8 +89,13 @@ bool erStrukturnavn(const QString &indgang) {
     return !indgang.isEmpty() && !indgang.contains(u'.');
 }
 
-bool gyldigtNavn(const QString &navn) {
-    return !navn.contains(u'/') && !navn.contains(u'\\') && navn != u"." && navn != u"..";
+QString navnFejl(const QString &navn, const QString &slags) {
+    if (navn.contains(u'/') || navn.contains(u'\\'))
+        return QStringLiteral("Et ") + slags + QStringLiteral(" må ikke indeholde \\ eller /.");
+    if (navn == u"." || navn == u"..")
+        return QStringLiteral("Et ") + slags +
+               QStringLiteral(" kan ikke være \".\" eller \"..\": de navne står for mapper.");
+    return {};
 }
 
 int ikonliste(const QString &strukturnavn) {
@@ -123,32 +127,7 @@ QString ikonTekst(int liste, int k) {
 }
 
 QList<QIcon> billeder(int liste) {
-    static const QColor farver[10] = {
-        QColor(0, 150, 0),    QColor(200, 0, 0),    QColor(0, 120, 200),  QColor(240, 180, 0),
-        QColor(120, 60, 160), QColor(0, 160, 160),  QColor(150, 100, 50), QColor(230, 90, 90),
-        QColor(90, 90, 90),   QColor(160, 160, 160)};
-    QList<QIcon> ud;
-    for (int k = 0; k < 10; ++k) {
-        const int p = knapFor(liste, k);
-        QPixmap billede(16, 16);
-        billede.fill(Qt::transparent);
-        QPainter maler(&billede);
-        maler.setRenderHint(QPainter::Antialiasing);
-        maler.setBrush(farver[k]);
-        maler.setPen(farver[k].darker());
-        if (liste == 1)
-            maler.drawEllipse(1, 1, 14, 14);
-        else
-            maler.drawRoundedRect(2, 1, 12, 14, 2, 2);
-        maler.setPen(Qt::white);
-        QFont skrift = maler.font();
-        skrift.setPixelSize(10);
-        skrift.setBold(true);
-        maler.setFont(skrift);
-        maler.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, knapTekst(liste, p).left(1));
-        ud.append(QIcon(billede));
-    }
-    return ud;
+    return Ikoner::trae(liste);
 }
 
 QString autoFilnavn(const QString &sidemappe, int n) {

@@ -4,10 +4,13 @@
 #include "forms/info.h"
 #include "main/hint.h"
 #include "main/mainform.h"
+#include "platform/dialoger.h"
 #include "platform/optionfil.h"
+#include "platform/skaermplads.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -97,6 +100,17 @@ void Turlform1::hentOpt() {
     OptionLaeser o(optFilnavn);
     if (o.findes() && o.tal(bredde)) o.tal(hoejde);
     resize(bredde, hoejde);
+    if (o.fejlLinje() > 0) {
+        // The box keeps what it read and works on; the user learns why its size is off.
+        const QString linje = QStringLiteral("Linje %1").arg(o.fejlLinje());
+        Dialoger::fejl(QStringLiteral("Urlboksens indstillinger kunne ikke læses fra\n") +
+                           QDir::toNativeSeparators(optFilnavn) + u'\n' +
+                           (o.fejlVaerdi().isEmpty()
+                                ? linje + QStringLiteral(" mangler eller er tom.")
+                                : linje + QStringLiteral(": \"") + o.fejlVaerdi() +
+                                      QStringLiteral("\" er ikke et tal.")),
+                       this);
+    }
 }
 
 void Turlform1::gemOpt() {
@@ -119,7 +133,7 @@ void Turlform1::showEvent(QShowEvent *e) {
     QWidget::showEvent(e);
     if (e->spontaneous() || !mainform) return;
     // Centred on the main window each time it opens.
-    move(mainform->geometry().center() - rect().center());
+    Skaermplads::centrer(this, mainform);
 }
 
 void Turlform1::closeEvent(QCloseEvent *e) {

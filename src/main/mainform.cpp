@@ -14,6 +14,7 @@
 #include "platform/dialoger.h"
 #include "platform/mapper.h"
 #include "platform/optionfil.h"
+#include "platform/skaermplads.h"
 #include "platform/tekstfil.h"
 #include "platform/timeglas.h"
 #include "tags/taginfo.h"
@@ -169,10 +170,17 @@ void Tmainform::byggVindue() {
     tc->setDrawBase(false);
     tc->setElideMode(Qt::ElideNone);
     tc->setUsesScrollButtons(true);
+    // Whatever changes the tab (a click, the wheel, an arrow key) brings its
+    // window forward; a click on the current tab does so too.
+    connect(tc, &QTabBar::currentChanged, this, [this](int i) {
+        if (i >= 0) tcChange(i);
+    });
     connect(tc, &QTabBar::tabBarClicked, this, [this](int i) {
         if (i < 0) return;
-        tc->setCurrentIndex(i);
-        tcChange(i);
+        if (i == tc->currentIndex())
+            tcChange(i);
+        else
+            tc->setCurrentIndex(i);
     });
     top->addWidget(tc, 1);
     top->addWidget(knap(QStringLiteral("Button3"), aLukProg, QStyle::SP_TitleBarCloseButton));
@@ -294,6 +302,7 @@ void Tmainform::hentOpt() {
         sikkerhedskopier = true;
         stavekontrol = true;
         setGeometry(left, top, bredde, hoejde);
+        Skaermplads::tilpas(this);
         HtmlKoderCheck->setChecked(visHtmlBar);
         SikkerhedskopiCheck->setChecked(sikkerhedskopier);
         visStavekontrol();
@@ -304,6 +313,7 @@ void Tmainform::hentOpt() {
                      o.tekst(bogstavName) && o.tal(bogstavSize) && o.tal(brugerlevel) &&
                      o.flag(visHtmlBar);
     setGeometry(left, top, bredde, hoejde);
+    Skaermplads::tilpas(this);
     if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
     // Lines added later: an older file without them keeps the defaults.
     if (alt && o.flag(sikkerhedskopier)) o.flag(stavekontrol);
@@ -351,11 +361,13 @@ void Tmainform::closeEvent(QCloseEvent *e) {
     if (const QStringList ikkeGemt = ikkeGemteOptioner(); !ikkeGemt.isEmpty())
         Dialoger::fejl(
             QStringLiteral("Indstillingerne kan ikke gemmes i:\n") + ikkeGemt.join(u'\n'), this);
-    for (Twinform *w : editorVinduer())
-        w->lukUdenSpoergsmaal();
+    // Hidden before the editor windows go: their closing would close the
+    // check window, which then writes its option file.
     for (QWidget *vindue : {static_cast<QWidget *>(infoform), static_cast<QWidget *>(kontrolform),
                             static_cast<QWidget *>(strukturform), static_cast<QWidget *>(urlform1)})
         vindue->hide();
+    for (Twinform *w : editorVinduer())
+        w->lukUdenSpoergsmaal();
     e->accept();
     QApplication::quit();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -91,6 +93,7 @@ public:
     QList<Twinform *> editorVinduer() const;
     Twinform *aktivtVindue() const;
     void InsertTab();
+    QString faneNavn(int indeks) const; // the page name of a tab, as written
     void SetTCindex();
     void fokusTab(const QString &navn);
     void CloseTab(const QString &navn);
@@ -188,6 +191,7 @@ public:
     QLineEdit *yEdit, *mEdit, *dEdit, *dayEdit, *monthEdit, *yearEdit;
     QToolButton *datoLabel;
     TStruktur *Struktur;
+    QList<QIcon> strukturImage; // the element pictures of the tree, by icon kind
     QLabel *antalLabel;
     QMenu *strukturPU;
     QLineEdit *EditFind;

@@ -32,8 +32,17 @@ Twinform *Tmainform::openwin(const QString &sti) {
     return Twinform::aaben(this, htmlFilnavn);
 }
 
+QString Tmainform::faneNavn(int indeks) const {
+    return tc->tabData(indeks).toString();
+}
+
 void Tmainform::InsertTab() {
-    if (Twinform *w = aktivtVindue()) tc->addTab(w->CapNavn);
+    Twinform *w = aktivtVindue();
+    if (!w) return;
+    const QSignalBlocker blok(tc);
+    // The tab bar would take a single "&" as a mnemonic mark; the name rides along as data.
+    const int i = tc->addTab(QString(w->CapNavn).replace(u'&', QStringLiteral("&&")));
+    tc->setTabData(i, w->CapNavn);
 }
 
 void Tmainform::SetTCindex() {
@@ -44,7 +53,7 @@ void Tmainform::SetTCindex() {
 
 void Tmainform::fokusTab(const QString &navn) {
     for (int i = 0; i < tc->count(); ++i) {
-        if (tc->tabText(i) == navn) {
+        if (faneNavn(i) == navn) {
             const QSignalBlocker blok(tc);
             tc->setCurrentIndex(i);
             return;
@@ -54,7 +63,7 @@ void Tmainform::fokusTab(const QString &navn) {
 
 void Tmainform::CloseTab(const QString &navn) {
     for (int i = 0; i < tc->count(); ++i) {
-        if (tc->tabText(i) == navn) {
+        if (faneNavn(i) == navn) {
             const QSignalBlocker blok(tc);
             tc->removeTab(i);
             return;
@@ -63,7 +72,7 @@ void Tmainform::CloseTab(const QString &navn) {
 }
 
 void Tmainform::tcChange(int indeks) {
-    const QString navn = tc->tabText(indeks);
+    const QString navn = faneNavn(indeks);
     for (Twinform *w : editorVinduer()) {
         if (w->CapNavn == navn) {
             w->bringFrem();

@@ -9,6 +9,7 @@
 #include "forms/info.h"
 #include "hint.h"
 #include "platform/dialoger.h"
+#include "platform/ikoner.h"
 #include "platform/stilarter.h"
 #include "platform/trichedit.h"
 
@@ -163,10 +164,7 @@ QWidget *Tmainform::byggIndstillingsside() {
     auto *panel = new QHBoxLayout(hpPanel04);
     auto *ikon = new QLabel(hpPanel04);
     ikon->setObjectName(QStringLiteral("Image1"));
-    const QIcon programikon = qApp->windowIcon().isNull()
-                                  ? side4->style()->standardIcon(QStyle::SP_ComputerIcon)
-                                  : qApp->windowIcon();
-    ikon->setPixmap(programikon.pixmap(32, 32));
+    ikon->setPixmap(Ikoner::program().pixmap(48, 48));
     panel->addWidget(ikon);
     auto *versionTekst =
         new QLabel(QStringLiteral("Version information\nQuendra version 1.0\n2022"), hpPanel04);
@@ -221,11 +219,13 @@ void Tmainform::designBoxChange() {
 }
 
 void Tmainform::GetFontNames() {
-    // The fonts of the menu are offered too: where one is not installed the
-    // platform draws a stand-in for it.
+    // Only what is installed: a menu font missing here would be drawn as a stand-in.
     QStringList navne = QFontDatabase::families();
-    for (const QString &f : menuFonte)
-        if (!navne.contains(f)) navne << f;
+    for (QAction *a : FontPU->actions()) {
+        const bool installeret = navne.contains(a->text());
+        a->setEnabled(installeret);
+        a->setStatusTip(installeret ? QString() : QStringLiteral("Fonten er ikke installeret"));
+    }
     std::sort(navne.begin(), navne.end(), [](const QString &a, const QString &b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
@@ -240,6 +240,8 @@ void Tmainform::FontFelter(const QString &fontnavn) {
     if (FontName->count() == 0) return;
     const QSignalBlocker blokering(FontName);
     FontName->setCurrentIndex(indeksAf(FontName, fontnavn));
+    // A font that is not installed is still the one the editors were given: the box names it.
+    if (FontName->currentIndex() < 0) FontName->setEditText(fontnavn);
 }
 
 int Tmainform::FontFelterSize(const QString &fontnavn, int stoerrelse) {

@@ -9,6 +9,7 @@
 #include "forms/spm.h"
 #include "hint.h"
 #include "platform/dialoger.h"
+#include "platform/ikoner.h"
 #include "platform/mapper.h"
 #include "platform/tekstfil.h"
 
@@ -80,6 +81,7 @@ QWidget *Tmainform::byggStrukturside() {
     lodret->addWidget(vaerktoej);
 
     Struktur = new TStruktur(side2);
+    strukturImage = Ikoner::trae(0);
     Struktur->setObjectName(QStringLiteral("Struktur"));
     Struktur->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Struktur->setDataOn(true);
@@ -103,6 +105,7 @@ bool Tmainform::eventFilter(QObject *objekt, QEvent *e) {
 }
 
 void Tmainform::LoadStruktur() {
+    Struktur->setBilleder(strukturImage);
     const QString mappe = strukturDir + TStruktur::bartNavn(strukturNavn);
     Struktur->setBilledmappe(mappe + QStringLiteral("/Billeder/"));
     Struktur->setStrukturfile(mappe + QStringLiteral("/struktur.txt"));

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQueue>
@@ -39,9 +40,22 @@ QQueue<QString> &filKoe() {
 
 } // namespace
 
-QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre) {
-    if (testTilstand) return filKoe().isEmpty() ? QString() : filKoe().dequeue();
-    return QFileDialog::getOpenFileName(forael, titel, QString(), filtre);
+QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre,
+                 const QString &standardEndelse) {
+    if (testTilstand) {
+        if (filKoe().isEmpty()) return {};
+        // What the dialog makes of a typed name.
+        const QString sti = filKoe().dequeue();
+        return QFileInfo(sti).suffix().isEmpty() && !standardEndelse.isEmpty()
+                   ? sti + u'.' + standardEndelse
+                   : sti;
+    }
+    QFileDialog dialog(forael, titel, QString(), filtre);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(standardEndelse);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
 }
 
 QString vaelgGemFil(QWidget *forael, const QString &titel, const QString &forslag,

@@ -25,8 +25,10 @@ bool kommando(const std::function<void()> &udfoer, QWidget *forael = nullptr);
 // The text of that box: the reader's message, with the file named when it lacks it.
 QString fejltekst(const Tekstfil::FilFejl &fejl);
 
-// An open-file dialog; empty when cancelled.
-QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre);
+// An open-file dialog; empty when cancelled. A name typed without extension
+// gets the default extension.
+QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre,
+                 const QString &standardEndelse = QString());
 // A save-file dialog starting at forslag; empty when cancelled. Tests answer
 // it from the same queue as vaelgFil.
 QString vaelgGemFil(QWidget *forael, const QString &titel, const QString &forslag,
@@ -40,8 +42,9 @@ int visModal(QDialog *dialog);
 namespace Test {
 void slaaTil(bool til);
 bool erSlaaetTil();
-void koeSvar(int svar);          // answers for visModal; 2 when the queue is empty
-void koeFil(const QString &sti); // answers for vaelgFil; cancelled when the queue is empty
+void koeSvar(int svar); // answers for visModal; 2 when the queue is empty
+// Answers for vaelgFil, as if typed; cancelled when the queue is empty.
+void koeFil(const QString &sti);
 QStringList &vist(); // texts of the info and error boxes, dialog titles, web addresses and
                      // the paths a save dialog suggests
 } // namespace Test

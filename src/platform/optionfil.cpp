@@ -18,8 +18,10 @@ OptionLaeser::OptionLaeser(const QString &sti) {
 }
 
 const QString *OptionLaeser::naeste() {
-    if (m_stoppet || m_naeste >= m_linjer.size()) {
+    if (m_stoppet) return nullptr;
+    if (m_naeste >= m_linjer.size()) {
         m_stoppet = true;
+        m_fejlLinje = m_naeste + 1;
         return nullptr;
     }
     return &m_linjer[m_naeste++];
@@ -39,6 +41,8 @@ bool OptionLaeser::tal(int &ud) {
     const int v = l->trimmed().toInt(&ok);
     if (!ok) {
         m_stoppet = true;
+        m_fejlLinje = m_naeste;
+        m_fejlVaerdi = *l;
         return false;
     }
     ud = v;

@@ -15,6 +15,11 @@ public:
     bool tal(int &ud);
     bool flag(bool &ud); // any number but 0 is yes
 
+    // The line (from 1) at which the reading stopped, 0 while it has not; and
+    // its text (empty for a missing line). For windows that report the fault.
+    int fejlLinje() const { return m_fejlLinje; }
+    QString fejlVaerdi() const { return m_fejlVaerdi; }
+
 private:
     const QString *naeste();
 
@@ -22,6 +27,8 @@ private:
     int m_naeste = 0;
     bool m_findes = false;
     bool m_stoppet = false;
+    int m_fejlLinje = 0;
+    QString m_fejlVaerdi;
 };
 
 // Writes the lines of an option file; false when the file cannot be written.

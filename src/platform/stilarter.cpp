@@ -40,6 +40,17 @@ const Stil stile[] = {
 const QString windowsNavn = QStringLiteral("Windows");
 QString aktivNavn;
 
+// The platform's own look is what the application had before any design was
+// applied: its default style with the desktop's palette.
+struct Platformen {
+    QString stil;
+    QPalette palet;
+};
+const Platformen &platformen() {
+    static const Platformen p{QApplication::style()->name(), QApplication::palette()};
+    return p;
+}
+
 QPalette palet(const Stil &s) {
     const QColor vindue(s.vindue), base(s.base), tekst(s.tekst), knap(s.knap);
     QPalette p(knap, vindue);
@@ -81,11 +92,12 @@ QStringList navne() {
 }
 
 bool anvend(const QString &navn) {
+    const Platformen &egen = platformen();
     if (ensAZ(navn, windowsNavn)) {
-        QStyle *stil = QStyleFactory::create(windowsNavn);
+        QStyle *stil = QStyleFactory::create(egen.stil);
         if (!stil) return false;
         QApplication::setStyle(stil);
-        QApplication::setPalette(stil->standardPalette());
+        QApplication::setPalette(egen.palet);
         qApp->setStyleSheet(QString());
         aktivNavn = windowsNavn;
         return true;

@@ -263,8 +263,7 @@ void TstDagbog::lukOgRediger() {
 
     // Ending the program from the reader writes its option file.
     visLaeser();
-    dagbogform->move(40, 30);
-    dagbogform->resize(1081, 700);
+    dagbogform->setGeometry(40, 30, dagbogform->width(), 700);
     tast(Qt::Key_End);
     tast(Qt::Key_Escape);
     QVERIFY(!QFile::exists(optfil()));

@@ -84,7 +84,25 @@ private slots:
     void gemtDesignIndlaesesIAndreVinduer();
     void programslutSpoergerOmRedigeredeSider();
     void smaltHovedvindueSkaererIntetAf();
+    void faneskiftBringerVinduetFrem_data();
+    void faneskiftBringerVinduetFrem();
+    void ogtegnIFanen();
+    void kontrolvinduetFoelgerSidenavnet_data();
+    void kontrolvinduetFoelgerSidenavnet();
+    void programslutSkriverIkkeKontrolOptioner();
 };
+
+namespace {
+
+// A page of its own outside the diary, opened as the tree would open it.
+Twinform *aabnSide(const QString &mappe, const QString &navn) {
+    const QString sti = mappe + u'/' + navn + QStringLiteral(".html");
+    if (!QFileInfo::exists(sti)) skrivBytes(sti, "<html><body><p>x</p></body></html>\r\n");
+    mainform->htmlFilnavn = sti;
+    return mainform->openwin(sti);
+}
+
+} // namespace
 
 void TstEditorvindue::skrivOgGemMedCtrlS() {
     aabnDato(QDate(2024, 3, 5));
@@ -332,6 +350,84 @@ void TstEditorvindue::smaltHovedvindueSkaererIntetAf() {
     QVERIFY(sub->isMaximized());
     QTRY_COMPARE(sub->width(), mainform->klient->viewport()->width());
     QVERIFY(sub->minimumSizeHint().width() <= mainform->klient->viewport()->width());
+}
+
+void TstEditorvindue::faneskiftBringerVinduetFrem_data() {
+    QTest::addColumn<bool>("hjul"); // else an arrow key
+    QTest::newRow("piletast") << false;
+    QTest::newRow("musehjul") << true;
+}
+
+void TstEditorvindue::faneskiftBringerVinduetFrem() {
+    QFETCH(bool, hjul);
+    aabnDato(QDate(2024, 3, 5));
+    QCOMPARE(forrest()->CapNavn, QStringLiteral("03 05 Tirsdag"));
+    QTabBar *tc = mainform->tc;
+    if (hjul) {
+        const QPointF midt = tc->tabRect(2).center();
+        QWheelEvent rul(midt, tc->mapToGlobal(midt), {}, QPoint(0, 120), Qt::NoButton, {},
+                        Qt::NoScrollPhase, false);
+        QApplication::sendEvent(tc, &rul);
+    } else {
+        QTest::keyClick(tc, Qt::Key_Left);
+    }
+    QCOMPARE(tc->currentIndex(), 1);
+    QCOMPARE(forrest()->CapNavn, QStringLiteral("03 Marts"));
+}
+
+void TstEditorvindue::ogtegnIFanen() {
+    const QString mappe = rod->sti(QStringLiteral("egne"));
+    QDir().mkpath(mappe);
+    Twinform *og = aabnSide(mappe, QStringLiteral("Æbler & pærer"));
+    aabnSide(mappe, QStringLiteral("Andet"));
+    // One "&" on the tab, not a mnemonic mark that hides it.
+    QCOMPARE(faner(), (QStringList{"Æbler && pærer", "Andet"}));
+    QCOMPARE(mainform->faneNavn(0), QStringLiteral("Æbler & pærer"));
+    og->bringFrem();
+    QCOMPARE(mainform->tc->currentIndex(), 0);
+    og->luk();
+    QTRY_COMPARE(faner(), QStringList{QStringLiteral("Andet")});
+}
+
+void TstEditorvindue::kontrolvinduetFoelgerSidenavnet_data() {
+    QTest::addColumn<QString>("kontrolleret");
+    QTest::addColumn<QString>("anden");
+    QTest::addColumn<bool>("lukkes");
+    QTest::newRow("Æ og æ er to sider") << "æbler"
+                                        << "Æbler" << true;
+    QTest::newRow("A-Z foldes") << "dagbog"
+                                << "DAGBOG" << false;
+    QTest::newRow("andet navn") << "pærer"
+                                << "æbler" << true;
+}
+
+void TstEditorvindue::kontrolvinduetFoelgerSidenavnet() {
+    QFETCH(QString, kontrolleret);
+    QFETCH(QString, anden);
+    QFETCH(bool, lukkes);
+    const QString mappe = rod->sti(QStringLiteral("egne"));
+    QDir().mkpath(mappe);
+    Twinform *andet = aabnSide(mappe, anden);
+    Twinform *w = aabnSide(mappe, kontrolleret);
+    w->EditorBog->setCurrentIndex(1);
+    w->aKodeKontrol->trigger();
+    QVERIFY(kontrolform->isVisible());
+    andet->bringFrem();
+    QCOMPARE(forrest(), andet);
+    QCOMPARE(kontrolform->isVisible(), !lukkes);
+}
+
+void TstEditorvindue::programslutSkriverIkkeKontrolOptioner() {
+    aabnDato(QDate(2024, 3, 5));
+    Twinform *dag = forrest();
+    dag->EditorBog->setCurrentIndex(1);
+    dag->aKodeKontrol->trigger();
+    QVERIFY(kontrolform->isVisible());
+    const QString kontrol = mainform->optDir + QStringLiteral("kontrol.txt");
+    QFile::remove(kontrol);
+    QVERIFY(mainform->close());
+    QVERIFY(QFileInfo::exists(mainform->optfilnavn));
+    QVERIFY(!QFileInfo::exists(kontrol));
 }
 
 DAGBOG_GUI_TEST_MAIN(TstEditorvindue)

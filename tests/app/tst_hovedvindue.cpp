@@ -81,6 +81,8 @@ private slots:
     void optionsfilMedTiLinjer();
     void lukningMedLaeserenSynligSkjulerKun();
     void manglendeListeStopperOpstarten();
+    void spoergsmaalCentreresPaaHovedvinduet_data();
+    void spoergsmaalCentreresPaaHovedvinduet();
 };
 
 void TstHovedvindue::foersteStartOpretterMapperOgByderVelkommen() {
@@ -245,6 +247,25 @@ void TstHovedvindue::manglendeListeStopperOpstarten() {
     QVERIFY(mainform->isVisible());
     QVERIFY(mainform->taginf->Tagliste().findes(QStringLiteral("div")));
     QVERIFY(!mainform->taginf->Excludeliste().antal());
+}
+
+void TstHovedvindue::spoergsmaalCentreresPaaHovedvinduet_data() {
+    QTest::addColumn<QRect>("hovedvindue");
+    QTest::newRow("til venstre") << QRect(40, 60, 900, 700);
+    QTest::newRow("til højre") << QRect(1000, 300, 889, 640);
+}
+
+void TstHovedvindue::spoergsmaalCentreresPaaHovedvinduet() {
+    QFETCH(QRect, hovedvindue);
+    start();
+    mainform->setGeometry(hovedvindue);
+    spmform->show();
+    QVERIFY(QTest::qWaitForWindowExposed(spmform));
+    QCoreApplication::processEvents();
+    const QPoint forskel = spmform->geometry().center() - mainform->geometry().center();
+    QVERIFY2(forskel.manhattanLength() <= 1,
+             qPrintable(QStringLiteral("%1,%2").arg(forskel.x()).arg(forskel.y())));
+    spmform->hide();
 }
 
 DAGBOG_GUI_TEST_MAIN(TstHovedvindue)

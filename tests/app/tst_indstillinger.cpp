@@ -12,6 +12,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -71,7 +72,18 @@ private:
         return mainform->findChild<T *>(navn);
     }
 
+    static bool installeret(const QString &font) {
+        return QFontDatabase::families().contains(font);
+    }
+    // The look the application had before any design: the platform's own.
+    QString startstil;
+    QColor startvindue;
+
 private slots:
+    void initTestCase() {
+        startstil = QApplication::style()->name();
+        startvindue = QApplication::palette().color(QPalette::Window);
+    }
     void init() { rod.reset(new TestRod); }
     void cleanup() {
         if (mainform) nedlaegVinduer();
@@ -88,6 +100,7 @@ private slots:
     void skrevetFontnavnTaellerKunHelt();
     void standardfontGemmesOgHentes();
     void htmlKoderVisesIAabneVinduer();
+    void fontlistenHarKunInstalleredeFonte();
 };
 
 void TstIndstillinger::foersteStart() {
@@ -179,7 +192,10 @@ void TstIndstillinger::designValg() {
     QCOMPARE(designBox->currentText(), valg);
     QCOMPARE(mainform->palette().color(QPalette::Window) != foer, stil != "Iceberg Classico");
     QCOMPARE(qApp->styleSheet().isEmpty(), stil == "Windows");
-    if (stil == "Windows") QCOMPARE(QApplication::style()->name(), QStringLiteral("windows"));
+    if (stil == "Windows") {
+        QCOMPARE(QApplication::style()->name(), startstil);
+        QCOMPARE(QApplication::palette().color(QPalette::Window), startvindue);
+    }
 }
 
 void TstIndstillinger::menufontIAlleEditorer_data() {
@@ -204,9 +220,14 @@ void TstIndstillinger::menufontIAlleEditorer() {
         for (TRichEdit *e : {w->Editor, w->EditorDesign, w->EditorFunktioner})
             e->setFontStoerrelse(brugt);
     find<QAction>(punkt)->trigger();
-    const QString forventet = font + u' ' + QString::number(stoerrelse);
+    // A font this machine lacks is offered in the menu but cannot be chosen.
+    QCOMPARE(find<QAction>(punkt)->isEnabled(), installeret(font));
+    const QString forventet = installeret(font)
+                                  ? font + u' ' + QString::number(stoerrelse)
+                                  : QStringLiteral("Courier New ") + QString::number(brugt);
     QCOMPARE(editorFonte(), overalt(forventet));
-    QCOMPARE(find<QComboBox>(QStringLiteral("FontName"))->currentText(), font);
+    QCOMPARE(find<QComboBox>(QStringLiteral("FontName"))->currentText(),
+             installeret(font) ? font : QStringLiteral("Courier New"));
     // The standard font is not touched: a new window still starts with it.
     QCOMPARE(mainform->bogstavName, QStringLiteral("Courier New"));
     QCOMPARE(mainform->bogstavSize, 10);
@@ -244,7 +265,9 @@ void TstIndstillinger::standardfontGemmesOgHentes() {
     aabnToSider();
     QCOMPARE(editorFonte(), overalt(QStringLiteral("Liberation Serif 14")));
     find<QAction>(QStringLiteral("mFont3"))->trigger();
-    QCOMPARE(editorFonte(), overalt(QStringLiteral("Georgia 14")));
+    QCOMPARE(editorFonte(), overalt(installeret(QStringLiteral("Georgia"))
+                                        ? QStringLiteral("Georgia 14")
+                                        : QStringLiteral("Liberation Serif 14")));
     QTest::mouseClick(find<QToolButton>(QStringLiteral("mfontHent")), Qt::LeftButton);
     QCOMPARE(editorFonte(), overalt(QStringLiteral("Liberation Serif 14")));
     QCOMPARE(find<QComboBox>(QStringLiteral("FontName"))->currentText(),
@@ -263,6 +286,27 @@ void TstIndstillinger::htmlKoderVisesIAabneVinduer() {
     }
     aabnDato(QDate(2024, 3, 7));
     QVERIFY(!mainform->editorVinduer().last()->HtmlBar->isHidden());
+}
+
+void TstIndstillinger::fontlistenHarKunInstalleredeFonte() {
+    start();
+    auto *fontName = find<QComboBox>(QStringLiteral("FontName"));
+    QStringList liste;
+    for (int i = 0; i < fontName->count(); ++i)
+        liste << fontName->itemText(i);
+    QStringList installerede = QFontDatabase::families();
+    std::sort(installerede.begin(), installerede.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    QCOMPARE(liste, installerede);
+    // Every menu font stays in the menu, installed or not.
+    const QList<QAction *> menu = find<QMenu>(QStringLiteral("FontPU"))->actions();
+    QCOMPARE(menu.size(), 8);
+    for (QAction *a : menu)
+        QCOMPARE(a->isEnabled(), installeret(a->text()));
+    // The standard font is named even where it is a stand-in.
+    QCOMPARE(fontName->currentText(), QStringLiteral("Courier New"));
+    QCOMPARE(fontName->currentIndex() >= 0, installeret(QStringLiteral("Courier New")));
 }
 
 DAGBOG_GUI_TEST_MAIN(TstIndstillinger)

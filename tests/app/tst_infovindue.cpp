@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QTreeWidgetItem>
 #include <QUrlQuery>
 #include <QtTest>
 
@@ -92,6 +93,10 @@ private slots:
     void startfejlTekster_data();
     void startfejlTekster();
     void redigerKnap();
+    void autoUdfold_data();
+    void autoUdfold();
+    void urlboksOptionsfejl_data();
+    void urlboksOptionsfejl();
 };
 
 void TstInfovindue::hjaelpInfo_data() {
@@ -552,6 +557,84 @@ void TstInfovindue::redigerKnap() {
     QFile::remove(editor);
     infoform->runFilname(infoform->Mappe + QStringLiteral("/Dagbog.html"));
     QCOMPARE(Dialoger::Test::vist(), QStringList{QStringLiteral("Fejlinformation")});
+}
+
+void TstInfovindue::autoUdfold_data() {
+    QTest::addColumn<bool>("til");
+    QTest::addColumn<QString>("fra");
+    QTest::addColumn<QString>("mod");
+    QTest::addColumn<QString>("udfoldet"); // the unfolded elements afterwards
+    QTest::newRow("søskende") << true << "A"
+                              << "B"
+                              << "Rod B";
+    QTest::newRow("ned i grenen") << true << "B"
+                                  << "B1"
+                                  << "Rod B B1";
+    QTest::newRow("fra barnebarn til anden gren") << true << "A1"
+                                                  << "B"
+                                                  << "Rod B";
+    QTest::newRow("slået fra") << false << "A"
+                               << "B"
+                               << "Rod A";
+}
+
+void TstInfovindue::autoUdfold() {
+    QFETCH(bool, til);
+    QFETCH(QString, fra);
+    QFETCH(QString, mod);
+    QFETCH(QString, udfoldet);
+    const QString d = strukturmappe(QStringLiteral("Gren"));
+    QDir().mkpath(d + QStringLiteral("/tekstfiler"));
+    skrivBytes(d + QStringLiteral("/struktur.txt"), "Rod\r\n\tA\r\n\t\tA1\r\n\tB\r\n\t\tB1\r\n");
+    skrivBytes(d + QStringLiteral("/data.txt"), "0Rod\r\n1A\r\n2A1\r\n3B\r\n4B1\r\n");
+    start();
+    infoform->strukturnavn = QStringLiteral("Gren");
+    infoform->LoadStruktur();
+    TStruktur *t = infoform->Struktur;
+    auto element = [t](const QString &tekst) {
+        for (QTreeWidgetItem *e : t->elementer())
+            if (e->text(0) == tekst) return e;
+        return static_cast<QTreeWidgetItem *>(nullptr);
+    };
+    t->collapseAll();
+    for (QTreeWidgetItem *e = element(fra); e; e = e->parent())
+        e->setExpanded(true);
+    t->setCurrentItem(element(fra));
+    infoform->autoUdfold = til;
+    t->setCurrentItem(element(mod));
+    QStringList aabne;
+    for (QTreeWidgetItem *e : t->elementer())
+        if (e->isExpanded()) aabne << e->text(0);
+    QCOMPARE(aabne.join(u' '), udfoldet);
+}
+
+void TstInfovindue::urlboksOptionsfejl_data() {
+    QTest::addColumn<QByteArray>("fil");
+    QTest::addColumn<QSize>("stoerrelse");
+    QTest::addColumn<QString>("fejl"); // the last line of the message, or none
+    QTest::newRow("i orden") << QByteArray("500\r\n400\r\n") << QSize(500, 400) << "";
+    QTest::newRow("ikke et tal") << QByteArray("500\r\nabc\r\n") << QSize(500, 374)
+                                 << "Linje 2: \"abc\" er ikke et tal.";
+    QTest::newRow("tom fil") << QByteArray() << QSize(459, 374) << "Linje 1 mangler eller er tom.";
+}
+
+void TstInfovindue::urlboksOptionsfejl() {
+    QFETCH(QByteArray, fil);
+    QFETCH(QSize, stoerrelse);
+    QFETCH(QString, fejl);
+    const QString sti = egenskaber() + QStringLiteral("urlboks1.txt");
+    QDir().mkpath(egenskaber());
+    skrivBytes(sti, fil);
+    Dialoger::Test::vist().clear();
+    start();
+    QCOMPARE(urlform1->size(), stoerrelse);
+    const QStringList vist = Dialoger::Test::vist().filter(QStringLiteral("Urlboksens"));
+    if (fejl.isEmpty()) {
+        QVERIFY(vist.isEmpty());
+        return;
+    }
+    QCOMPARE(vist, QStringList{QStringLiteral("Urlboksens indstillinger kunne ikke læses fra\n") +
+                               QDir::toNativeSeparators(sti) + u'\n' + fejl});
 }
 
 DAGBOG_GUI_TEST_MAIN(TstInfovindue)

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QUrlQuery>
 #include <QtTest>
 
 class TstKlicheer : public QObject {
@@ -78,7 +79,9 @@ private slots:
     void slutkode();
     void opslag_data();
     void opslag();
+    void websoegningMedMarkering_data();
     void websoegningMedMarkering();
+    void billednavnUdenEndelseErJpg();
 };
 
 void TstKlicheer::tekstklicheer_data() {
@@ -267,14 +270,53 @@ void TstKlicheer::opslag() {
     QCOMPARE(infoform->EditFind->text(), element);
 }
 
+void TstKlicheer::websoegningMedMarkering_data() {
+    QTest::addColumn<QString>("foer");
+    QTest::addColumn<QString>("handling");
+    QTest::addColumn<QString>("adresse");
+    QTest::addColumn<QString>("ord"); // what the site reads back
+    const QString soeg = QStringLiteral("https://www.google.com/search?q=");
+    QTest::newRow("to ord") << "x [to ord] y"
+                            << "googleUrl" << soeg + "to%20ord"
+                            << "to ord";
+    QTest::newRow("C#") << "[C#] kode"
+                        << "googleUrl" << soeg + "C%23"
+                        << "C#";
+    QTest::newRow("& og +") << "[R&D+1]"
+                            << "googleUrl" << soeg + "R%26D%2B1"
+                            << "R&D+1";
+    QTest::newRow("ordbog, æ og å") << "blåb|ær"
+                                    << "ordbogUrl"
+                                    << "https://ordnet.dk/ddo/ordbog?query=bl%C3%A5b%C3%A6r"
+                                    << "blåbær";
+}
+
 void TstKlicheer::websoegningMedMarkering() {
-    saet(QStringLiteral("x [to ord] y"));
-    h(QStringLiteral("googleUrl"))->trigger();
-    saet(QStringLiteral("blåb|ær"));
-    h(QStringLiteral("ordbogUrl"))->trigger();
-    QCOMPARE(Dialoger::Test::vist(),
-             (QStringList{QStringLiteral("https://www.google.com/search?q=to ord"),
-                          QStringLiteral("https://ordnet.dk/ddo/ordbog?query=blåbær")}));
+    QFETCH(QString, foer);
+    QFETCH(QString, handling);
+    QFETCH(QString, adresse);
+    QFETCH(QString, ord);
+    Dialoger::Test::vist().clear();
+    saet(foer);
+    h(handling)->trigger();
+    QCOMPARE(Dialoger::Test::vist(), QStringList{adresse});
+    QCOMPARE(QUrlQuery(QUrl(Dialoger::Test::vist().value(0)))
+                 .queryItems(QUrl::FullyDecoded)
+                 .value(0)
+                 .second,
+             ord);
+}
+
+void TstKlicheer::billednavnUdenEndelseErJpg() {
+    // A name typed without extension in the picture dialog means a JPEG.
+    const QString kilde = rod->sti(QStringLiteral("hjemme/ferie"));
+    skrivBytes(kilde + QStringLiteral(".jpg"), "JPG");
+    saet(QStringLiteral("x|"));
+    Dialoger::Test::koeFil(kilde);
+    w->PUbillede->findChild<QAction *>(QStringLiteral("mFunk08"))->trigger();
+    QCOMPARE(laesBytes(mainform->Struktur->Billedmappe() + QStringLiteral("ferie.jpg")),
+             QByteArray("JPG"));
+    QVERIFY(medCaret().contains(QStringLiteral("src=\"../Billeder/ferie.jpg\"")));
 }
 
 DAGBOG_GUI_TEST_MAIN(TstKlicheer)

@@ -128,6 +128,9 @@ private slots:
     void ikoner();
     void flyt_data();
     void flyt();
+    void elementAfvisninger_data();
+    void elementAfvisninger();
+    void genindlaesViserInformation();
 };
 
 void TstStrukturmaker::opretStruktur_data() {
@@ -142,12 +145,19 @@ void TstStrukturmaker::opretStruktur_data() {
         << "Der eksisterer en struktur med samme navn.\nFind på et nyt navn.";
     QTest::newRow("uden for strukturmappen") << "../Ude"
                                              << "Et strukturnavn må ikke indeholde \\ eller /.";
+    QTest::newRow("mappen over")
+        << ".."
+        << "Et strukturnavn kan ikke være \".\" eller \"..\": de navne står for mapper.";
+    // Only A-Z fold: a small "ø" is another name than "Ø".
+    QTest::newRow("ø ved siden af Ø") << "øvelser"
+                                      << "";
 }
 
 void TstStrukturmaker::opretStruktur() {
     QFETCH(QString, navn);
     QFETCH(QString, besked);
     f()->strukturBog->setCurrentIndex(0);
+    QDir().mkpath(mappe(QStringLiteral("Øvelser")));
     f()->LoadStrukturBoks();
     const QStringList foer = liste();
     f()->tekstEdit->setText(QStringLiteral("x"));
@@ -432,7 +442,9 @@ void TstStrukturmaker::flyt() {
     QFETCH(int, metode);
     QFETCH(QByteArray, struktur);
     laveStruktur(QStringLiteral("Flyt"));
-    QTest::mouseClick(f()->flytKnapper->button(metode), Qt::LeftButton);
+    // On its indicator: a radio button only takes clicks on its indicator and label.
+    QAbstractButton *knap = f()->flytKnapper->button(metode);
+    QTest::mouseClick(knap, Qt::LeftButton, {}, QPoint(8, knap->height() / 2));
     TStruktur *t = f()->infostruktur;
     t->expandAll();
     auto midte = [t](const QString &tekst) {
@@ -445,6 +457,63 @@ void TstStrukturmaker::flyt() {
     if (struktur.isEmpty()) return;
     f()->Agem->trigger();
     QCOMPARE(laesBytes(mappe(QStringLiteral("Flyt")) + QStringLiteral("/struktur.txt")), struktur);
+}
+
+void TstStrukturmaker::elementAfvisninger_data() {
+    QTest::addColumn<bool>("ens");
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("filnavn"); // typed when "Ens tekst" is off
+    QTest::addColumn<bool>("rediger");    // else Enter in the text field
+    QTest::addColumn<QString>("besked");
+    const QString skilletegn = QStringLiteral("Et filnavn må ikke indeholde \\ eller /.");
+    QTest::newRow("tom tekst med ens tekst") << true << ""
+                                             << "" << false << "Der mangler et filnavn!";
+    QTest::newRow("filnavn med skilletegn") << false << "Alfa"
+                                            << "a/b" << false << skilletegn;
+    QTest::newRow("filnavnet ..")
+        << false << "Alfa"
+        << ".." << false
+        << "Et filnavn kan ikke være \".\" eller \"..\": de navne står for mapper.";
+    QTest::newRow("omdøb til skilletegn") << false << "A"
+                                          << "a\\b" << true << skilletegn;
+}
+
+void TstStrukturmaker::elementAfvisninger() {
+    QFETCH(bool, ens);
+    QFETCH(QString, tekst);
+    QFETCH(QString, filnavn);
+    QFETCH(bool, rediger);
+    QFETCH(QString, besked);
+    laveStruktur(QStringLiteral("Afvis"));
+    const QString sidemappe = mappe(QStringLiteral("Afvis")) + QStringLiteral("/tekstfiler/");
+    const QStringList sider = QDir(sidemappe).entryList(QDir::Files);
+    f()->EnsNavn->setChecked(ens);
+    f()->autoNavn->setChecked(false);
+    if (rediger) QVERIFY(vaelgElement(QStringLiteral("A")));
+    f()->tekstEdit->setText(tekst);
+    f()->dataEdit->setText(filnavn);
+    if (!rediger) f()->insertAktiv = true;
+    Dialoger::Test::vist().clear();
+    if (rediger)
+        f()->Arediger->trigger();
+    else if (ens)
+        QTest::keyClick(f()->tekstEdit, Qt::Key_Return);
+    else
+        QTest::keyClick(f()->dataEdit, Qt::Key_Return);
+    QCOMPARE(Dialoger::Test::vist(), QStringList{besked});
+    QCOMPARE(f()->infostruktur->antal(), 4);
+    QCOMPARE(QDir(sidemappe).entryList(QDir::Files), sider);
+    // Nothing made up is left in the file name field.
+    QCOMPARE(f()->dataEdit->text(), filnavn);
+}
+
+void TstStrukturmaker::genindlaesViserInformation() {
+    laveStruktur(QStringLiteral("Genindlaes"));
+    infoform->hide();
+    f()->Areload->trigger();
+    QVERIFY(infoform->isVisible());
+    QCOMPARE(infoform->strukturnavn, QStringLiteral("Genindlaes"));
+    QCOMPARE(infoform->Struktur->antal(), 4);
 }
 
 DAGBOG_GUI_TEST_MAIN(TstStrukturmaker)

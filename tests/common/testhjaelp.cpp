@@ -38,6 +38,12 @@ TestRod::~TestRod() {
     Dialoger::Test::slaaTil(false);
 }
 
+void brugTestskaerm(const char *fixtur) {
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen") return;
+    qputenv("QT_QPA_PLATFORM",
+            QByteArray("offscreen:configfile=") + DAGBOG_FIXTURES_DIR + '/' + fixtur);
+}
+
 QString TestRod::trash() const {
     return rod() + QStringLiteral("/xdg/Trash/files");
 }

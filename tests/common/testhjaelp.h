@@ -25,10 +25,17 @@ void skrivBytes(const QString &sti, const QByteArray &data);
 // Copies a folder tree; paths in undtagen (relative to fra) are left out.
 void kopierMappe(const QString &fra, const QString &til, const QStringList &undtagen = {});
 
+// Headless runs get a virtual screen of the given fixture (skaerm-WxH.json)
+// instead of the offscreen platform's small default one. Call before the
+// application exists.
+void brugTestskaerm(const char *fixtur);
+
 // A QTest main for tests that show windows with an embedded browser: the
-// browser needs shared OpenGL contexts before the application exists.
+// browser needs shared OpenGL contexts before the application exists. The
+// screen is the size the windows' defaults are made for.
 #define DAGBOG_GUI_TEST_MAIN(Klasse)                                                               \
     int main(int argc, char **argv) {                                                              \
+        brugTestskaerm("skaerm-1920x1080.json");                                                   \
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
         QApplication app(argc, argv);                                                              \
         Klasse test;                                                                               \

@@ -1,0 +1,150 @@
+#include "app/vinduer.h"
+#include "forms/dagbog.h"
+#include "forms/info.h"
+#include "forms/kontrol.h"
+#include "forms/strukturmaker.h"
+#include "forms/url1.h"
+#include "main/mainform.h"
+#include "platform/mapper.h"
+#include "testhjaelp.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+
+QWidget *vindue(const QString &navn) {
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == navn) return w;
+    return nullptr;
+}
+
+} // namespace
+
+// Runs on two small screens: 1400 x 1000 with 1000 x 800 to its right.
+class TstSkaermplads : public QObject {
+    Q_OBJECT
+private:
+    QScopedPointer<TestRod> rod;
+    QString egenskaber() const {
+        return rod->rod() + u'/' + Mapper::brugernavn() + QStringLiteral("/Egenskaber/");
+    }
+    static void start() {
+        opretVinduer();
+        mainform->brugerlevel = 1; // no welcome, which would show the information window
+    }
+    static void stop() {
+        if (dagbogform->isVisible()) dagbogform->close();
+        mainform->close();
+        nedlaegVinduer();
+    }
+    static void vis(QWidget *w) {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+    }
+
+private slots:
+    void init() { rod.reset(new TestRod); }
+    void cleanup() {
+        if (mainform) nedlaegVinduer();
+        rod.reset();
+    }
+    void vinduetPasserSkaermen_data();
+    void vinduetPasserSkaermen();
+    void pladsenHoldesFemGange_data();
+    void pladsenHoldesFemGange();
+};
+
+void TstSkaermplads::vinduetPasserSkaermen_data() {
+    QTest::addColumn<QString>("navn");
+    QTest::addColumn<QString>("fil");
+    QTest::addColumn<QByteArray>("indhold"); // none: the defaults
+    QTest::addColumn<int>("skaerm");
+    QTest::newRow("hovedvindue, standard") << "mainform"
+                                           << "" << QByteArray() << 0;
+    QTest::newRow("hovedvindue, for højt")
+        << "mainform"
+        << "mainform.txt"
+        << QByteArray("Sky\r\n64\r\n300\r\n889\r\n1300\r\n0\r\n\r\nCourier New\r\n10\r\n1\r\n0\r\n")
+        << 0;
+    QTest::newRow("læser, standard") << "dagbogform"
+                                     << "" << QByteArray() << 0;
+    QTest::newRow("læser på den lille skærm")
+        << "dagbogform"
+        << "Dagbog.txt" << QByteArray("14\r\n1500\r\n956\r\n0\r\n1\r\n") << 1;
+    QTest::newRow("information, standard") << "infoform"
+                                           << "" << QByteArray() << 0;
+    QTest::newRow("information uden for skærmen")
+        << "infoform"
+        << "infoform.txt" << QByteArray("64\r\n2500\r\n819\r\n930\r\n250\r\n0\r\nProgrammet\r\n")
+        << 1;
+    QTest::newRow("kontrol over kanten")
+        << "kontrolform"
+        << "kontrol.txt" << QByteArray("-300\r\n100\r\n286\r\n528\r\n") << 0;
+    QTest::newRow("urlboks for stor") << "urlform1"
+                                      << "urlboks1.txt" << QByteArray("1600\r\n1200\r\n") << 0;
+    QTest::newRow("strukturkonstruktør") << "strukturform"
+                                         << "" << QByteArray() << 0;
+}
+
+void TstSkaermplads::vinduetPasserSkaermen() {
+    QFETCH(QString, navn);
+    QFETCH(QString, fil);
+    QFETCH(QByteArray, indhold);
+    QFETCH(int, skaerm);
+    if (!fil.isEmpty()) {
+        QDir().mkpath(egenskaber());
+        skrivBytes(egenskaber() + fil, indhold);
+    }
+    start();
+    QWidget *w = vindue(navn);
+    QVERIFY(w);
+    vis(w);
+    const QRect omraade = QGuiApplication::screens().value(skaerm)->availableGeometry();
+    QVERIFY2(omraade.contains(w->frameGeometry()),
+             qPrintable(QStringLiteral("%1 %2,%3 %4x%5")
+                            .arg(navn)
+                            .arg(w->frameGeometry().x())
+                            .arg(w->frameGeometry().y())
+                            .arg(w->frameGeometry().width())
+                            .arg(w->frameGeometry().height())));
+    QVERIFY(w->width() >= w->minimumWidth() && w->height() >= w->minimumHeight());
+    stop();
+}
+
+void TstSkaermplads::pladsenHoldesFemGange_data() {
+    QTest::addColumn<QString>("navn");
+    QTest::newRow("information") << "infoform";
+    QTest::newRow("kontrol") << "kontrolform";
+    QTest::newRow("læser") << "dagbogform";
+    QTest::newRow("urlboks") << "urlform1";
+    QTest::newRow("hovedvindue") << "mainform";
+}
+
+void TstSkaermplads::pladsenHoldesFemGange() {
+    QFETCH(QString, navn);
+    QList<QRect> pladser;
+    for (int gang = 0; gang < 5; ++gang) {
+        start();
+        QWidget *w = vindue(navn);
+        vis(w);
+        if (gang == 0 && w != urlform1) w->setGeometry(QRect(QPoint(43, 31), w->size()));
+        QCoreApplication::processEvents();
+        pladser << w->geometry();
+        w->close();
+        stop();
+    }
+    QCOMPARE(pladser, QList<QRect>(5, pladser.first()));
+}
+
+int main(int argc, char **argv) {
+    brugTestskaerm("skaerme-smaa.json");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TstSkaermplads test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_skaermplads.moc"

@@ -1,0 +1,110 @@
+// Screenshots of the windows as a new user meets them, one per design for the
+// main window. Run under a virtual X server:
+//   DAGBOG_ROOT=<copy of a root> xvfb-run -a -s "-screen 0 1920x1080x24" ./build/skaermbilleder
+//   <folder>
+#include "app/vinduer.h"
+#include "editor/win.h"
+#include "forms/dagbog.h"
+#include "forms/info.h"
+#include "forms/kontrol.h"
+#include "forms/strukturmaker.h"
+#include "forms/url1.h"
+#include "main/mainform.h"
+#include "platform/dialoger.h"
+#include "platform/mapper.h"
+#include "platform/stilarter.h"
+#include "platform/tekstfil.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QThread>
+
+namespace {
+
+void vent(int ms) {
+    QElapsedTimer ur;
+    ur.start();
+    while (ur.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+}
+
+void gem(QWidget *w, const QString &fil) {
+    w->show();
+    w->raise();
+    w->activateWindow();
+    vent(2500);
+    const QRect g = w->frameGeometry();
+    QGuiApplication::primaryScreen()->grabWindow(0, g.x(), g.y(), g.width(), g.height()).save(fil);
+}
+
+void optioner(const QString &design, bool medDagbog) {
+    const QString mappe = qEnvironmentVariable("DAGBOG_ROOT") + u'/' + Mapper::brugernavn() +
+                          QStringLiteral("/Egenskaber/");
+    QDir().mkpath(mappe);
+    Tekstfil::skriv(mappe + QStringLiteral("mainform.txt"),
+                    {design, QStringLiteral("20"), QStringLiteral("20"), QStringLiteral("889"),
+                     QStringLiteral("930"), medDagbog ? QStringLiteral("1") : QStringLiteral("0"),
+                     QString(), QStringLiteral("Courier New"), QStringLiteral("10"),
+                     QStringLiteral("1"), QStringLiteral("1")});
+}
+
+void aabnDag() {
+    mainform->kalender->setSelectedDate(QDate(2024, 3, 5));
+    mainform->findChild<QPushButton *>(QStringLiteral("ButtonOpret"))->click();
+    vent(1500);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    const QString ud = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(ud);
+    Dialoger::Test::slaaTil(true); // no box may wait for an answer
+    for (const QString &design : Stilarter::navne()) {
+        optioner(design, false);
+        opretVinduer();
+        aabnDag();
+        gem(mainform, ud + QStringLiteral("/hovedvindue-") + QString(design).replace(u' ', u'-') +
+                          QStringLiteral(".png"));
+        for (Twinform *w : mainform->editorVinduer())
+            w->lukUdenSpoergsmaal();
+        nedlaegVinduer();
+    }
+    optioner(QStringLiteral("Sky"), false);
+    opretVinduer();
+    aabnDag();
+    mainform->LoadStrukturen(QStringLiteral("Dagbog 2024"));
+    dagbogform->move(20, 20);
+    gem(dagbogform, ud + QStringLiteral("/laeser.png"));
+    dagbogform->close();
+    infoform->HelpInfo(QStringLiteral("Programmet"), QStringLiteral("Fremgangsmåde"));
+    gem(infoform, ud + QStringLiteral("/information.png"));
+    gem(urlform1, ud + QStringLiteral("/urlboks.png"));
+    urlform1->close();
+    strukturform->strukturBog->setCurrentIndex(0);
+    gem(strukturform, ud + QStringLiteral("/strukturkonstruktoer-1.png"));
+    strukturform->strukturboks->setCurrentRow(0);
+    strukturform->RedigerStruktur();
+    gem(strukturform, ud + QStringLiteral("/strukturkonstruktoer-2.png"));
+    strukturform->close();
+    infoform->close();
+    if (Twinform *w = mainform->aktivtVindue()) {
+        w->EditorBog->setCurrentIndex(1);
+        w->aKodeKontrol->trigger();
+        gem(kontrolform, ud + QStringLiteral("/kontrol.png"));
+    }
+    for (Twinform *w : mainform->editorVinduer())
+        w->lukUdenSpoergsmaal();
+    nedlaegVinduer();
+    return 0;
+}
