@@ -63,6 +63,13 @@ const j = await lavJavaScript(js);
 
 for (const [navn, s, h] of [['Html5', h5, html], ['CSS', c, css], ['JavaScript', j, js]]) {
   tjekGrupper(s.rod);
+  // A page without related names of its own links its neighbours in the tree.
+  for (const e of foerstForst(s.rod)) {
+    if (e.indhold.relaterede?.length || !e.forælder || e.born.length) continue;
+    const soeskende = e.forælder.born;
+    const i = soeskende.indexOf(e);
+    e.indhold.relaterede = soeskende.slice(Math.max(0, i - 3), i + 4).filter((b) => b !== e);
+  }
   const r = skrivStruktur(join(strukturDir, navn), s.rod, designMappe);
   const haandsider = [...foerstForst(s.rod)].filter((e) => e.indhold.haandskrevet).length;
   resultater.push(`${navn}: ${r.elementer} elementer, ${haandsider} håndskrevne, ${(r.bytes / 1024 / 1024).toFixed(1)} MB`);

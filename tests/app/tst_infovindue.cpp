@@ -402,13 +402,13 @@ void TstInfovindue::strukturmenu() {
     lavStruktur(QStringLiteral("Egen"), {{"Dagbog.html", "<html><title>E</title></html>"}});
     skrivBytes(strukturmappe(QStringLiteral("fil.txt")), "ikke en struktur");
     start();
-    QCOMPARE(raekker(strukturform->strukturboks).size(), 2);
+    QCOMPARE(raekker(strukturform->strukturboks).size(), 5);
     infoform->show();
     QStringList navne;
     for (const QAction *a : infoform->strukturPU->actions())
         navne << a->data().toString();
     navne.sort();
-    QCOMPARE(navne, (QStringList{"Egen", "Programmet"}));
+    QCOMPARE(navne, (QStringList{"CSS", "Egen", "Html5", "JavaScript", "Programmet"}));
     for (QAction *a : infoform->strukturPU->actions())
         if (a->data() == QStringLiteral("Egen")) a->trigger();
     QCOMPARE(infoform->windowTitle(), QStringLiteral("Egen"));
@@ -417,8 +417,8 @@ void TstInfovindue::strukturmenu() {
     QVERIFY(strukturform->isVisible());
 
     // Without structures the menu says so and does nothing.
-    QDir(strukturmappe(QStringLiteral("Egen"))).removeRecursively();
-    QDir(strukturmappe(QStringLiteral("Programmet"))).removeRecursively();
+    for (const char *s : {"Egen", "Programmet", "Html5", "CSS", "JavaScript"})
+        QDir(strukturmappe(QLatin1String(s))).removeRecursively();
     strukturform->LoadStrukturBoks();
     infoform->createStrukturPU();
     QCOMPARE(infoform->strukturPU->actions().size(), 1);

@@ -4,6 +4,7 @@
 #include "editor/win.h"
 #include "forms/info.h"
 #include "forms/strukturmaker.h"
+#include "forms/url1.h"
 #include "main/mainform.h"
 #include "platform/dialoger.h"
 #include "platform/tekstfil.h"
@@ -22,6 +23,7 @@
 #include <QSet>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QWebEnginePage>
 #include <QtTest>
 
 // The delivered reference structures Html5, CSS and JavaScript, as the
@@ -85,6 +87,7 @@ private slots:
     void siderneFindesOgLinkerDesignet();
     void editorensOpslag_data();
     void editorensOpslag();
+    void linkOgHistorik();
     void soegningOgStrukturkonstruktoer();
 };
 
@@ -248,6 +251,29 @@ void TstReference::editorensOpslag() {
     w->findChild<QAction *>(handling)->trigger();
     QTRY_COMPARE(infoform->Web->LocationName(), side);
     QTRY_COMPARE(infoform->Edit->text(), side);
+}
+
+// A link between two reference pages keeps the tree in step and is recorded in the
+// history with its element, as on the program's own help pages.
+void TstReference::linkOgHistorik() {
+    urlform1->urlListe->clear();
+    urlform1->strukturliste->clear();
+    infoform->urlIndex = -1;
+    infoform->HelpInfo(QStringLiteral("Html5"), QStringLiteral("td"));
+    QTRY_COMPARE(infoform->Web->LocationName(), QStringLiteral("kode-td.html"));
+    // The page may still be loading: click until the link is there.
+    const auto klik = [] {
+        infoform->Web->page()->runJavaScript(QStringLiteral(
+            "var a = document.querySelector('a[href=\"kode-table.html\"]'); if (a) a.click();"));
+        return infoform->Web->LocationName() == QLatin1String("kode-table.html");
+    };
+    QTRY_VERIFY(klik());
+    QTRY_COMPARE(infoform->Struktur->valgtElement()->text(0), QStringLiteral("table"));
+    QTRY_COMPARE(urlform1->urlListe->count(), 2);
+    QCOMPARE(urlform1->urlListe->item(1)->text(), QStringLiteral("table"));
+    QCOMPARE(urlform1->strukturliste->item(1)->text(), QStringLiteral("Html5"));
+    infoform->Aback->trigger();
+    QTRY_COMPARE(infoform->Web->LocationName(), QStringLiteral("kode-td.html"));
 }
 
 void TstReference::soegningOgStrukturkonstruktoer() {

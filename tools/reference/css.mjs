@@ -146,7 +146,7 @@ function eksempelVaerdi(navn, syntaks) {
 }
 
 // The top-level alternatives of a value syntax: "a | b | [c d]" gives a, b, [c d].
-function topAlternativer(syntaks) {
+export function topAlternativer(syntaks) {
   const ud = [];
   let dybde = 0;
   let nu = '';

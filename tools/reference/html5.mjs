@@ -341,7 +341,7 @@ export function lavHtml5(programDir, haand) {
   const rod = new Element('Html5', 'Html5', IKON.rod, {
     kodeOverskrift: false, art: 'opslag',
     lead: ['Her kan du slå alle de HTML-koder og attributter op, som editoren kender. Stå med markøren i en kode eller i værdien af en attribut i editoren, og tryk <span class="tast">Ctrl+Alt+H</span> eller <span class="knap">Info...</span>: så åbner informationsvinduet på den rigtige side.',
-      'Træet er ordnet som en indholdsfortegnelse: først koderne i grupper efter hvad de bruges til, derefter de globale attributter, som alle koder har, hændelserne og til sidst attributterne til bestemte koder.'],
+      'Træet er ordnet som en indholdsfortegnelse: først koderne i grupper efter hvad de bruges til, derefter de globale attributter, som alle koder har, hændelserne og til sidst de særlige attributter, der kun hører til bestemte koder.'],
   });
   const grupper = [];
   const placeret = new Map();
@@ -381,7 +381,7 @@ export function lavHtml5(programDir, haand) {
       'I dine sider er det ofte pænere at sætte funktionen i <code>funktioner.js</code> og kun kalde den fra attributten, fx <code>onclick="visBillede()"</code>.'],
     listeOverskrift: 'Hændelserne',
   }));
-  const saerlige = rod.tilfoej(new Element('Attributter til bestemte koder', 'gruppe-attributter', IKON.gruppe, {
+  const saerlige = rod.tilfoej(new Element('Særlige attributter', 'gruppe-attributter', IKON.gruppe, {
     kodeOverskrift: false, art: 'attributgruppe',
     lead: ['Disse attributter gælder kun for bestemte koder. Siden for hver attribut nævner de koder, den hører til, og kontrollen i editoren melder en attribut, der står på en forkert kode.'],
     listeOverskrift: 'Attributterne',
