@@ -3,6 +3,7 @@
 // the changed line) against a plain editor, and the same with the recovery of
 // unsaved text switched on and off.
 #include "app/vinduer.h"
+#include "dagbogsgenerator.h"
 #include "editor/gendannelse.h"
 #include "editor/stavemarkering.h"
 #include "editor/win.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -22,19 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-void kopier(const QString &fra, const QString &til) {
-    QDirIterator it(fra, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString kilde = it.next();
-        const QString maal = til + kilde.mid(fra.size());
-        if (it.fileInfo().isDir())
-            QDir().mkpath(maal);
-        else
-            QFile::copy(kilde, maal);
-    }
-}
 
 template <typename F> double mikroPerTast(int antal, F &&tast) {
     QElapsedTimer ur;
@@ -51,7 +38,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QTemporaryDir rod;
     QDir().mkpath(rod.path() + QStringLiteral("/Program"));
-    kopier(QStringLiteral(DAGBOG_DATA_DIR), rod.path() + QStringLiteral("/Program"));
+    Generator::kopier(QStringLiteral(DAGBOG_DATA_DIR), rod.path() + QStringLiteral("/Program"));
     qputenv("DAGBOG_ROOT", rod.path().toUtf8());
     Dialoger::Test::slaaTil(true);
 
