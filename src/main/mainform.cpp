@@ -2,8 +2,8 @@
 
 #include "app/vinduer.h"
 #include "controls/struktur.h"
-#include "editor/stavemarkering.h"
 #include "editor/gendannelse.h"
+#include "editor/stavemarkering.h"
 #include "editor/win.h"
 #include "forms/dagbog.h"
 #include "forms/info.h"

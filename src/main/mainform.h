@@ -170,7 +170,7 @@ public:
     QString bogstavName;
     int bogstavSize = 10;
     bool visHtmlBar = false;
-    bool stavekontrol = true;     // spell checking in every page editor
+    bool stavekontrol = true; // spell checking in every page editor
     TStavning *stavning = nullptr;
     QString OldFontname;
     QString OldFontSizname;
