@@ -97,7 +97,8 @@ const DOM = [
   ['Window', 'browservinduet med alt det globale', 'window'],
   ['console', 'konsollen i udviklerværktøjerne', 'console'],
 ];
-const SPECS = new Set(['dom', 'html', 'cssom', 'cssom-view', 'console', 'uievents', 'fullscreen', 'fetch', 'hr-time',
+// The IDL files whose partial interfaces a page script meets; others add members few pages use.
+const PAGE_IDL = new Set(['dom', 'html', 'cssom', 'cssom-view', 'console', 'uievents', 'fullscreen', 'fetch', 'hr-time',
   'selection-api', 'web-animations', 'pointerevents', 'touch-events', 'requestidlecallback']);
 const UDEN_MIXINS = new Set(['GlobalEventHandlers', 'WindowEventHandlers', 'ARIAMixin', 'ARIANotifyMixin', 'Region',
   'GeometryUtils', 'XPathEvaluatorBase', 'FontFaceSource', 'PushManagerAttribute', 'Slottable']);
@@ -228,7 +229,7 @@ export async function lavJavaScript(haand) {
   const alle = await idl.parseAll();
   const defs = new Map();
   const inkl = new Map();
-  for (const [spec, ast] of Object.entries(alle)) {
+  for (const [idlFil, ast] of Object.entries(alle)) {
     for (const d of ast) {
       if (d.type === 'includes') {
         if (!inkl.has(d.target)) inkl.set(d.target, []);
@@ -236,7 +237,7 @@ export async function lavJavaScript(haand) {
         continue;
       }
       if (!d.name || !d.members) continue;
-      if (d.partial && !SPECS.has(spec)) continue;
+      if (d.partial && !PAGE_IDL.has(idlFil)) continue;
       if (!defs.has(d.name)) defs.set(d.name, []);
       defs.get(d.name).push(d);
     }
