@@ -37,10 +37,6 @@ qsizetype find(const QString &tekst, const QString &soeg, const QString &moenste
     return -1;
 }
 
-qsizetype findHeltOrd(const QString &tekst, const QString &ord) {
-    return find(tekst, foldet(tekst), foldet(ord), 0, tekst.size(), true);
-}
-
 // The tables come from the same two functions, so the rule cannot drift.
 EnByteSoegning::EnByteSoegning(char32_t (*tegn)(unsigned char)) {
     for (int b = 0; b < 256; ++b) {

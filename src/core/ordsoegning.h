@@ -18,9 +18,6 @@ QString foldet(const QString &s);
 qsizetype find(const QString &tekst, const QString &soeg, const QString &moenster, qsizetype fra,
                qsizetype slut, bool heleOrd);
 
-// The whole-word, case-blind search of a page's text.
-qsizetype findHeltOrd(const QString &tekst, const QString &ord);
-
 // The same search straight on the bytes of a text with one byte per character
 // (a file without a byte-order mark), so a page is not decoded before it is
 // searched. `tegn` gives each byte's character.

@@ -23,7 +23,6 @@ public:
     Gendannelse(TRichEdit *editor, const QString &maal, const QString &vindue,
                 const QString &mappe);
 
-    QString filsti() const { return m_filsti; }
     // Writes the current text now (still off the user-interface thread).
     void skrivNu();
     // Takes text without removing the recovery file on the way.

@@ -20,7 +20,6 @@ public:
     TStavning(const QString &ordbog, const QString &ordliste, QObject *parent = nullptr);
 
     bool ordbogFindes() const { return m_kontrol.klar(); }
-    bool slaaetTil() const { return m_til; }
     void saetSlaaetTil(bool til);
     bool aktiv() const { return m_til && m_kontrol.klar(); }
 
@@ -29,7 +28,6 @@ public:
     // Written to the word list at once (throws Tekstfil::FilFejl when it cannot be).
     void tilfoejOrdbog(const QString &ord);
     void ignorer(const QString &ord);
-    QStringList egneOrd() const { return m_egne; }
 
 signals:
     // The switch or the word lists changed: the editors mark their pages anew.

@@ -189,12 +189,9 @@ int Tmainform::InsertInList(const QString &sti, const QString &struktur, const Q
     QFile f(sti);
     if (!f.open(QIODevice::ReadOnly)) return -1;
     const QByteArray data = f.readAll();
-    // Only a byte-order mark makes the text anything but Windows-1252.
-    const bool maerke = data.startsWith("\xEF\xBB\xBF") || data.startsWith("\xFF\xFE") ||
-                        data.startsWith("\xFE\xFF");
     QString tekst;
     qsizetype hit;
-    if (maerke) {
+    if (Tekstfil::kodningAf(data) != Tekstfil::Kodning::Ansi) {
         tekst = Tekstfil::dekod(data);
         hit = Ordsoegning::find(tekst, Ordsoegning::foldet(tekst), moenster, 0, tekst.size(), true);
     } else {

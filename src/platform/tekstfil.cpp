@@ -59,16 +59,21 @@ bool kanSkrivesAnsi(const QString &tekst) {
     return true;
 }
 
+Kodning kodningAf(const QByteArray &data) {
+    if (data.startsWith("\xEF\xBB\xBF")) return Kodning::Utf8;
+    if (data.startsWith("\xFF\xFE")) return Kodning::Utf16LE;
+    if (data.startsWith("\xFE\xFF")) return Kodning::Utf16BE;
+    return Kodning::Ansi;
+}
+
 QString dekod(const QByteArray &data, Kodning *kodning) {
-    Kodning k = Kodning::Ansi;
+    const Kodning k = kodningAf(data);
     QString tekst;
-    if (data.startsWith("\xEF\xBB\xBF")) {
-        k = Kodning::Utf8;
+    if (k == Kodning::Utf8) {
         // Only the first mark is the encoding's; a second one is text.
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         tekst = utf8(QByteArrayView(data).sliced(3));
-    } else if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
-        k = data.startsWith("\xFF\xFE") ? Kodning::Utf16LE : Kodning::Utf16BE;
+    } else if (k != Kodning::Ansi) {
         const qsizetype n = (data.size() - 2) / 2;
         tekst.resize(n);
         const auto *b = reinterpret_cast<const unsigned char *>(data.constData()) + 2;

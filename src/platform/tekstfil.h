@@ -32,6 +32,8 @@ char32_t fraAnsi(unsigned char byte);
 bool tilAnsi(QChar tegn, char *byte);
 bool kanSkrivesAnsi(const QString &tekst);
 
+// Only a byte-order mark makes a file anything but Windows-1252.
+Kodning kodningAf(const QByteArray &data);
 QString dekod(const QByteArray &data, Kodning *kodning = nullptr);
 QByteArray kod(const QString &tekst, Kodning kodning);
 QStringList splitLinjer(const QString &tekst);
