@@ -1,6 +1,5 @@
-// A child process for the recovery test: the program's own windows, as main()
-// makes them, with a page open and text typed into one of its editors. It then
-// runs on until its parent kills it.
+// Child of the recovery test: the program's windows with text typed into a page
+// or its design editor; it runs on until the parent kills it.
 #include "app/vinduer.h"
 #include "editor/win.h"
 #include "main/mainform.h"

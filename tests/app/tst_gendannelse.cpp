@@ -1,5 +1,6 @@
 #include "app/vinduer.h"
 #include "controls/struktur.h"
+#include "core/rotation.h"
 #include "editor/gendannelse.h"
 #include "editor/win.h"
 #include "forms/sikkerhed.h"
@@ -7,7 +8,6 @@
 #include "main/mainform.h"
 #include "platform/dialoger.h"
 #include "platform/mapper.h"
-#include "platform/sikkerhedskopi.h"
 #include "platform/tekstfil.h"
 #include "platform/trichedit.h"
 #include "testhjaelp.h"
@@ -48,8 +48,12 @@ private:
         if (w->opstart) w->FormActivate();
         return w;
     }
-    void skrivOptioner(const QStringList &linjer) {
-        Tekstfil::skriv(bruger() + QStringLiteral("/Egenskaber/mainform.txt"), linjer);
+    // A user who has opened pages before: no welcome.
+    void skrivOptioner(const QStringList &ekstra = {}) {
+        Tekstfil::skriv(
+            bruger() + QStringLiteral("/Egenskaber/mainform.txt"),
+            QStringList{"Sky", "64", "906", "889", "930", "0", "", "Courier New", "10", "1", "0"} +
+                ekstra);
     }
 
 private slots:
@@ -59,8 +63,7 @@ private slots:
         QDir().mkpath(bruger() + QStringLiteral("/Egenskaber"));
         Tekstfil::skriv(side(), {QStringLiteral("<html><body>"), QStringLiteral("<p>Før</p>"),
                                  QStringLiteral("</body></html>")});
-        // A user who has opened pages before: no welcome.
-        skrivOptioner({"Sky", "64", "906", "889", "930", "0", "", "Courier New", "10", "1", "0"});
+        skrivOptioner();
         Dialoger::Test::vist().clear();
     }
     void cleanup() {
@@ -69,277 +72,245 @@ private slots:
         rod.reset();
     }
 
-    void draebtProgramTilbyderTeksten_data();
-    void draebtProgramTilbyderTeksten();
-    void gendanfilenFjernes_data();
-    void gendanfilenFjernes();
-    void foraeldedeOgForaeldreloese();
-    void sikkerhedskopiVedFoersteGem();
-    void fejlVisesEnGang();
-    void sikkerhedskopiVedProgramslut();
-    void optionlinje_data();
-    void optionlinje();
-    void gendanStruktur();
-};
+    // The child types and is killed with SIGKILL three seconds later; the next
+    // start offers the text back.
+    void draebtProgramTilbyderTeksten_data() {
+        QTest::addColumn<int>("svar");
+        QTest::addColumn<bool>("design");
+        QTest::newRow("Ja, siden") << 1 << false;
+        QTest::newRow("Nej, siden") << 2 << false;
+        QTest::newRow("Ja, design.css") << 1 << true;
+    }
 
-// The child types and is killed with SIGKILL three seconds later; the next
-// start offers the text back.
-void TstGendannelse::draebtProgramTilbyderTeksten_data() {
-    QTest::addColumn<int>("svar");
-    QTest::addColumn<QString>("editor");
-    QTest::newRow("Ja, siden") << 1 << "side";
-    QTest::newRow("Nej, siden") << 2 << "side";
-    QTest::newRow("Ja, design.css") << 1 << "design";
-}
+    void draebtProgramTilbyderTeksten() {
+        QFETCH(int, svar);
+        QFETCH(bool, design);
+        const QString tekst = QStringLiteral("Blåbær og æbler på gåden");
+        const QString designSti = bruger() + QStringLiteral("/Struktur/design.css");
+        const QByteArray sideFoer = laesBytes(side());
 
-void TstGendannelse::draebtProgramTilbyderTeksten() {
-    QFETCH(int, svar);
-    QFETCH(QString, editor);
-    const QString tekst = QStringLiteral("Blåbær og æbler på gåden");
-    const QString designSti = bruger() + QStringLiteral("/Struktur/design.css");
-    const QByteArray sideFoer = laesBytes(side());
+        QProcess barn;
+        QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
+        miljoe.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        barn.setProcessEnvironment(miljoe);
+        barn.start(QStringLiteral(SKRIVEBARN),
+                   {side(), tekst, design ? QStringLiteral("design") : QStringLiteral("side")});
+        QVERIFY(barn.waitForStarted());
+        QByteArray ud;
+        QTRY_VERIFY_WITH_TIMEOUT((ud += barn.readAllStandardOutput()).contains("skrevet"), 60000);
+        const QByteArray designFoer = laesBytes(designSti);
+        QTest::qWait(3000);
+        barn.kill();
+        QVERIFY(barn.waitForFinished(10000));
+        QCOMPARE(barn.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(gendanfiler().size(), 1);
 
-    QProcess barn;
-    QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
-    miljoe.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    barn.setProcessEnvironment(miljoe);
-    barn.start(QStringLiteral(SKRIVEBARN), {side(), tekst, editor});
-    QVERIFY(barn.waitForStarted());
-    QByteArray ud;
-    QTRY_VERIFY_WITH_TIMEOUT((ud += barn.readAllStandardOutput()).contains("skrevet"), 60000);
-    const QByteArray designFoer = laesBytes(designSti);
-    QTest::qWait(3000);
-    barn.kill();
-    QVERIFY(barn.waitForFinished(10000));
-    QCOMPARE(barn.exitStatus(), QProcess::CrashExit);
-    QCOMPARE(gendanfiler().size(), 1);
-    QCOMPARE(laesBytes(side()), sideFoer);
+        Dialoger::Test::koeSvar(svar);
+        start();
+        const QString spm = spmform->tekst->toPlainText();
+        QVERIFY2(QRegularExpression(
+                     QStringLiteral("^Der er fundet en ikke-gemt udgave af siden ") +
+                     (design ? QStringLiteral("design\\.css") : QStringLiteral("03 05 Tirsdag")) +
+                     QStringLiteral(" fra .+ kl\\. .+\\.\nSkal den gendannes\\?$"))
+                     .match(spm)
+                     .hasMatch(),
+                 qPrintable(spm));
+        // Neither the kill nor the question saved anything.
+        QCOMPARE(laesBytes(side()), sideFoer);
+        QCOMPARE(laesBytes(designSti), designFoer);
 
-    Dialoger::Test::koeSvar(svar);
-    start();
-    const QString navn = editor == QStringLiteral("side") ? QStringLiteral("03 05 Tirsdag")
-                                                          : QStringLiteral("design.css");
-    const QString spm = spmform->tekst->toPlainText();
-    QVERIFY2(spm.startsWith(QStringLiteral("Der er fundet en ikke-gemt udgave af siden ") + navn +
-                            QStringLiteral(" fra ")),
-             qPrintable(spm));
-    QVERIFY2(spm.contains(QStringLiteral(" kl. ")), qPrintable(spm));
-    QVERIFY(spm.endsWith(QStringLiteral(".\nSkal den gendannes?")));
-    QCOMPARE(laesBytes(side()), sideFoer);
-    QCOMPARE(laesBytes(designSti), designFoer);
-
-    if (svar == 2) {
-        QVERIFY(mainform->editorVinduer().isEmpty());
+        // "Nej" throws the text away; after "Ja" it stays kept until it is saved.
+        QCOMPARE(mainform->editorVinduer().size(), svar == 1 ? 1 : 0);
+        Gendannelse::ventPaaSkrivning();
+        QCOMPARE(gendanfiler().size(), svar == 1 ? 1 : 0);
+        if (svar == 2) return;
+        Twinform *w = mainform->editorVinduer().first();
+        QCOMPARE(w->Filnavn, side());
+        TRichEdit *e = design ? w->EditorDesign : w->Editor;
+        QVERIFY2(e->Text().endsWith(tekst), qPrintable(e->Text().right(60)));
+        QVERIFY(e->Modified());
+        QCOMPARE(w->EditorBog->currentIndex(), design ? 2 : 1);
+        design ? w->aGemDesignExecute() : w->aGemExecute();
         QVERIFY(gendanfiler().isEmpty());
-        return;
+        QVERIFY(Tekstfil::laes(design ? designSti : side()).linjer.join(u'\n').endsWith(tekst));
     }
-    QCOMPARE(mainform->editorVinduer().size(), 1);
-    Twinform *w = mainform->editorVinduer().first();
-    QCOMPARE(w->Filnavn, side());
-    TRichEdit *e = editor == QStringLiteral("side") ? w->Editor : w->EditorDesign;
-    QVERIFY2(e->Text().endsWith(tekst), qPrintable(e->Text().right(60)));
-    QVERIFY(e->Modified());
-    QCOMPARE(w->EditorBog->currentIndex(), editor == QStringLiteral("side") ? 1 : 2);
-    // Still unsaved: the text stays kept until the user saves it.
-    Gendannelse::ventPaaSkrivning();
-    QCOMPARE(gendanfiler().size(), 1);
-    if (editor == QStringLiteral("side"))
+
+    void gendanfilenFjernes_data() {
+        QTest::addColumn<QString>("maade");
+        QTest::newRow("gemt") << "gem";
+        QTest::newRow("Nej til at gemme") << "nej";
+        QTest::newRow("fortrudt") << "fortryd";
+    }
+
+    void gendanfilenFjernes() {
+        QFETCH(QString, maade);
+        start();
+        Twinform *w = aabnSiden();
+        w->Editor->setFocus();
+        w->Editor->moveCursor(QTextCursor::End);
+        QTest::keyClicks(w->Editor, QStringLiteral("ny"));
+        QTRY_COMPARE_WITH_TIMEOUT(gendanfiler().size(), 1, 8000);
+        Gendannelse::ventPaaSkrivning();
+        Gendannelse::Fil fil;
+        QVERIFY(Gendannelse::laes(gendanMappe() + gendanfiler().first(), &fil));
+        QCOMPARE(fil.maal, side());
+        QCOMPARE(fil.vindue, side());
+        QCOMPARE(fil.tekst, w->Editor->Text());
+
+        if (maade == QStringLiteral("gem")) {
+            QTest::keyClick(w->Editor, Qt::Key_S, Qt::ControlModifier);
+        } else if (maade == QStringLiteral("nej")) {
+            Dialoger::Test::koeSvar(2);
+            w->luk();
+        } else {
+            QTest::keyClick(w->Editor, Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(w->Editor, Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY(!w->Editor->Modified());
+        }
+        QVERIFY(gendanfiler().isEmpty());
+        // Nothing comes back once the timer would have fired.
+        QTest::qWait(Gendannelse::ventetid + 300);
+        Gendannelse::ventPaaSkrivning();
+        QVERIFY(gendanfiler().isEmpty());
+    }
+
+    void foraeldedeOgForaeldreloese() {
+        auto gendanfil = [&](const QString &maal) {
+            const QString fil = gendanMappe() + Gendannelse::filnavn(maal, maal);
+            skrivBytes(fil, "\xEF\xBB\xBF" + maal.toUtf8() + "\r\n" + maal.toUtf8() + "\r\n\r\nx");
+            return fil;
+        };
+        const QString gammel = gendanfil(side());
+        QFile f(gammel);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                              QFileDevice::FileModificationTime));
+        f.close();
+        const QString forladt =
+            gendanfil(bruger() + QStringLiteral("/Struktur/Væk/tekstfiler/Væk.html"));
+        start();
+        QVERIFY(!Dialoger::Test::vist().contains(QStringLiteral("Spørgsmål")));
+        QVERIFY(!QFileInfo::exists(gammel)); // the page was saved after it
+        QVERIFY(QFileInfo::exists(forladt)); // its page is gone: the text stays for the user
+        QVERIFY(mainform->editorVinduer().isEmpty());
+    }
+
+    void fejlVisesEnGang() {
+        skrivBytes(bruger() + QStringLiteral("/Sikkerhedskopier"), "en fil i vejen");
+        start();
+        Twinform *w = aabnSiden();
+        const QString fejl = QStringLiteral("Sikkerhedskopien kunne ikke gemmes i ") +
+                             QDir::toNativeSeparators(kopiMappe()) +
+                             QStringLiteral(". Måske er disken fuld, eller mappen må ikke skrives "
+                                            "i. Selve dagbogen er ikke rørt.");
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClicks(w->Editor, QStringLiteral("z"));
+            w->aGemExecute();
+            QTRY_VERIFY_WITH_TIMEOUT(Dialoger::Test::vist().contains(fejl), 20000);
+        }
+        QCOMPARE(Dialoger::Test::vist().count(fejl), 1);
+        QVERIFY(Tekstfil::laes(side()).linjer.join(u'\n').contains(QStringLiteral("zzz")));
+        QCOMPARE(laesBytes(bruger() + QStringLiteral("/Sikkerhedskopier")),
+                 QByteArray("en fil i vejen"));
+    }
+
+    // Without a save the day's archive comes at the end; the next day with the
+    // same content gets none, with a line in the status bar.
+    void sikkerhedskopiVedProgramslut() {
+        start();
+        mainform->close();
+        nedlaegVinduer();
+        const QString idag = kopiMappe() + Rotation::arkivnavn(QDate::currentDate());
+        QVERIFY(QFile::rename(idag,
+                              kopiMappe() + Rotation::arkivnavn(QDate::currentDate().addDays(-1))));
+        start();
+        mainform->close();
+        QVERIFY(!QFileInfo::exists(idag));
+        QCOMPARE(mainform->statusBar()->currentMessage(),
+                 QStringLiteral("Ingen sikkerhedskopi i dag: intet er ændret siden den sidste."));
+    }
+
+    void optionlinje_data() {
+        QTest::addColumn<QStringList>("ekstra");
+        QTest::addColumn<bool>("til");
+        QTest::newRow("ældre fil uden linjen") << QStringList{} << true;
+        QTest::newRow("slået fra") << QStringList{"0"} << false;
+        QTest::newRow("slået til") << QStringList{"1"} << true;
+        QTest::newRow("ulæselig linje") << QStringList{"ja"} << true;
+        QTest::newRow("med linjen efter") << QStringList{"0", "1"} << false;
+    }
+
+    void optionlinje() {
+        QFETCH(QStringList, ekstra);
+        QFETCH(bool, til);
+        skrivOptioner(ekstra);
+        start();
+        auto *check = mainform->findChild<QCheckBox *>(QStringLiteral("SikkerhedskopiCheck"));
+        QVERIFY(check);
+        QCOMPARE(check->isChecked(), til);
+        check->click();
+        mainform->close();
+        const QStringList linjer =
+            Tekstfil::laesLinjer(bruger() + QStringLiteral("/Egenskaber/mainform.txt"));
+        QCOMPARE(linjer.size(), 13); // the spell-checking line follows
+        QCOMPARE(linjer[11], til ? QStringLiteral("0") : QStringLiteral("1"));
+        // Switched off, the end of the program makes no archive; switched on, it does.
+        QCOMPARE(QFileInfo::exists(kopiMappe()), !til);
+    }
+
+    void gendanStruktur() {
+        start();
+        mainform->kalender->setSelectedDate(QDate(2024, 3, 5));
+        QTest::mouseClick(mainform->findChild<QPushButton *>(QStringLiteral("ButtonOpret")),
+                          Qt::LeftButton);
+        Twinform *w = mainform->aktivtVindue();
+        QVERIFY(w);
+        QTest::keyClicks(w->Editor, QStringLiteral("Sommerfugle i haven"));
         w->aGemExecute();
-    else
-        w->aGemDesignExecute();
-    QVERIFY(gendanfiler().isEmpty());
-    const QString gemt =
-        Tekstfil::laes(editor == QStringLiteral("side") ? side() : designSti).linjer.join(u'\n');
-    QVERIFY(gemt.endsWith(tekst));
-}
-
-void TstGendannelse::gendanfilenFjernes_data() {
-    QTest::addColumn<QString>("maade");
-    QTest::newRow("gemt") << "gem";
-    QTest::newRow("Nej til at gemme") << "nej";
-    QTest::newRow("fortrudt") << "fortryd";
-}
-
-void TstGendannelse::gendanfilenFjernes() {
-    QFETCH(QString, maade);
-    start();
-    Twinform *w = aabnSiden();
-    w->Editor->setFocus();
-    w->Editor->moveCursor(QTextCursor::End);
-    QTest::keyClicks(w->Editor, QStringLiteral("ny"));
-    QTRY_COMPARE_WITH_TIMEOUT(gendanfiler().size(), 1, 8000);
-    Gendannelse::ventPaaSkrivning();
-    Gendannelse::Fil fil;
-    QVERIFY(Gendannelse::laes(gendanMappe() + gendanfiler().first(), &fil));
-    QCOMPARE(fil.maal, side());
-    QCOMPARE(fil.vindue, side());
-    QCOMPARE(fil.tekst, w->Editor->Text());
-
-    if (maade == QStringLiteral("gem")) {
-        QTest::keyClick(w->Editor, Qt::Key_S, Qt::ControlModifier);
-    } else if (maade == QStringLiteral("nej")) {
-        Dialoger::Test::koeSvar(2);
+        const QString original = w->Editor->Text();
+        // The first save of the day makes the day's archive.
+        QTRY_COMPARE_WITH_TIMEOUT(mainform->statusBar()->currentMessage(),
+                                  QStringLiteral("Sikkerhedskopi gemt: ") +
+                                      Rotation::arkivnavn(QDate::currentDate()),
+                                  20000);
+        const int elementer = mainform->Struktur->antal();
         w->luk();
-    } else {
-        QTest::keyClick(w->Editor, Qt::Key_Z, Qt::ControlModifier);
-        QTest::keyClick(w->Editor, Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(!w->Editor->Modified());
+
+        auto *knap = mainform->findChild<QPushButton *>(QStringLiteral("sikkerhedKnap"));
+        QVERIFY(knap);
+        knap->click();
+        auto *vindue = mainform->findChild<Tsikkerhedform *>(QStringLiteral("sikkerhedform"));
+        QVERIFY(vindue && vindue->isVisible());
+        QCOMPARE(vindue->arkivListe->topLevelItemCount(), 1);
+        const QLocale dansk(QLocale::Danish, QLocale::Denmark);
+        QCOMPARE(vindue->arkivListe->topLevelItem(0)->text(0),
+                 dansk.toString(QDate::currentDate(), QStringLiteral("dddd d. MMMM yyyy")));
+        QVERIFY(!vindue->arkivListe->topLevelItem(0)->text(1).isEmpty());
+        QCOMPARE(vindue->strukturListe->count(), 1);
+        QCOMPARE(vindue->strukturListe->item(0)->text(), QStringLiteral("Dagbog 2024"));
+
+        const QString navn = QStringLiteral("Dagbog 2024 (gendannet ") +
+                             QDate::currentDate().toString(Qt::ISODate) + u')';
+        for (const QString &ventet : {navn, navn + QStringLiteral(" 2")}) {
+            vindue->GendanKnap->click();
+            QCOMPARE(Dialoger::Test::vist().last(),
+                     QStringLiteral("Strukturen er gendannet som \"") + ventet +
+                         QStringLiteral("\"."));
+            QCOMPARE(mainform->strukturNavn, ventet);
+            QCOMPARE(mainform->Struktur->antal(), elementer);
+            QVERIFY(mainform->SLstruk.contains(ventet));
+        }
+        // The restored structure opens and reads the same page.
+        const QString kopi =
+            mainform->strukturDir + navn + QStringLiteral("/tekstfiler/03 05 Tirsdag.html");
+        mainform->htmlFilnavn = kopi;
+        Twinform *genskabt = mainform->openwin(kopi);
+        QCOMPARE(genskabt->Editor->Text(), original);
+
+        vindue->AabnMappeKnap->click();
+        QCOMPARE(Dialoger::Test::vist().last(), QUrl::fromLocalFile(kopiMappe()).toString());
     }
-    QVERIFY(gendanfiler().isEmpty());
-    // Nothing comes back once the timer would have fired.
-    QTest::qWait(Gendannelse::ventetid + 300);
-    Gendannelse::ventPaaSkrivning();
-    QVERIFY(gendanfiler().isEmpty());
-}
-
-void TstGendannelse::foraeldedeOgForaeldreloese() {
-    const QString gammel = gendanMappe() + Gendannelse::filnavn(side(), side());
-    skrivBytes(gammel, "\xEF\xBB\xBF" + side().toUtf8() + "\r\n" + side().toUtf8() + "\r\n\r\nx");
-    QFile f(gammel);
-    QVERIFY(f.open(QIODevice::ReadWrite));
-    QVERIFY(
-        f.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
-    f.close();
-    const QString vaek = bruger() + QStringLiteral("/Struktur/Væk/tekstfiler/Væk.html");
-    const QString forladt = gendanMappe() + Gendannelse::filnavn(vaek, vaek);
-    skrivBytes(forladt, "\xEF\xBB\xBF" + vaek.toUtf8() + "\r\n" + vaek.toUtf8() + "\r\n\r\ny");
-    start();
-    QVERIFY(!Dialoger::Test::vist().contains(QStringLiteral("Spørgsmål")));
-    QVERIFY(!QFileInfo::exists(gammel)); // the page was saved after it
-    QVERIFY(QFileInfo::exists(forladt)); // its page is gone: the text stays for the user
-    QVERIFY(mainform->editorVinduer().isEmpty());
-}
-
-void TstGendannelse::sikkerhedskopiVedFoersteGem() {
-    start();
-    Twinform *w = aabnSiden();
-    QTest::keyClicks(w->Editor, QStringLiteral("x"));
-    w->aGemExecute();
-    const QString arkiv = kopiMappe() + QStringLiteral("Dagbog-") +
-                          QDate::currentDate().toString(Qt::ISODate) + QStringLiteral(".zip");
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(arkiv), 20000);
-    QTRY_COMPARE(mainform->statusBar()->currentMessage(),
-                 QStringLiteral("Sikkerhedskopi gemt: ") + QFileInfo(arkiv).fileName());
-    QVERIFY(Sikkerhedskopi::strukturer(arkiv).contains(QStringLiteral("Dagbog 2024")));
-}
-
-void TstGendannelse::fejlVisesEnGang() {
-    skrivBytes(bruger() + QStringLiteral("/Sikkerhedskopier"), "en fil i vejen");
-    start();
-    Twinform *w = aabnSiden();
-    const QString fejl = QStringLiteral("Sikkerhedskopien kunne ikke gemmes i ") +
-                         QDir::toNativeSeparators(kopiMappe()) +
-                         QStringLiteral(". Måske er disken fuld, eller mappen må ikke skrives "
-                                        "i. Selve dagbogen er ikke rørt.");
-    for (int i = 0; i < 3; ++i) {
-        QTest::keyClicks(w->Editor, QStringLiteral("z"));
-        w->aGemExecute();
-        QTRY_VERIFY_WITH_TIMEOUT(Dialoger::Test::vist().contains(fejl), 20000);
-    }
-    QCOMPARE(Dialoger::Test::vist().count(fejl), 1);
-    QVERIFY(Tekstfil::laes(side()).linjer.join(u'\n').contains(QStringLiteral("zzz")));
-    QCOMPARE(laesBytes(bruger() + QStringLiteral("/Sikkerhedskopier")),
-             QByteArray("en fil i vejen"));
-}
-
-// Without a save the day's archive comes at the end; the next day with the
-// same content gets none, with a line in the status bar.
-void TstGendannelse::sikkerhedskopiVedProgramslut() {
-    start();
-    mainform->close();
-    const QString idag = QStringLiteral("Dagbog-") + QDate::currentDate().toString(Qt::ISODate) +
-                         QStringLiteral(".zip");
-    QVERIFY(QFileInfo::exists(kopiMappe() + idag));
-    nedlaegVinduer();
-    const QString igaar = QStringLiteral("Dagbog-") +
-                          QDate::currentDate().addDays(-1).toString(Qt::ISODate) +
-                          QStringLiteral(".zip");
-    QVERIFY(QFile::rename(kopiMappe() + idag, kopiMappe() + igaar));
-    start();
-    mainform->close();
-    QVERIFY(!QFileInfo::exists(kopiMappe() + idag));
-    QCOMPARE(mainform->statusBar()->currentMessage(),
-             QStringLiteral("Ingen sikkerhedskopi i dag: intet er ændret siden den sidste."));
-}
-
-void TstGendannelse::optionlinje_data() {
-    QTest::addColumn<QStringList>("ekstra");
-    QTest::addColumn<bool>("til");
-    QTest::newRow("ældre fil uden linjen") << QStringList{} << true;
-    QTest::newRow("slået fra") << QStringList{"0"} << false;
-    QTest::newRow("slået til") << QStringList{"1"} << true;
-    QTest::newRow("ulæselig linje") << QStringList{"ja"} << true;
-    QTest::newRow("med linjen efter") << QStringList{"0", "1"} << false;
-}
-
-void TstGendannelse::optionlinje() {
-    QFETCH(QStringList, ekstra);
-    QFETCH(bool, til);
-    skrivOptioner(
-        QStringList{"Sky", "64", "906", "889", "930", "0", "", "Courier New", "10", "1", "0"} +
-        ekstra);
-    start();
-    auto *check = mainform->findChild<QCheckBox *>(QStringLiteral("SikkerhedskopiCheck"));
-    QVERIFY(check);
-    QCOMPARE(check->isChecked(), til);
-    QCOMPARE(mainform->sikkerhedskopier, til);
-    check->click();
-    mainform->close();
-    const QStringList linjer =
-        Tekstfil::laesLinjer(bruger() + QStringLiteral("/Egenskaber/mainform.txt"));
-    QCOMPARE(linjer.size(), 13); // the spell-checking line follows
-    QCOMPARE(linjer[11], til ? QStringLiteral("0") : QStringLiteral("1"));
-    // Switched off, the end of the program makes no archive.
-    QCOMPARE(QFileInfo::exists(kopiMappe()), !til);
-}
-
-void TstGendannelse::gendanStruktur() {
-    start();
-    mainform->kalender->setSelectedDate(QDate(2024, 3, 5));
-    QTest::mouseClick(mainform->findChild<QPushButton *>(QStringLiteral("ButtonOpret")),
-                      Qt::LeftButton);
-    Twinform *w = mainform->aktivtVindue();
-    QVERIFY(w);
-    QTest::keyClicks(w->Editor, QStringLiteral("Sommerfugle i haven"));
-    w->aGemExecute();
-    const QString original = w->Editor->Text();
-    QTRY_VERIFY_WITH_TIMEOUT(!Sikkerhedskopi::arkiver(kopiMappe()).isEmpty(), 20000);
-    const int elementer = mainform->Struktur->antal();
-    w->luk();
-
-    QVERIFY(mainform->findChild<QPushButton *>(QStringLiteral("sikkerhedKnap")));
-    mainform->findChild<QPushButton *>(QStringLiteral("sikkerhedKnap"))->click();
-    auto *vindue = mainform->findChild<Tsikkerhedform *>(QStringLiteral("sikkerhedform"));
-    QVERIFY(vindue && vindue->isVisible());
-    QCOMPARE(vindue->arkivListe->topLevelItemCount(), 1);
-    const QLocale dansk(QLocale::Danish, QLocale::Denmark);
-    QCOMPARE(vindue->arkivListe->topLevelItem(0)->text(0),
-             dansk.toString(QDate::currentDate(), QStringLiteral("dddd d. MMMM yyyy")));
-    QVERIFY(!vindue->arkivListe->topLevelItem(0)->text(1).isEmpty());
-    QCOMPARE(vindue->strukturListe->count(), 1);
-    QCOMPARE(vindue->strukturListe->item(0)->text(), QStringLiteral("Dagbog 2024"));
-
-    const QString navn = QStringLiteral("Dagbog 2024 (gendannet ") +
-                         QDate::currentDate().toString(Qt::ISODate) + u')';
-    for (const QString &ventet : {navn, navn + QStringLiteral(" 2")}) {
-        vindue->GendanKnap->click();
-        QCOMPARE(Dialoger::Test::vist().last(),
-                 QStringLiteral("Strukturen er gendannet som \"") + ventet + QStringLiteral("\"."));
-        QCOMPARE(mainform->strukturNavn, ventet);
-        QCOMPARE(mainform->Struktur->antal(), elementer);
-        QVERIFY(mainform->SLstruk.contains(ventet));
-    }
-    // The restored structure opens and reads the same page.
-    const QString kopi =
-        mainform->strukturDir + navn + QStringLiteral("/tekstfiler/03 05 Tirsdag.html");
-    mainform->htmlFilnavn = kopi;
-    Twinform *genskabt = mainform->openwin(kopi);
-    QCOMPARE(genskabt->Editor->Text(), original);
-    QVERIFY(original.contains(QStringLiteral("Sommerfugle i haven")));
-
-    vindue->AabnMappeKnap->click();
-    QCOMPARE(Dialoger::Test::vist().last(), QUrl::fromLocalFile(kopiMappe()).toString());
-}
+};
 
 DAGBOG_GUI_TEST_MAIN(TstGendannelse)
 #include "tst_gendannelse.moc"
