@@ -24,12 +24,21 @@ private:
         return p;
     }
 
+    static QString datoFejl(const QString &tekst) {
+        return QStringLiteral("dagbog: Datoen \"%1\" findes ikke; skriv den som ÅÅÅÅ-MM-DD eller "
+                              "i-dag.")
+            .arg(tekst);
+    }
+    static Kommandolinje laes(const QStringList &argumenter) {
+        return laesKommandolinje(QStringList{QStringLiteral("dagbog")} + argumenter,
+                                 QDate(2026, 7, 1));
+    }
+
 private slots:
     void datoer_data();
     void datoer();
     void tilvalg_data();
     void tilvalg();
-    void forkertDatoSlutterMed2FoerVindue_data();
     void forkertDatoSlutterMed2FoerVindue();
     void navne_data();
     void navne();
@@ -40,45 +49,34 @@ private slots:
 void TstKommandolinje::datoer_data() {
     QTest::addColumn<QString>("tekst");
     QTest::addColumn<QDate>("forventet"); // invalid: refused
-    QTest::newRow("gyldig") << "2024-03-05" << QDate(2024, 3, 5);
     QTest::newRow("skuddag") << "2024-02-29" << QDate(2024, 2, 29);
     QTest::newRow("i-dag") << "i-dag" << QDate(2026, 7, 1);
     QTest::newRow("I-DAG") << "I-DAG" << QDate(2026, 7, 1);
-    QTest::newRow("31. februar") << "2024-02-31" << QDate();
     QTest::newRow("29. februar uden skudår") << "2023-02-29" << QDate();
-    QTest::newRow("måned 13") << "2024-13-01" << QDate();
     QTest::newRow("år 0") << "0000-01-01" << QDate();
     QTest::newRow("uden nuller") << "2024-3-5" << QDate();
     QTest::newRow("dansk form") << "05-03-2024" << QDate();
-    QTest::newRow("vrøvl") << "i morgen" << QDate();
     QTest::newRow("tom") << "" << QDate();
 }
 
 void TstKommandolinje::datoer() {
     QFETCH(QString, tekst);
     QFETCH(QDate, forventet);
-    const Kommandolinje k = laesKommandolinje(
-        {QStringLiteral("dagbog"), QStringLiteral("--dato"), tekst}, QDate(2026, 7, 1));
+    const Kommandolinje k = laes({QStringLiteral("--dato"), tekst});
     QCOMPARE(k.start, forventet.isValid());
     QCOMPARE(k.dato.value_or(QDate()), forventet);
-    if (forventet.isValid()) {
-        QVERIFY(k.fejl.isEmpty());
-        QCOMPARE(beskedTilKoerende(k), "dato " + forventet.toString(Qt::ISODate).toLatin1());
-    } else {
+    QCOMPARE(k.fejl, forventet.isValid() ? QString() : datoFejl(tekst));
+    if (!forventet.isValid())
         QCOMPARE(k.slutkode, 2);
-        QCOMPARE(k.fejl, QStringLiteral("dagbog: Datoen \"%1\" findes ikke; skriv den som "
-                                        "ÅÅÅÅ-MM-DD eller i-dag.")
-                             .arg(tekst));
-    }
+    else
+        QCOMPARE(beskedTilKoerende(k), "dato " + forventet.toString(Qt::ISODate).toLatin1());
 }
 
 void TstKommandolinje::tilvalg_data() {
     QTest::addColumn<QStringList>("argumenter");
     QTest::addColumn<int>("slutkode"); // -1: the program starts
     QTest::addColumn<QString>("rod");
-    QTest::addColumn<QString>("tekst"); // standard output starts with it, or the error line
-    QTest::newRow("intet") << QStringList() << -1 << ""
-                           << "";
+    QTest::addColumn<QString>("tekst"); // start of standard output, or the error line
     QTest::newRow("rod") << QStringList{"--rod", "/tmp/anden"} << -1 << "/tmp/anden"
                          << "";
     QTest::newRow("rod=") << QStringList{"--rod=/tmp/anden"} << -1 << "/tmp/anden"
@@ -106,69 +104,52 @@ void TstKommandolinje::tilvalg() {
     QFETCH(int, slutkode);
     QFETCH(QString, rod);
     QFETCH(QString, tekst);
-    const Kommandolinje k =
-        laesKommandolinje(QStringList{QStringLiteral("dagbog")} + argumenter, QDate(2026, 7, 1));
+    const Kommandolinje k = laes(argumenter);
     QCOMPARE(k.start, slutkode < 0);
     QCOMPARE(k.rod, rod);
     QVERIFY(!k.dato);
     if (slutkode < 0) return;
     QCOMPARE(k.slutkode, slutkode);
-    if (slutkode == 0) {
-        QVERIFY2(k.udskrift.startsWith(tekst), qPrintable(k.udskrift));
-        QVERIFY(k.fejl.isEmpty());
-    } else {
-        QCOMPARE(k.fejl, tekst);
-        QVERIFY(k.udskrift.isEmpty());
-    }
+    QCOMPARE(k.fejl, slutkode ? tekst : QString());
+    QVERIFY2(slutkode ? k.udskrift.isEmpty() : k.udskrift.startsWith(tekst),
+             qPrintable(k.udskrift));
 }
 
-void TstKommandolinje::forkertDatoSlutterMed2FoerVindue_data() {
-    QTest::addColumn<QString>("dato");
-    QTest::newRow("31. februar") << "2024-02-31";
-    QTest::newRow("vrøvl") << "junk";
-}
-
+// A window system that does not exist: a program that got as far as a window would fail.
 void TstKommandolinje::forkertDatoSlutterMed2FoerVindue() {
-    QFETCH(QString, dato);
-    // A window system that does not exist: a program that got as far as a window would fail
-    // otherwise.
     QScopedPointer<QProcess> p(
-        program({QStringLiteral("--dato"), dato}, QStringLiteral("findes-ikke")));
+        program({QStringLiteral("--dato"), QStringLiteral("2024-02-31")}, "findes-ikke"));
     QVERIFY(p->waitForFinished(20000));
     QCOMPARE(p->exitStatus(), QProcess::NormalExit);
     QCOMPARE(p->exitCode(), 2);
-    const QList<QByteArray> linjer = p->readAllStandardError().trimmed().split('\n');
-    QCOMPARE(linjer.size(), 1);
-    QCOMPARE(QString::fromUtf8(linjer.first()),
-             QStringLiteral("dagbog: Datoen \"%1\" findes ikke; skriv den som ÅÅÅÅ-MM-DD eller "
-                            "i-dag.")
-                 .arg(dato));
+    QCOMPARE(QString::fromUtf8(p->readAllStandardError().trimmed()), datoFejl("2024-02-31"));
     QVERIFY(p->readAllStandardOutput().isEmpty());
 }
 
 void TstKommandolinje::navne_data() {
     QTest::addColumn<QString>("bruger1");
-    QTest::addColumn<QString>("rod1");
     QTest::addColumn<QString>("bruger2");
     QTest::addColumn<QString>("rod2");
-    QTest::addColumn<bool>("ens");
+    QTest::addColumn<bool>("ens"); // the first under the temporary folder
     const QString tmp = QDir::tempPath();
-    QTest::newRow("samme") << "anne" << tmp << "anne" << tmp << true;
-    QTest::newRow("skråstreg til sidst") << "anne" << tmp << "anne" << tmp + "/" << true;
-    QTest::newRow("omvej") << "anne" << tmp << "anne" << tmp + "/x/.." << true;
-    QTest::newRow("anden rod") << "anne" << tmp + "/a"
+    QTest::newRow("skråstreg til sidst") << "anne"
+                                         << "anne" << tmp + "/" << true;
+    QTest::newRow("omvej") << "anne"
+                           << "anne" << tmp + "/x/.." << true;
+    QTest::newRow("anden rod") << "anne"
                                << "anne" << tmp + "/b" << false;
-    QTest::newRow("anden bruger") << "anne" << tmp << "bo" << tmp << false;
-    QTest::newRow("særlige tegn") << "Søren Ø" << tmp << "S_ren__" << tmp << false;
+    QTest::newRow("anden bruger") << "anne"
+                                  << "bo" << tmp << false;
+    QTest::newRow("særlige tegn") << "Søren Ø"
+                                  << "S_ren__" << tmp << false;
 }
 
 void TstKommandolinje::navne() {
     QFETCH(QString, bruger1);
-    QFETCH(QString, rod1);
     QFETCH(QString, bruger2);
     QFETCH(QString, rod2);
     QFETCH(bool, ens);
-    const QString a = TEnkeltInstans::navnFor(bruger1, rod1);
+    const QString a = TEnkeltInstans::navnFor(bruger1, QDir::tempPath());
     QCOMPARE(a == TEnkeltInstans::navnFor(bruger2, rod2), ens);
     // It becomes a file name in the temporary folder.
     QVERIFY2(QRegularExpression(QStringLiteral("^dagbog-[A-Za-z0-9_-]+$")).match(a).hasMatch(),
@@ -184,7 +165,7 @@ void TstKommandolinje::datoGivesTilKoerendeProgram() {
     connect(&instans, &TEnkeltInstans::besked, &udfoerBesked);
     mainform->showMinimized();
 
-    // A second start under the same root, as the desktop's "I dag" action would run it.
+    // A second start under the same root hands its date over and ends.
     QScopedPointer<QProcess> p(program({QStringLiteral("--dato"), QStringLiteral("2024-03-05")},
                                        QStringLiteral("offscreen")));
     QTRY_COMPARE_WITH_TIMEOUT(p->state(), QProcess::NotRunning, 20000);
@@ -193,7 +174,6 @@ void TstKommandolinje::datoGivesTilKoerendeProgram() {
     QCOMPARE(mainform->aktivtVindue()->CapNavn, QStringLiteral("03 05 Tirsdag"));
     QCOMPARE(mainform->kalender->selectedDate(), QDate(2024, 3, 5));
     QVERIFY(!mainform->isMinimized());
-    // The year is made as by "Åben valgte dato": three pages, three windows.
     QCOMPARE(mainform->editorVinduer().size(), 3);
     QVERIFY(QFileInfo::exists(
         rod.sti(Mapper::brugernavn() + "/Struktur/Dagbog 2024/tekstfiler/03 05 Tirsdag.html")));

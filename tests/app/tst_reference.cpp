@@ -20,14 +20,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWebEnginePage>
 #include <QtTest>
 
-// The delivered reference structures Html5, CSS and JavaScript, as the
-// program's own look-ups reach them.
+// The reference structures Html5, CSS and JavaScript, as the program's look-ups reach them.
 class TstReference : public QObject {
     Q_OBJECT
 private:
@@ -36,22 +34,18 @@ private:
 
     QString program() const { return rod->rod() + QStringLiteral("/Program/"); }
     QStringList linjer(const QString &sti) const { return Tekstfil::laesLinjer(program() + sti); }
-    // Every name the editor can hand to the look-up from the program's own lists.
+    // Every tag and attribute name the program's own lists hand to the look-up.
     QStringList html5Navne() const {
-        QSet<QString> eksk;
-        for (const QString &e : linjer(QStringLiteral("Dir/Html/Ekskluderet.txt")))
-            eksk.insert(e.toLower());
+        const QStringList eksk = linjer(QStringLiteral("Dir/Html/Ekskluderet.txt"));
         QStringList navne;
         for (const QString &t : linjer(QStringLiteral("Dir/Html/AlleKoder.txt")))
-            if (!eksk.contains(t.toLower())) navne << t;
-        QDir d(program() + QStringLiteral("Dir/Attributes"));
-        QSet<QString> attr;
-        for (const QString &f : d.entryList({QStringLiteral("*.txt")}, QDir::Files))
-            for (const QString &a : linjer(QStringLiteral("Dir/Attributes/") + f))
-                attr.insert(a);
-        QStringList a = attr.values();
-        a.sort();
-        return navne << a << QStringLiteral("Globale Attributter");
+            if (!eksk.contains(t, Qt::CaseInsensitive)) navne << t;
+        QStringList attr;
+        for (const QString &f : QDir(program() + QStringLiteral("Dir/Attributes"))
+                                    .entryList({QStringLiteral("*.txt")}, QDir::Files))
+            attr << linjer(QStringLiteral("Dir/Attributes/") + f);
+        attr.removeDuplicates();
+        return navne << attr << QStringLiteral("Globale Attributter");
     }
     // The editor's text with | as the caret, in the given editor.
     void saet(TRichEdit *e, const QString &tekst) {
@@ -95,63 +89,45 @@ void TstReference::opslagFinderSitElement_data() {
     QTest::addColumn<QString>("struktur");
     QTest::addColumn<QStringList>("navne");
     QTest::newRow("Html5: alle koder og attributter") << "Html5" << html5Navne();
-    QTest::newRow("CSS: udvalg")
-        << "CSS"
-        << QStringList{"font-size", "color",  "display",    "margin",       "grid-template-columns",
-                       "flex",      "@media", "@font-face", "hover",        "first-child",
-                       "before",    "calc",   "var",        "border-radius"};
-    QTest::newRow("JavaScript: udvalg") << "JavaScript"
-                                        << QStringList{"let",
-                                                       "const",
-                                                       "function",
-                                                       "if",
-                                                       "Array",
-                                                       "JSON.parse",
-                                                       "map",
-                                                       "push",
-                                                       "Math.round",
-                                                       "getElementById",
-                                                       "addEventListener",
-                                                       "innerHTML",
-                                                       "querySelector",
-                                                       "textContent",
-                                                       "classList",
-                                                       "console",
-                                                       "log",
-                                                       "setTimeout",
-                                                       "localStorage"};
+    QTest::newRow("CSS") << "CSS"
+                         << QString("font-size color display margin grid-template-columns flex "
+                                    "@media @font-face hover first-child before calc var "
+                                    "border-radius")
+                                .split(u' ');
+    QTest::newRow("JavaScript")
+        << "JavaScript"
+        << QString("let const function if Array JSON.parse map push Math.round getElementById "
+                   "addEventListener innerHTML querySelector textContent classList console log "
+                   "setTimeout localStorage")
+               .split(u' ');
 }
 
-// goToInfo stops at the first element with the name, A–Z folded; a name shared by
-// a tag and an attribute lands on the tag, whose page then links the attribute.
+// The first element with the name, A–Z folded; a name shared by a tag and an
+// attribute lands on the tag, whose page must then link the attribute's page.
 void TstReference::opslagFinderSitElement() {
     QFETCH(QString, struktur);
     QFETCH(QStringList, navne);
     QVERIFY(navne.size() > 10);
+    const QString mappe = infoform->Struktur->Infomappe();
     QStringList mangler;
     for (const QString &navn : navne) {
         infoform->HelpInfo(struktur, navn);
         const QTreeWidgetItem *e = infoform->Struktur->valgtElement();
-        if (!e || !ensAZ(e->text(0), navn)) mangler << navn;
+        if (!e || !ensAZ(e->text(0), navn)) {
+            mangler << navn;
+            continue;
+        }
+        const QString side = TStruktur::sideNavn(e);
+        const QString attribut = QStringLiteral("attribut-") + navn + QStringLiteral(".html");
+        if (struktur == QLatin1String("Html5") && side.startsWith(QLatin1String("kode-")) &&
+            QFile::exists(mappe + attribut) &&
+            !Tekstfil::laesLinjer(mappe + side + QStringLiteral(".html"))
+                 .join(u'\n')
+                 .contains(QStringLiteral("href=\"") + attribut + u'"'))
+            mangler << navn + QStringLiteral(": uden link til ") + attribut;
     }
     QCOMPARE(mangler, QStringList());
     QCOMPARE(infoform->windowTitle(), struktur);
-
-    if (struktur != QLatin1String("Html5")) return;
-    QStringList uden;
-    for (const QString &navn : navne) {
-        infoform->HelpInfo(struktur, navn);
-        const QString side = TStruktur::sideNavn(infoform->Struktur->valgtElement());
-        const QString attributside = QStringLiteral("attribut-") + navn;
-        if (side.startsWith(QLatin1String("kode-")) &&
-            QFile::exists(infoform->Struktur->Infomappe() + attributside +
-                          QStringLiteral(".html")) &&
-            !Tekstfil::laesLinjer(infoform->Struktur->Infomappe() + side + QStringLiteral(".html"))
-                 .join(u'\n')
-                 .contains(QStringLiteral("href=\"") + attributside + QStringLiteral(".html\"")))
-            uden << navn;
-    }
-    QCOMPARE(uden, QStringList());
 }
 
 void TstReference::siderneFindesOgLinkerDesignet_data() {
@@ -162,107 +138,81 @@ void TstReference::siderneFindesOgLinkerDesignet_data() {
     QTest::newRow("JavaScript") << "JavaScript" << 500;
 }
 
-// Read with the tree's own loader: every element has its page, every page links
-// the structure's style sheet, and every link between pages reaches a page.
+// Every element has its page with a title and the style sheet; every link reaches a page.
 void TstReference::siderneFindesOgLinkerDesignet() {
     QFETCH(QString, struktur);
     QFETCH(int, mindst);
     const QString d = program() + QStringLiteral("Struktur/") + struktur;
+    const QString tekster = d + QStringLiteral("/tekstfiler/");
     TStruktur t;
     t.setDataOn(true);
     t.setStrukturfile(d + QStringLiteral("/struktur.txt"));
     t.setDatafile(d + QStringLiteral("/data.txt"));
     QVERIFY(t.HentStruktur());
     QVERIFY(t.antal() >= mindst);
-    QVERIFY(QFile::exists(d + QStringLiteral("/tekstfiler/Design og funktioner/design.css")));
-    QVERIFY(QFile::exists(d + QStringLiteral("/tekstfiler/Design og funktioner/funktioner.js")));
+    QVERIFY(QFile::exists(tekster + QStringLiteral("Design og funktioner/design.css")));
+    QVERIFY(QFile::exists(tekster + QStringLiteral("Design og funktioner/funktioner.js")));
     const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+\\.html)\""));
     QStringList fejl;
     for (const QTreeWidgetItem *e : t.elementer()) {
-        const QString fil =
-            d + QStringLiteral("/tekstfiler/") + TStruktur::sideNavn(e) + QStringLiteral(".html");
-        if (!QFile::exists(fil)) {
-            fejl << e->text(0) + QStringLiteral(": ingen side");
-            continue;
-        }
+        const QString fil = tekster + TStruktur::sideNavn(e) + QStringLiteral(".html");
         const QString side = Tekstfil::laesLinjer(fil).join(u'\n');
-        if (!side.contains(QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" "
+        if (!QFile::exists(fil) || !side.contains(QStringLiteral("<title>")) ||
+            !side.contains(QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" "
                                           "href=\"Design og funktioner/design.css\">")))
-            fejl << e->text(0) + QStringLiteral(": uden design");
-        if (!side.contains(QStringLiteral("<title>")))
-            fejl << e->text(0) + QStringLiteral(": uden titel");
-        for (auto m = link.globalMatch(side); m.hasNext();) {
-            const QString maal = m.next().captured(1);
-            if (!QFile::exists(d + QStringLiteral("/tekstfiler/") + maal))
-                fejl << e->text(0) + QStringLiteral(": link til ") + maal;
-        }
+            fejl << e->text(0);
+        for (auto m = link.globalMatch(side); m.hasNext();)
+            if (const QString maal = m.next().captured(1); !QFile::exists(tekster + maal))
+                fejl << e->text(0) + QStringLiteral(" -> ") + maal;
     }
     QCOMPARE(fejl, QStringList());
 }
 
 void TstReference::editorensOpslag_data() {
-    QTest::addColumn<QString>("editor");
+    QTest::addColumn<int>("editor"); // 0 html, 1 design, 2 functions
     QTest::addColumn<QString>("tekst");
-    QTest::addColumn<QString>("handling");
     QTest::addColumn<QString>("side");
-    QTest::newRow("kode") << "Editor"
-                          << "<tab|le>\n<tr><td>x</td></tr>\n</table>"
-                          << "aHtmlInfo"
+    QTest::newRow("kode") << 0 << "<tab|le>\n<tr><td>x</td></tr>\n</table>"
                           << "kode-table.html";
-    QTest::newRow("attribut") << "Editor"
-                              << "<a href=\"side|n.html\">x</a>"
-                              << "aHtmlInfo"
+    QTest::newRow("attribut") << 0 << "<a href=\"side|n.html\">x</a>"
                               << "attribut-href.html";
-    QTest::newRow("style") << "Editor"
-                           << "<p style=\"font-we|ight: bold\">x</p>"
-                           << "aHtmlInfo"
+    QTest::newRow("style") << 0 << "<p style=\"font-we|ight: bold\">x</p>"
                            << "egenskab-font-weight.html";
-    QTest::newRow("design") << "EditorDesign"
-                            << "p {\n  font-si|ze: 2em;\n}"
-                            << "aCssInfo"
+    QTest::newRow("design") << 1 << "p {\n  font-si|ze: 2em;\n}"
                             << "egenskab-font-size.html";
-    QTest::newRow("funktioner") << "EditorFunktioner"
-                                << "document.getElemen|tById('x').textContent = '';"
-                                << "aJsInfo"
+    QTest::newRow("funktioner") << 2 << "document.getElemen|tById('x').textContent = '';"
                                 << "dom-Document-getElementById.html";
 }
 
-// The caret in the real editor and its real look-up command: the information
-// window ends on the element's page.
+// The caret in the real editor and its real look-up command.
 void TstReference::editorensOpslag() {
-    QFETCH(QString, editor);
+    QFETCH(int, editor);
     QFETCH(QString, tekst);
-    QFETCH(QString, handling);
     QFETCH(QString, side);
-    TRichEdit *e = editor == QLatin1String("Editor")         ? w->Editor
-                   : editor == QLatin1String("EditorDesign") ? w->EditorDesign
-                                                             : w->EditorFunktioner;
-    // The design and functions editors are used on their own tab, opened by its button.
-    if (e != w->Editor) {
-        QToolButton *knap = w->findChild<QToolButton *>(
-            e == w->EditorDesign ? QStringLiteral("DesignKnap") : QStringLiteral("FunktionKnap"));
-        for (int i = 0; i < w->EditorBog->count(); ++i) {
-            if (!w->EditorBog->widget(i)->isAncestorOf(e)) continue;
-            if (!w->EditorBog->isTabVisible(i)) QTest::mouseClick(knap, Qt::LeftButton);
-            w->EditorBog->setCurrentIndex(i);
-        }
+    TRichEdit *e = QList<TRichEdit *>{w->Editor, w->EditorDesign, w->EditorFunktioner}[editor];
+    // The design and functions editors live on their own tab, opened by its button.
+    for (int i = 0; editor > 0 && i < w->EditorBog->count(); ++i) {
+        if (!w->EditorBog->widget(i)->isAncestorOf(e)) continue;
+        if (!w->EditorBog->isTabVisible(i))
+            QTest::mouseClick(
+                w->findChild<QToolButton *>(editor == 1 ? "DesignKnap" : "FunktionKnap"),
+                Qt::LeftButton);
+        w->EditorBog->setCurrentIndex(i);
     }
     saet(e, tekst);
-    w->findChild<QAction *>(handling)->trigger();
+    w->findChild<QAction *>(QStringList{"aHtmlInfo", "aCssInfo", "aJsInfo"}[editor])->trigger();
     QTRY_COMPARE(infoform->Web->LocationName(), side);
     QTRY_COMPARE(infoform->Edit->text(), side);
 }
 
-// A link between two reference pages keeps the tree in step and is recorded in the
-// history with its element, as on the program's own help pages.
+// A link between reference pages moves the tree and enters the history with its element.
 void TstReference::linkOgHistorik() {
     urlform1->urlListe->clear();
     urlform1->strukturliste->clear();
     infoform->urlIndex = -1;
     infoform->HelpInfo(QStringLiteral("Html5"), QStringLiteral("td"));
     QTRY_COMPARE(infoform->Web->LocationName(), QStringLiteral("kode-td.html"));
-    // The page may still be loading: click until the link is there.
-    const auto klik = [] {
+    const auto klik = [] { // the page may still be loading
         infoform->Web->page()->runJavaScript(QStringLiteral(
             "var a = document.querySelector('a[href=\"kode-table.html\"]'); if (a) a.click();"));
         return infoform->Web->LocationName() == QLatin1String("kode-table.html");
@@ -276,17 +226,15 @@ void TstReference::linkOgHistorik() {
     QTRY_COMPARE(infoform->Web->LocationName(), QStringLiteral("kode-td.html"));
 }
 
+// The window's search reads the pages; the structure maker opens a reference whole and
+// refuses to delete it.
 void TstReference::soegningOgStrukturkonstruktoer() {
-    // The search of the information window reads the generated pages.
     infoform->HelpInfo(QStringLiteral("JavaScript"), QString());
     infoform->FindTekst(QStringLiteral("getElementById"));
-    QVERIFY(!infoform->Findis
-                 ->findItems(QStringLiteral("dom-Document-getElementById"), Qt::MatchExactly)
-                 .isEmpty());
-    // The structure maker opens a reference structure whole and refuses to delete it.
+    QVERIFY(
+        !infoform->Findis->findItems("dom-Document-getElementById", Qt::MatchExactly).isEmpty());
     strukturform->LoadStrukturBoks();
-    const auto fundet =
-        strukturform->strukturboks->findItems(QStringLiteral("CSS"), Qt::MatchExactly);
+    const auto fundet = strukturform->strukturboks->findItems("CSS", Qt::MatchExactly);
     QCOMPARE(fundet.size(), 1);
     strukturform->strukturboks->setCurrentItem(fundet.first());
     strukturform->RedigerStruktur();
@@ -296,8 +244,7 @@ void TstReference::soegningOgStrukturkonstruktoer() {
     Dialoger::Test::slaaTil(true);
     strukturform->DeleteStruktur();
     QCOMPARE(Dialoger::Test::vist(),
-             QStringList{
-                 QStringLiteral("Denne fil må ikke slettes!\nDen anvendes til CSS information.")});
+             QStringList{"Denne fil må ikke slettes!\nDen anvendes til CSS information."});
     QVERIFY(QFile::exists(program() + QStringLiteral("Struktur/CSS/struktur.txt")));
 }
 

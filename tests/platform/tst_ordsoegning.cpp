@@ -34,16 +34,10 @@ void TstOrdsoegning::hele_ord_data() {
     QTest::newRow("andet forekomst hel") << QByteArray("Tirsdags tirsdag") << "TIRSDAG" << 9;
     QTest::newRow("tal rører") << QByteArray("div2 div") << "div" << 5;
     QTest::newRow("understreg rører") << QByteArray("_div div_") << "div" << -1;
-    QTest::newRow("æøå store og små") << QByteArray("BL\xC5"
-                                                    "B\xC6R")
-                                      << "blåbær" << 0;
-    QTest::newRow("æ er et bogstav") << QByteArray("bl\xE5"
-                                                   "b\xE6rgr\xF8"
-                                                   "d")
-                                     << "blåbær" << -1;
+    QTest::newRow("æøå store og små") << QByteArray("BL\305B\306R") << "blåbær" << 0;
+    QTest::newRow("æ er et bogstav") << QByteArray("bl\345b\346rgr\370d") << "blåbær" << -1;
     QTest::newRow("Ÿ fra 0x9F") << QByteArray("\x9F") << "ÿ" << 0;
     QTest::newRow("mikro foldes") << QByteArray("5 \xB5m") << "μm" << 2;
-    QTest::newRow("linjeskift skiller") << QByteArray("a\r\nord\r\n") << "ord" << 3;
     QTest::newRow("flere ord") << QByteArray("03 05 Tirsdag") << "05 tirsdag" << 3;
     QTest::newRow("til sidst") << QByteArray("x ord") << "ord" << 2;
     QTest::newRow("tomt ord") << QByteArray("ord") << "" << -1;
@@ -57,19 +51,19 @@ void TstOrdsoegning::hele_ord() {
     QCOMPARE(paaBytes(data, ord), qsizetype(forventet));
 }
 
+// Every character as the neighbour of a word on either side, and as the word itself
+// in either case among all 256.
 void TstOrdsoegning::hvertTegnSomNaboOgSomOrd() {
+    QByteArray alle(256, ' ');
+    for (int i = 0; i < 256; ++i)
+        alle[i] = char(i);
     for (int b = 0; b < 256; ++b) {
-        const char c = char(b);
-        // As the neighbour of a word on either side.
-        for (const QByteArray &data : {QByteArray(1, c) + "ord", "ord" + QByteArray(1, c)})
+        const QByteArray c(1, char(b));
+        for (const QByteArray &data : {c + "ord", "ord" + c})
             QCOMPARE(paaBytes(data, QStringLiteral("ord")), iEditoren(data, QStringLiteral("ord")));
-        // As the word, in upper or lower case, among all 256 characters.
-        QByteArray alle(256, ' ');
-        for (int i = 0; i < 256; ++i)
-            alle[i] = char(i);
-        const QString ord = Tekstfil::dekod(QByteArray(1, c));
-        QCOMPARE(paaBytes(alle, ord), iEditoren(alle, ord));
-        QCOMPARE(paaBytes(alle, ord.toUpper()), iEditoren(alle, ord.toUpper()));
+        const QString ord = Tekstfil::dekod(c);
+        for (const QString &o : {ord, ord.toUpper()})
+            QCOMPARE(paaBytes(alle, o), iEditoren(alle, o));
     }
 }
 

@@ -36,29 +36,27 @@ void TstProgrammappe::opdatering() {
     QTemporaryDir tmp;
     const QString fra = tmp.path() + QStringLiteral("/share/Program");
     const QString til = tmp.path() + QStringLiteral("/rod/Program");
-    skrivBytes(fra + QStringLiteral("/Html/design.css"), "body { color: navy; }\r\n");
+    const QString css = QStringLiteral("/Html/design.css"), udgave = QStringLiteral("/udgave.txt");
+    // What the user made in the root: a structure of their own and a note.
+    const QString mine = QStringLiteral("/Struktur/Mine opskrifter/struktur.txt");
+    const QString noter = QStringLiteral("/noter.txt");
+    skrivBytes(fra + css, "body { color: navy; }\r\n");
     skrivBytes(fra + QStringLiteral("/Struktur/Programmet/struktur.txt"), "Programmet\r\n");
-    if (!kildeUdgave.isEmpty()) skrivBytes(fra + QStringLiteral("/udgave.txt"), kildeUdgave + '\n');
+    if (!kildeUdgave.isEmpty()) skrivBytes(fra + udgave, kildeUdgave + '\n');
     if (rodFindes) {
-        skrivBytes(til + QStringLiteral("/Html/design.css"), "gammel\r\n");
-        // What the user made there: a structure of their own and a note.
-        skrivBytes(til + QStringLiteral("/Struktur/Mine opskrifter/struktur.txt"), "Mine\r\n");
-        skrivBytes(til + QStringLiteral("/noter.txt"), "min\r\n");
-        if (!rodUdgave.isEmpty()) skrivBytes(til + QStringLiteral("/udgave.txt"), rodUdgave + '\n');
+        skrivBytes(til + css, "gammel\r\n");
+        skrivBytes(til + mine, "Mine\r\n");
+        skrivBytes(til + noter, "min\r\n");
+        if (!rodUdgave.isEmpty()) skrivBytes(til + udgave, rodUdgave + '\n');
     }
 
     QCOMPARE(Programmappe::opdater(fra, til), kopieret);
-
-    QCOMPARE(laesBytes(til + QStringLiteral("/Html/design.css")),
-             kopieret ? QByteArray("body { color: navy; }\r\n") : QByteArray("gammel\r\n"));
+    QCOMPARE(laesBytes(til + css),
+             QByteArray(kopieret ? "body { color: navy; }\r\n" : "gammel\r\n"));
     QCOMPARE(QFile::exists(til + QStringLiteral("/Struktur/Programmet/struktur.txt")), kopieret);
-    QCOMPARE(laesBytes(til + QStringLiteral("/udgave.txt")).trimmed(),
-             kopieret ? kildeUdgave : rodUdgave);
-    if (rodFindes) {
-        QCOMPARE(laesBytes(til + QStringLiteral("/Struktur/Mine opskrifter/struktur.txt")),
-                 QByteArray("Mine\r\n"));
-        QCOMPARE(laesBytes(til + QStringLiteral("/noter.txt")), QByteArray("min\r\n"));
-    }
+    QCOMPARE(laesBytes(til + udgave).trimmed(), kopieret ? kildeUdgave : rodUdgave);
+    QCOMPARE(laesBytes(til + mine) + laesBytes(til + noter),
+             rodFindes ? QByteArray("Mine\r\nmin\r\n") : QByteArray());
     // A second start finds it up to date (a copy without a stamp only fills a missing folder).
     QVERIFY(!Programmappe::opdater(fra, til));
 }
