@@ -20,14 +20,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSet>
-#include <QTabWidget>
 #include <QToolButton>
-#include <QWebEnginePage>
 #include <QtTest>
 
-// The delivered reference structures Html5, CSS and JavaScript, as the
-// program's own look-ups reach them.
+// The reference structures Html5, CSS and JavaScript, as the program's look-ups reach them.
 class TstReference : public QObject {
     Q_OBJECT
 private:
@@ -36,31 +32,21 @@ private:
 
     QString program() const { return rod->rod() + QStringLiteral("/Program/"); }
     QStringList linjer(const QString &sti) const { return Tekstfil::laesLinjer(program() + sti); }
-    // Every name the editor can hand to the look-up from the program's own lists.
+    // Every tag and attribute name the program's own lists hand to the look-up.
     QStringList html5Navne() const {
-        QSet<QString> eksk;
-        for (const QString &e : linjer(QStringLiteral("Dir/Html/Ekskluderet.txt")))
-            eksk.insert(e.toLower());
+        const QStringList eksk = linjer("Dir/Html/Ekskluderet.txt");
         QStringList navne;
-        for (const QString &t : linjer(QStringLiteral("Dir/Html/AlleKoder.txt")))
-            if (!eksk.contains(t.toLower())) navne << t;
-        QDir d(program() + QStringLiteral("Dir/Attributes"));
-        QSet<QString> attr;
-        for (const QString &f : d.entryList({QStringLiteral("*.txt")}, QDir::Files))
-            for (const QString &a : linjer(QStringLiteral("Dir/Attributes/") + f))
-                attr.insert(a);
-        QStringList a = attr.values();
-        a.sort();
-        return navne << a << QStringLiteral("Globale Attributter");
+        for (const QString &t : linjer("Dir/Html/AlleKoder.txt"))
+            if (!eksk.contains(t, Qt::CaseInsensitive)) navne << t;
+        QStringList attr;
+        for (const QString &f : QDir(program() + QStringLiteral("Dir/Attributes"))
+                                    .entryList({QStringLiteral("*.txt")}, QDir::Files))
+            attr << linjer(QStringLiteral("Dir/Attributes/") + f);
+        attr.removeDuplicates();
+        return navne << attr << QStringLiteral("Globale Attributter");
     }
-    // The editor's text with | as the caret, in the given editor.
-    void saet(TRichEdit *e, const QString &tekst) {
-        QString t = tekst;
-        const int caret = int(t.indexOf(u'|'));
-        t.remove(caret, 1);
-        e->setText(t);
-        e->setSelStart(caret);
-        mainform->taginf->SetEditor(e);
+    static QString sideTekst(const QString &uden) {
+        return Tekstfil::laesLinjer(uden + QStringLiteral(".html")).join(u'\n');
     }
 
 private slots:
@@ -81,225 +67,147 @@ private slots:
         rod.reset();
     }
 
-    void opslagFinderSitElement_data();
-    void opslagFinderSitElement();
-    void siderneFindesOgLinkerDesignet_data();
-    void siderneFindesOgLinkerDesignet();
-    void editorensOpslag_data();
-    void editorensOpslag();
-    void linkOgHistorik();
-    void soegningOgStrukturkonstruktoer();
-};
-
-void TstReference::opslagFinderSitElement_data() {
-    QTest::addColumn<QString>("struktur");
-    QTest::addColumn<QStringList>("navne");
-    QTest::newRow("Html5: alle koder og attributter") << "Html5" << html5Navne();
-    QTest::newRow("CSS: udvalg")
-        << "CSS"
-        << QStringList{"font-size", "color",  "display",    "margin",       "grid-template-columns",
-                       "flex",      "@media", "@font-face", "hover",        "first-child",
-                       "before",    "calc",   "var",        "border-radius"};
-    QTest::newRow("JavaScript: udvalg") << "JavaScript"
-                                        << QStringList{"let",
-                                                       "const",
-                                                       "function",
-                                                       "if",
-                                                       "Array",
-                                                       "JSON.parse",
-                                                       "map",
-                                                       "push",
-                                                       "Math.round",
-                                                       "getElementById",
-                                                       "addEventListener",
-                                                       "innerHTML",
-                                                       "querySelector",
-                                                       "textContent",
-                                                       "classList",
-                                                       "console",
-                                                       "log",
-                                                       "setTimeout",
-                                                       "localStorage"};
-}
-
-// goToInfo stops at the first element with the name, A–Z folded; a name shared by
-// a tag and an attribute lands on the tag, whose page then links the attribute.
-void TstReference::opslagFinderSitElement() {
-    QFETCH(QString, struktur);
-    QFETCH(QStringList, navne);
-    QVERIFY(navne.size() > 10);
-    QStringList mangler;
-    for (const QString &navn : navne) {
-        infoform->HelpInfo(struktur, navn);
-        const QTreeWidgetItem *e = infoform->Struktur->valgtElement();
-        if (!e || !ensAZ(e->text(0), navn)) mangler << navn;
+    void strukturen_data() {
+        QTest::addColumn<QString>("struktur");
+        QTest::addColumn<int>("mindst");
+        QTest::addColumn<QStringList>("navne");
+        QTest::newRow("Html5") << "Html5" << 400 << html5Navne();
+        QTest::newRow("CSS") << "CSS" << 500
+                             << QString("font-size color display margin grid-template-columns "
+                                        "flex @media @font-face hover first-child before calc "
+                                        "var border-radius")
+                                    .split(u' ');
+        QTest::newRow("JavaScript")
+            << "JavaScript" << 500
+            << QString("let const function if Array JSON.parse map push Math.round "
+                       "getElementById addEventListener innerHTML querySelector textContent "
+                       "classList console log setTimeout localStorage")
+                   .split(u' ');
     }
-    QCOMPARE(mangler, QStringList());
-    QCOMPARE(infoform->windowTitle(), struktur);
-
-    if (struktur != QLatin1String("Html5")) return;
-    QStringList uden;
-    for (const QString &navn : navne) {
-        infoform->HelpInfo(struktur, navn);
-        const QString side = TStruktur::sideNavn(infoform->Struktur->valgtElement());
-        const QString attributside = QStringLiteral("attribut-") + navn;
-        if (side.startsWith(QLatin1String("kode-")) &&
-            QFile::exists(infoform->Struktur->Infomappe() + attributside +
-                          QStringLiteral(".html")) &&
-            !Tekstfil::laesLinjer(infoform->Struktur->Infomappe() + side + QStringLiteral(".html"))
-                 .join(u'\n')
-                 .contains(QStringLiteral("href=\"") + attributside + QStringLiteral(".html\"")))
-            uden << navn;
-    }
-    QCOMPARE(uden, QStringList());
-}
-
-void TstReference::siderneFindesOgLinkerDesignet_data() {
-    QTest::addColumn<QString>("struktur");
-    QTest::addColumn<int>("mindst");
-    QTest::newRow("Html5") << "Html5" << 400;
-    QTest::newRow("CSS") << "CSS" << 500;
-    QTest::newRow("JavaScript") << "JavaScript" << 500;
-}
-
-// Read with the tree's own loader: every element has its page, every page links
-// the structure's style sheet, and every link between pages reaches a page.
-void TstReference::siderneFindesOgLinkerDesignet() {
-    QFETCH(QString, struktur);
-    QFETCH(int, mindst);
-    const QString d = program() + QStringLiteral("Struktur/") + struktur;
-    TStruktur t;
-    t.setDataOn(true);
-    t.setStrukturfile(d + QStringLiteral("/struktur.txt"));
-    t.setDatafile(d + QStringLiteral("/data.txt"));
-    QVERIFY(t.HentStruktur());
-    QVERIFY(t.antal() >= mindst);
-    QVERIFY(QFile::exists(d + QStringLiteral("/tekstfiler/Design og funktioner/design.css")));
-    QVERIFY(QFile::exists(d + QStringLiteral("/tekstfiler/Design og funktioner/funktioner.js")));
-    const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+\\.html)\""));
-    QStringList fejl;
-    for (const QTreeWidgetItem *e : t.elementer()) {
-        const QString fil =
-            d + QStringLiteral("/tekstfiler/") + TStruktur::sideNavn(e) + QStringLiteral(".html");
-        if (!QFile::exists(fil)) {
-            fejl << e->text(0) + QStringLiteral(": ingen side");
-            continue;
+    // Read with the tree's own loader, every element has its page with a title and the style
+    // sheet, and every link reaches a page. Each name is found A–Z folded; a name shared by a
+    // tag and an attribute lands on the tag, whose page must then link the attribute's page.
+    void strukturen() {
+        QFETCH(QString, struktur);
+        QFETCH(int, mindst);
+        QFETCH(QStringList, navne);
+        const QString d = program() + "Struktur/" + struktur + "/";
+        const QString tekster = d + "tekstfiler/";
+        TStruktur t;
+        t.setDataOn(true);
+        t.setStrukturfile(d + "struktur.txt");
+        t.setDatafile(d + "data.txt");
+        QVERIFY(t.HentStruktur());
+        QVERIFY(t.antal() >= mindst);
+        QVERIFY(QFile::exists(tekster + "Design og funktioner/design.css"));
+        QVERIFY(QFile::exists(tekster + "Design og funktioner/funktioner.js"));
+        const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+\\.html)\""));
+        QStringList fejl;
+        for (const QTreeWidgetItem *e : t.elementer()) {
+            const QString side = sideTekst(tekster + TStruktur::sideNavn(e));
+            if (!side.contains("<title>") ||
+                !side.contains("<link rel=\"stylesheet\" type=\"text/css\" "
+                               "href=\"Design og funktioner/design.css\">"))
+                fejl << e->text(0);
+            for (auto m = link.globalMatch(side); m.hasNext();)
+                if (const QString maal = m.next().captured(1); !QFile::exists(tekster + maal))
+                    fejl << e->text(0) + " -> " + maal;
         }
-        const QString side = Tekstfil::laesLinjer(fil).join(u'\n');
-        if (!side.contains(QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" "
-                                          "href=\"Design og funktioner/design.css\">")))
-            fejl << e->text(0) + QStringLiteral(": uden design");
-        if (!side.contains(QStringLiteral("<title>")))
-            fejl << e->text(0) + QStringLiteral(": uden titel");
-        for (auto m = link.globalMatch(side); m.hasNext();) {
-            const QString maal = m.next().captured(1);
-            if (!QFile::exists(d + QStringLiteral("/tekstfiler/") + maal))
-                fejl << e->text(0) + QStringLiteral(": link til ") + maal;
+        QVERIFY(navne.size() > 10);
+        for (const QString &navn : navne) {
+            infoform->HelpInfo(struktur, navn);
+            const QTreeWidgetItem *e = infoform->Struktur->valgtElement();
+            if (!e || !ensAZ(e->text(0), navn)) {
+                fejl << navn;
+                continue;
+            }
+            const QString attribut = "attribut-" + navn + ".html";
+            if (TStruktur::sideNavn(e).startsWith("kode-") && QFile::exists(tekster + attribut) &&
+                !sideTekst(tekster + TStruktur::sideNavn(e)).contains("href=\"" + attribut + "\""))
+                fejl << navn + " uden " + attribut;
         }
+        QCOMPARE(fejl, QStringList());
+        QCOMPARE(infoform->windowTitle(), struktur);
     }
-    QCOMPARE(fejl, QStringList());
-}
 
-void TstReference::editorensOpslag_data() {
-    QTest::addColumn<QString>("editor");
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<QString>("handling");
-    QTest::addColumn<QString>("side");
-    QTest::newRow("kode") << "Editor"
-                          << "<tab|le>\n<tr><td>x</td></tr>\n</table>"
-                          << "aHtmlInfo"
-                          << "kode-table.html";
-    QTest::newRow("attribut") << "Editor"
-                              << "<a href=\"side|n.html\">x</a>"
-                              << "aHtmlInfo"
-                              << "attribut-href.html";
-    QTest::newRow("style") << "Editor"
-                           << "<p style=\"font-we|ight: bold\">x</p>"
-                           << "aHtmlInfo"
-                           << "egenskab-font-weight.html";
-    QTest::newRow("design") << "EditorDesign"
-                            << "p {\n  font-si|ze: 2em;\n}"
-                            << "aCssInfo"
-                            << "egenskab-font-size.html";
-    QTest::newRow("funktioner") << "EditorFunktioner"
-                                << "document.getElemen|tById('x').textContent = '';"
-                                << "aJsInfo"
-                                << "dom-Document-getElementById.html";
-}
-
-// The caret in the real editor and its real look-up command: the information
-// window ends on the element's page.
-void TstReference::editorensOpslag() {
-    QFETCH(QString, editor);
-    QFETCH(QString, tekst);
-    QFETCH(QString, handling);
-    QFETCH(QString, side);
-    TRichEdit *e = editor == QLatin1String("Editor")         ? w->Editor
-                   : editor == QLatin1String("EditorDesign") ? w->EditorDesign
-                                                             : w->EditorFunktioner;
-    // The design and functions editors are used on their own tab, opened by its button.
-    if (e != w->Editor) {
-        QToolButton *knap = w->findChild<QToolButton *>(
-            e == w->EditorDesign ? QStringLiteral("DesignKnap") : QStringLiteral("FunktionKnap"));
-        for (int i = 0; i < w->EditorBog->count(); ++i) {
+    void editorensOpslag_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<int>("editor"); // 0 html, 1 design, 2 functions
+        QTest::addColumn<QString>("side");
+        QTest::newRow("kode") << "<tab|le>\n<tr><td>x</td></tr></table>" << 0 << "kode-table";
+        QTest::newRow("attribut") << "<a href=\"side|n.html\">x</a>" << 0 << "attribut-href";
+        QTest::newRow("style") << "<p style=\"font-we|ight: bold\">" << 0 << "egenskab-font-weight";
+        QTest::newRow("design") << "p {\n  font-si|ze: 2em;\n}" << 1 << "egenskab-font-size";
+        QTest::newRow("funktioner") << "document.getElemen|tById('x').textContent = '';" << 2
+                                    << "dom-Document-getElementById";
+    }
+    // The caret in the real editor and its real look-up command.
+    void editorensOpslag() {
+        QFETCH(QString, tekst);
+        QFETCH(int, editor);
+        QFETCH(QString, side);
+        TRichEdit *e = QList<TRichEdit *>{w->Editor, w->EditorDesign, w->EditorFunktioner}[editor];
+        // The design and functions editors live on their own tab, opened by its button.
+        for (int i = 0; editor > 0 && i < w->EditorBog->count(); ++i) {
             if (!w->EditorBog->widget(i)->isAncestorOf(e)) continue;
-            if (!w->EditorBog->isTabVisible(i)) QTest::mouseClick(knap, Qt::LeftButton);
+            if (!w->EditorBog->isTabVisible(i))
+                QTest::mouseClick(
+                    w->findChild<QToolButton *>(editor == 1 ? "DesignKnap" : "FunktionKnap"),
+                    Qt::LeftButton);
             w->EditorBog->setCurrentIndex(i);
         }
+        const int caret = int(tekst.indexOf(u'|'));
+        e->setText(tekst.remove(caret, 1));
+        e->setSelStart(caret);
+        mainform->taginf->SetEditor(e);
+        w->findChild<QAction *>(QStringList{"aHtmlInfo", "aCssInfo", "aJsInfo"}[editor])->trigger();
+        QTRY_COMPARE(infoform->Web->LocationName(), side + ".html");
+        QTRY_COMPARE(infoform->Edit->text(), side + ".html");
     }
-    saet(e, tekst);
-    w->findChild<QAction *>(handling)->trigger();
-    QTRY_COMPARE(infoform->Web->LocationName(), side);
-    QTRY_COMPARE(infoform->Edit->text(), side);
-}
 
-// A link between two reference pages keeps the tree in step and is recorded in the
-// history with its element, as on the program's own help pages.
-void TstReference::linkOgHistorik() {
-    urlform1->urlListe->clear();
-    urlform1->strukturliste->clear();
-    infoform->urlIndex = -1;
-    infoform->HelpInfo(QStringLiteral("Html5"), QStringLiteral("td"));
-    QTRY_COMPARE(infoform->Web->LocationName(), QStringLiteral("kode-td.html"));
-    // The page may still be loading: click until the link is there.
-    const auto klik = [] {
-        infoform->Web->page()->runJavaScript(QStringLiteral(
-            "var a = document.querySelector('a[href=\"kode-table.html\"]'); if (a) a.click();"));
-        return infoform->Web->LocationName() == QLatin1String("kode-table.html");
-    };
-    QTRY_VERIFY(klik());
-    QTRY_COMPARE(infoform->Struktur->valgtElement()->text(0), QStringLiteral("table"));
-    QTRY_COMPARE(urlform1->urlListe->count(), 2);
-    QCOMPARE(urlform1->urlListe->item(1)->text(), QStringLiteral("table"));
-    QCOMPARE(urlform1->strukturliste->item(1)->text(), QStringLiteral("Html5"));
-    infoform->Aback->trigger();
-    QTRY_COMPARE(infoform->Web->LocationName(), QStringLiteral("kode-td.html"));
-}
+    // A link between reference pages moves the tree and enters the history with its element.
+    void linkOgHistorik() {
+        urlform1->urlListe->clear();
+        urlform1->strukturliste->clear();
+        infoform->urlIndex = -1;
+        infoform->HelpInfo("Html5", "td");
+        QTRY_COMPARE(infoform->Web->LocationName(), QStringLiteral("kode-td.html"));
+        const auto klik = [] { // the page may still be loading
+            infoform->Web->page()->runJavaScript(
+                "var a = document.querySelector('a[href=\"kode-table.html\"]'); if (a) a.click();");
+            return infoform->Web->LocationName() == QLatin1String("kode-table.html");
+        };
+        QTRY_VERIFY(klik());
+        QTRY_COMPARE(infoform->Struktur->valgtElement()->text(0), QStringLiteral("table"));
+        QTRY_COMPARE(urlform1->urlListe->count(), 2);
+        QCOMPARE(urlform1->urlListe->item(1)->text(), QStringLiteral("table"));
+        QCOMPARE(urlform1->strukturliste->item(1)->text(), QStringLiteral("Html5"));
+        infoform->Aback->trigger();
+        QTRY_COMPARE(infoform->Web->LocationName(), QStringLiteral("kode-td.html"));
+    }
 
-void TstReference::soegningOgStrukturkonstruktoer() {
-    // The search of the information window reads the generated pages.
-    infoform->HelpInfo(QStringLiteral("JavaScript"), QString());
-    infoform->FindTekst(QStringLiteral("getElementById"));
-    QVERIFY(!infoform->Findis
-                 ->findItems(QStringLiteral("dom-Document-getElementById"), Qt::MatchExactly)
-                 .isEmpty());
-    // The structure maker opens a reference structure whole and refuses to delete it.
-    strukturform->LoadStrukturBoks();
-    const auto fundet =
-        strukturform->strukturboks->findItems(QStringLiteral("CSS"), Qt::MatchExactly);
-    QCOMPARE(fundet.size(), 1);
-    strukturform->strukturboks->setCurrentItem(fundet.first());
-    strukturform->RedigerStruktur();
-    const int antal = int(linjer(QStringLiteral("Struktur/CSS/struktur.txt")).size());
-    QCOMPARE(strukturform->infostruktur->antal(), antal);
-    QVERIFY(strukturform->InfoLabel->text().endsWith(QString::number(antal)));
-    Dialoger::Test::slaaTil(true);
-    strukturform->DeleteStruktur();
-    QCOMPARE(Dialoger::Test::vist(),
-             QStringList{
-                 QStringLiteral("Denne fil må ikke slettes!\nDen anvendes til CSS information.")});
-    QVERIFY(QFile::exists(program() + QStringLiteral("Struktur/CSS/struktur.txt")));
-}
+    // The window's search reads the pages; the structure maker opens a reference whole and
+    // refuses to delete it.
+    void soegningOgStrukturkonstruktoer() {
+        infoform->HelpInfo("JavaScript", QString());
+        infoform->FindTekst("getElementById");
+        QVERIFY(!infoform->Findis->findItems("dom-Document-getElementById", Qt::MatchExactly)
+                     .isEmpty());
+        strukturform->LoadStrukturBoks();
+        const auto fundet = strukturform->strukturboks->findItems("CSS", Qt::MatchExactly);
+        QCOMPARE(fundet.size(), 1);
+        strukturform->strukturboks->setCurrentItem(fundet.first());
+        strukturform->RedigerStruktur();
+        const int antal = int(linjer("Struktur/CSS/struktur.txt").size());
+        QCOMPARE(strukturform->infostruktur->antal(), antal);
+        QVERIFY(strukturform->InfoLabel->text().endsWith(QString::number(antal)));
+        Dialoger::Test::slaaTil(true);
+        strukturform->DeleteStruktur();
+        QCOMPARE(Dialoger::Test::vist(),
+                 QStringList{"Denne fil må ikke slettes!\nDen anvendes til CSS information."});
+        QVERIFY(QFile::exists(program() + "Struktur/CSS/struktur.txt"));
+    }
+};
 
 DAGBOG_GUI_TEST_MAIN(TstReference)
 #include "tst_reference.moc"
