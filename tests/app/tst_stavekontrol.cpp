@@ -170,7 +170,6 @@ void TstStavekontrol::kontaktenGaelderAlleVinduerOgGemmes() {
     QVERIFY(kontakt() && kontakt()->isEnabled() && kontakt()->isChecked());
     Twinform *a = aabnDag(5, "gikk");
     Twinform *b = aabnDag(6, "turr");
-    QCOMPARE(markeret(a), QStringList{"gikk"});
     kontakt()->click();
     QCOMPARE(markeret(a), QStringList());
     QCOMPARE(markeret(b), QStringList());
