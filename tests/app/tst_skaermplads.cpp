@@ -13,16 +13,6 @@
 #include <QScreen>
 #include <QtTest>
 
-namespace {
-
-QWidget *vindue(const QString &navn) {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == navn) return w;
-    return nullptr;
-}
-
-} // namespace
-
 // Runs on two small screens: 1400 x 1000 with 1000 x 800 to its right.
 class TstSkaermplads : public QObject {
     Q_OBJECT
@@ -40,9 +30,14 @@ private:
         mainform->close();
         nedlaegVinduer();
     }
-    static void vis(QWidget *w) {
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+    // The window of that name, shown; none if it is missing or never appears.
+    static QWidget *vis(const QString &navn) {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == navn) {
+                w->show();
+                return QTest::qWaitForWindowExposed(w) ? w : nullptr;
+            }
+        return nullptr;
     }
 
 private slots:
@@ -60,33 +55,25 @@ private slots:
 void TstSkaermplads::vinduetPasserSkaermen_data() {
     QTest::addColumn<QString>("navn");
     QTest::addColumn<QString>("fil");
-    QTest::addColumn<QByteArray>("indhold"); // none: the defaults
+    QTest::addColumn<QByteArray>("indhold");
     QTest::addColumn<int>("skaerm");
-    QTest::newRow("hovedvindue, standard") << "mainform"
-                                           << "" << QByteArray() << 0;
-    QTest::newRow("hovedvindue, for højt")
-        << "mainform"
-        << "mainform.txt"
-        << QByteArray("Sky\r\n64\r\n300\r\n889\r\n1300\r\n0\r\n\r\nCourier New\r\n10\r\n1\r\n0\r\n")
-        << 0;
-    QTest::newRow("læser, standard") << "dagbogform"
-                                     << "" << QByteArray() << 0;
-    QTest::newRow("læser på den lille skærm")
-        << "dagbogform"
-        << "Dagbog.txt" << QByteArray("14\r\n1500\r\n956\r\n0\r\n1\r\n") << 1;
-    QTest::newRow("information, standard") << "infoform"
-                                           << "" << QByteArray() << 0;
-    QTest::newRow("information uden for skærmen")
-        << "infoform"
-        << "infoform.txt" << QByteArray("64\r\n2500\r\n819\r\n930\r\n250\r\n0\r\nProgrammet\r\n")
-        << 1;
-    QTest::newRow("kontrol over kanten")
-        << "kontrolform"
-        << "kontrol.txt" << QByteArray("-300\r\n100\r\n286\r\n528\r\n") << 0;
-    QTest::newRow("urlboks for stor") << "urlform1"
-                                      << "urlboks1.txt" << QByteArray("1600\r\n1200\r\n") << 0;
-    QTest::newRow("strukturkonstruktør") << "strukturform"
-                                         << "" << QByteArray() << 0;
+    // No file: the window's defaults.
+    const auto rad = [](const char *raekke, const char *navn, const char *fil = "",
+                        const char *indhold = "", int skaerm = 0) {
+        QTest::newRow(raekke) << navn << fil << QByteArray(indhold) << skaerm;
+    };
+    rad("hovedvindue, standard", "mainform");
+    rad("hovedvindue, for højt", "mainform", "mainform.txt",
+        "Sky\r\n64\r\n300\r\n889\r\n1300\r\n0\r\n\r\nCourier New\r\n10\r\n1\r\n0\r\n");
+    rad("læser, standard", "dagbogform");
+    rad("læser på den lille skærm", "dagbogform", "Dagbog.txt", "14\r\n1500\r\n956\r\n0\r\n1\r\n",
+        1);
+    rad("information, standard", "infoform");
+    rad("information uden for skærmen", "infoform", "infoform.txt",
+        "64\r\n2500\r\n819\r\n930\r\n250\r\n0\r\nProgrammet\r\n", 1);
+    rad("kontrol over kanten", "kontrolform", "kontrol.txt", "-300\r\n100\r\n286\r\n528\r\n");
+    rad("urlboks for stor", "urlform1", "urlboks1.txt", "1600\r\n1200\r\n");
+    rad("strukturkonstruktør", "strukturform");
 }
 
 void TstSkaermplads::vinduetPasserSkaermen() {
@@ -99,28 +86,19 @@ void TstSkaermplads::vinduetPasserSkaermen() {
         skrivBytes(egenskaber() + fil, indhold);
     }
     start();
-    QWidget *w = vindue(navn);
+    QWidget *w = vis(navn);
     QVERIFY(w);
-    vis(w);
     const QRect omraade = QGuiApplication::screens().value(skaerm)->availableGeometry();
     QVERIFY2(omraade.contains(w->frameGeometry()),
-             qPrintable(QStringLiteral("%1 %2,%3 %4x%5")
-                            .arg(navn)
-                            .arg(w->frameGeometry().x())
-                            .arg(w->frameGeometry().y())
-                            .arg(w->frameGeometry().width())
-                            .arg(w->frameGeometry().height())));
+             qPrintable(QDebug::toString(w->frameGeometry())));
     QVERIFY(w->width() >= w->minimumWidth() && w->height() >= w->minimumHeight());
     stop();
 }
 
 void TstSkaermplads::pladsenHoldesFemGange_data() {
     QTest::addColumn<QString>("navn");
-    QTest::newRow("information") << "infoform";
-    QTest::newRow("kontrol") << "kontrolform";
-    QTest::newRow("læser") << "dagbogform";
-    QTest::newRow("urlboks") << "urlform1";
-    QTest::newRow("hovedvindue") << "mainform";
+    for (const char *navn : {"infoform", "kontrolform", "dagbogform", "urlform1", "mainform"})
+        QTest::newRow(navn) << QString::fromLatin1(navn);
 }
 
 void TstSkaermplads::pladsenHoldesFemGange() {
@@ -128,8 +106,8 @@ void TstSkaermplads::pladsenHoldesFemGange() {
     QList<QRect> pladser;
     for (int gang = 0; gang < 5; ++gang) {
         start();
-        QWidget *w = vindue(navn);
-        vis(w);
+        QWidget *w = vis(navn);
+        QVERIFY(w);
         if (gang == 0 && w != urlform1) w->setGeometry(QRect(QPoint(43, 31), w->size()));
         QCoreApplication::processEvents();
         pladser << w->geometry();

@@ -22,8 +22,9 @@ class TstStavekontrol : public QObject {
 private:
     QScopedPointer<TestRod> rod;
     QString egenskaber(const QString &fil) const {
-        return rod->rod() + u'/' + Mapper::brugernavn() + QStringLiteral("/Egenskaber/") + fil;
+        return rod->rod() + u'/' + Mapper::brugernavn() + "/Egenskaber/" + fil;
     }
+    static QCheckBox *kontakt() { return mainform->findChild<QCheckBox *>("StavekontrolCheck"); }
     void start() {
         opretVinduer();
         mainform->FormActivate();
@@ -37,8 +38,7 @@ private:
     }
     Twinform *aabnDag(int dag, const QString &tekst) {
         mainform->kalender->setSelectedDate(QDate(2024, 3, dag));
-        QTest::mouseClick(mainform->findChild<QPushButton *>(QStringLiteral("ButtonOpret")),
-                          Qt::LeftButton);
+        QTest::mouseClick(mainform->findChild<QPushButton *>("ButtonOpret"), Qt::LeftButton);
         Twinform *w = mainform->aktivtVindue();
         w->Editor->setText(tekst);
         QApplication::processEvents(); // the first marking of a document waits for the event loop
@@ -54,14 +54,11 @@ private:
     }
     // Right-click on the first occurrence of ord: the spelling menu, or none.
     static QMenu *hoejreklik(Twinform *w, const QString &ord) {
-        const int pos = w->Editor->toPlainText().indexOf(ord) + 1;
         QTextCursor c(w->Editor->document());
-        c.setPosition(pos);
-        const QPoint sted = w->Editor->cursorRect(c).center();
-        emit w->Editor->customContextMenuRequested(sted);
-        return w->Editor->findChild<QMenu *>(QStringLiteral("PUstavning"));
+        c.setPosition(w->Editor->toPlainText().indexOf(ord) + 1);
+        emit w->Editor->customContextMenuRequested(w->Editor->cursorRect(c).center());
+        return w->Editor->findChild<QMenu *>("PUstavning");
     }
-
     static QAction *handling(QMenu *menu, const QString &navn) {
         for (QAction *a : menu->actions())
             if (a->objectName() == navn) return a;
@@ -84,8 +81,8 @@ private slots:
     void markering_data();
     void markering();
     void forslagErstatterOrdet();
-    void tilfoejetOrdErRigtigtEfterGenstart();
-    void ignoreretOrdGaelderKunDenneKoersel();
+    void ordetHuskes_data();
+    void ordetHuskes();
     void kontaktenGaelderAlleVinduerOgGemmes();
     void udenOrdbogErKontaktenSlaaetFraMedHint();
 };
@@ -115,109 +112,100 @@ void TstStavekontrol::markering() {
 }
 
 void TstStavekontrol::forslagErstatterOrdet() {
-    Twinform *w = aabnDag(5, QStringLiteral("<p>Jeg gikk en tur</p>"));
-    QVERIFY(!hoejreklik(w, QStringLiteral("tur"))); // a right word keeps the page menu
-    w->findChild<QMenu *>(QStringLiteral("PopupMenu"))->close();
-    QMenu *menu = hoejreklik(w, QStringLiteral("gikk"));
+    Twinform *w = aabnDag(5, "<p>Jeg gikk en tur</p>");
+    QVERIFY(!hoejreklik(w, "tur")); // a right word keeps the page menu
+    w->findChild<QMenu *>("PopupMenu")->close();
+    QMenu *menu = hoejreklik(w, "gikk");
     QVERIFY(menu);
-    QAction *gik = nullptr;
-    int forslag = 0;
-    for (QAction *a : menu->actions()) {
-        if (!a->objectName().startsWith(QStringLiteral("mForslag"))) continue;
-        ++forslag;
-        if (a->text() == QStringLiteral("gik")) gik = a;
-    }
-    QVERIFY(forslag >= 1 && forslag <= 7);
-    QVERIFY(gik);
-    QVERIFY(handling(menu, QStringLiteral("mTilfoejOrdbog")));
-    QVERIFY(handling(menu, QStringLiteral("mIgnorer")));
-    gik->trigger();
-    QCOMPARE(w->Editor->Text(), QStringLiteral("<p>Jeg gik en tur</p>"));
+    QList<QAction *> forslag;
+    for (QAction *a : menu->actions())
+        if (a->objectName().startsWith("mForslag")) forslag << a;
+    QVERIFY(!forslag.isEmpty() && forslag.size() <= 7);
+    const auto gik =
+        std::find_if(forslag.begin(), forslag.end(), [](QAction *a) { return a->text() == "gik"; });
+    QVERIFY(gik != forslag.end());
+    (*gik)->trigger();
+    QCOMPARE(w->Editor->Text(), "<p>Jeg gik en tur</p>");
     QVERIFY(w->Editor->Modified());
     QApplication::processEvents();
     QCOMPARE(markeret(w), QStringList());
     menu->close();
 }
 
-void TstStavekontrol::tilfoejetOrdErRigtigtEfterGenstart() {
-    Twinform *w = aabnDag(5, QStringLiteral("Vi spiste Bjørnsquist og gikk"));
-    QCOMPARE(markeret(w), (QStringList{"Bjørnsquist", "gikk"}));
-    QMenu *menu = hoejreklik(w, QStringLiteral("Bjørnsquist"));
-    QVERIFY(menu);
-    QAction *tilfoej = handling(menu, QStringLiteral("mTilfoejOrdbog"));
-    QVERIFY(tilfoej);
-    tilfoej->trigger();
-    menu->close();
-    QCOMPARE(markeret(w), QStringList{"gikk"});
-    QCOMPARE(laesBytes(egenskaber(QStringLiteral("ordbog.txt"))), QByteArray("Bj\xf8rnsquist\r\n"));
-
-    stop();
-    start();
-    w = aabnDag(5, QStringLiteral("Bjørnsquist gikk"));
-    QCOMPARE(markeret(w), QStringList{"gikk"});
+void TstStavekontrol::ordetHuskes_data() {
+    QTest::addColumn<QString>("ord");
+    QTest::addColumn<QString>("valg");
+    QTest::addColumn<QByteArray>("ordbog"); // none: the word is forgotten when the program ends
+    QTest::newRow("tilføjet") << "Bjørnsquist"
+                              << "mTilfoejOrdbog" << QByteArray("Bj\xf8rnsquist\r\n");
+    QTest::newRow("ignoreret") << "turr"
+                               << "mIgnorer" << QByteArray();
 }
 
-void TstStavekontrol::ignoreretOrdGaelderKunDenneKoersel() {
-    Twinform *w = aabnDag(5, QStringLiteral("turr og gikk"));
-    QMenu *menu = hoejreklik(w, QStringLiteral("turr"));
+void TstStavekontrol::ordetHuskes() {
+    QFETCH(QString, ord);
+    QFETCH(QString, valg);
+    QFETCH(QByteArray, ordbog);
+    Twinform *w = aabnDag(5, "Vi spiste " + ord + " og gikk");
+    QCOMPARE(markeret(w), (QStringList{ord, "gikk"}));
+    QMenu *menu = hoejreklik(w, ord);
     QVERIFY(menu);
-    QVERIFY(handling(menu, QStringLiteral("mIgnorer")));
-    handling(menu, QStringLiteral("mIgnorer"))->trigger();
+    QAction *a = handling(menu, valg);
+    QVERIFY(a);
+    a->trigger();
     menu->close();
     QCOMPARE(markeret(w), QStringList{"gikk"});
-    QVERIFY(!QFile::exists(egenskaber(QStringLiteral("ordbog.txt"))));
+    const QString fil = egenskaber("ordbog.txt");
+    if (ordbog.isEmpty())
+        QVERIFY(!QFile::exists(fil));
+    else
+        QCOMPARE(laesBytes(fil), ordbog);
     stop();
     start();
-    w = aabnDag(5, QStringLiteral("turr"));
-    QCOMPARE(markeret(w), QStringList{"turr"});
+    QCOMPARE(markeret(aabnDag(5, ord + " gikk")),
+             (ordbog.isEmpty() ? QStringList{ord, "gikk"} : QStringList{"gikk"}));
 }
 
 void TstStavekontrol::kontaktenGaelderAlleVinduerOgGemmes() {
-    auto *kontakt = mainform->findChild<QCheckBox *>(QStringLiteral("StavekontrolCheck"));
-    QVERIFY(kontakt && kontakt->isEnabled() && kontakt->isChecked());
-    Twinform *a = aabnDag(5, QStringLiteral("gikk"));
-    Twinform *b = aabnDag(6, QStringLiteral("turr"));
-    QCOMPARE(markeret(a), QStringList{"gikk"});
-    kontakt->click();
+    QVERIFY(kontakt() && kontakt()->isEnabled() && kontakt()->isChecked());
+    Twinform *a = aabnDag(5, "gikk");
+    Twinform *b = aabnDag(6, "turr");
+    kontakt()->click();
     QCOMPARE(markeret(a), QStringList());
     QCOMPARE(markeret(b), QStringList());
-    QVERIFY(!hoejreklik(b, QStringLiteral("turr")));
-    b->findChild<QMenu *>(QStringLiteral("PopupMenu"))->close();
-    kontakt->click();
+    QVERIFY(!hoejreklik(b, "turr"));
+    b->findChild<QMenu *>("PopupMenu")->close();
+    kontakt()->click();
     QApplication::processEvents();
     QCOMPARE(markeret(a), QStringList{"gikk"});
     QCOMPARE(markeret(b), QStringList{"turr"});
-    kontakt->click();
+    kontakt()->click();
     stop();
 
-    const QList<QByteArray> linjer =
-        laesBytes(egenskaber(QStringLiteral("mainform.txt"))).split('\n');
+    const QList<QByteArray> linjer = laesBytes(egenskaber("mainform.txt")).split('\n');
     QCOMPARE(linjer.size(), 14);             // thirteen lines, each ended by CR LF
     QCOMPARE(linjer[11], QByteArray("1\r")); // backups stay on
     QCOMPARE(linjer[12], QByteArray("0\r"));
     start();
-    kontakt = mainform->findChild<QCheckBox *>(QStringLiteral("StavekontrolCheck"));
-    QVERIFY(!kontakt->isChecked());
-    QCOMPARE(markeret(aabnDag(5, QStringLiteral("gikk"))), QStringList());
+    QVERIFY(!kontakt()->isChecked());
+    QCOMPARE(markeret(aabnDag(5, "gikk")), QStringList());
 }
 
 void TstStavekontrol::udenOrdbogErKontaktenSlaaetFraMedHint() {
     stop();
     // An older option file of eleven lines: spell checking is on by default.
-    skrivBytes(egenskaber(QStringLiteral("mainform.txt")),
+    skrivBytes(egenskaber("mainform.txt"),
                "Sky\r\n64\r\n906\r\n889\r\n930\r\n0\r\n\r\nCourier New\r\n10\r\n1\r\n0\r\n");
-    qputenv("DAGBOG_ORDBOGSMAPPE", rod->sti(QStringLiteral("ingen")).toUtf8());
+    qputenv("DAGBOG_ORDBOGSMAPPE", rod->sti("ingen").toUtf8());
     start();
-    auto *kontakt = mainform->findChild<QCheckBox *>(QStringLiteral("StavekontrolCheck"));
-    QVERIFY(!kontakt->isEnabled());
-    QVERIFY(!kontakt->isChecked());
-    QVERIFY(kontakt->toolTip().contains(QStringLiteral("hunspell-da")));
-    QVERIFY(mainform->findChild<QWidget *>(QStringLiteral("stavekontrolHint")));
-    QCOMPARE(markeret(aabnDag(5, QStringLiteral("gikk turr"))), QStringList());
+    QVERIFY(!kontakt()->isEnabled());
+    QVERIFY(!kontakt()->isChecked());
+    QVERIFY(kontakt()->toolTip().contains("hunspell-da"));
+    QVERIFY(mainform->findChild<QWidget *>("stavekontrolHint"));
+    QCOMPARE(markeret(aabnDag(5, "gikk turr")), QStringList());
     stop();
     // The choice is kept for the day the dictionary is there.
-    QCOMPARE(laesBytes(egenskaber(QStringLiteral("mainform.txt"))).split('\n').value(12),
-             QByteArray("1\r"));
+    QCOMPARE(laesBytes(egenskaber("mainform.txt")).split('\n').value(12), QByteArray("1\r"));
 }
 
 DAGBOG_GUI_TEST_MAIN(TstStavekontrol)

@@ -3,66 +3,55 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+namespace {
+// A row of the text transforms: the book's body of a page, or its pictures made part of it.
+// No output means the input is left as it is.
+void rad(const char *navn, bool billeder, const QString &ind, const QString &ud = {}) {
+    QTest::newRow(navn) << billeder << ind << (ud.isNull() ? ind : ud);
+}
+} // namespace
+
 class TstDagbogsbog : public QObject {
     Q_OBJECT
 private slots:
-    void krop_data();
-    void krop();
-    void billeder_data();
-    void billeder();
+    void omskrivning_data();
+    void omskrivning();
     void indholdOgSektioner();
 };
 
-void TstDagbogsbog::krop_data() {
-    QTest::addColumn<QString>("side");
-    QTest::addColumn<QString>("krop");
-    QTest::newRow("skabelon")
-        << "<html><head><title>T</title></head>\n<body>\n<p>Hej</p>\n</body>\n</html>"
-        << "\n<p>Hej</p>\n";
-    QTest::newRow("store bogstaver og attributter")
-        << "<HTML><BODY class=\"x\" onload=\"f()\">Tekst</BODY></HTML>"
-        << "Tekst";
-    QTest::newRow("body uden slut") << "<body>Resten"
-                                    << "Resten";
-    QTest::newRow("uden body") << "<p>Bare tekst</p>"
-                               << "<p>Bare tekst</p>";
-    QTest::newRow("tbody er ikke body") << "<table><tbody><tr><td>x</td></tr></tbody></table>"
-                                        << "<table><tbody><tr><td>x</td></tr></tbody></table>";
-}
-
-void TstDagbogsbog::krop() {
-    QFETCH(QString, side);
-    QFETCH(QString, krop);
-    QCOMPARE(Dagbogsbog::krop(side), krop);
-}
-
-void TstDagbogsbog::billeder_data() {
-    QTest::addColumn<QString>("krop");
+void TstDagbogsbog::omskrivning_data() {
+    QTest::addColumn<bool>("billeder");
+    QTest::addColumn<QString>("ind");
     QTest::addColumn<QString>("ud");
-    QTest::newRow("src") << "<img src=\"../Billeder/a b.jpg\" alt=\"x\">"
-                         << "<img src=\"NY:a b.jpg\" alt=\"x\">";
-    QTest::newRow("enkelte anførselstegn og backslash") << "<img src='..\\Billeder\\hus.png'>"
-                                                        << "<img src='NY:hus.png'>";
-    QTest::newRow("link til billedet") << "<a href=\"../Billeder/stor.jpg\">se</a>"
-                                       << "<a href=\"NY:stor.jpg\">se</a>";
-    QTest::newRow("andre mapper røres ikke")
-        << "<img src=\"../andet/a.jpg\"><img src=\"Billeder/a.jpg\">"
-        << "<img src=\"../andet/a.jpg\"><img src=\"Billeder/a.jpg\">";
-    QTest::newRow("ukendt fil bliver stående")
-        << "<img src=\"../Billeder/mangler.jpg\"><img src=\"../Billeder/to.gif\">"
-        << "<img src=\"../Billeder/mangler.jpg\"><img src=\"NY:to.gif\">";
+    rad("krop: skabelon", false,
+        "<html><head><title>T</title></head>\n<body>\n<p>Hej</p>\n</body>\n</html>",
+        "\n<p>Hej</p>\n");
+    rad("krop: store bogstaver og attributter", false,
+        "<HTML><BODY class=\"x\" onload=\"f()\">Tekst</BODY></HTML>", "Tekst");
+    rad("krop: body uden slut", false, "<body>Resten", "Resten");
+    rad("krop: uden body", false, "<p>Bare tekst</p>");
+    rad("krop: tbody er ikke body", false, "<table><tbody><tr><td>x</td></tr></tbody></table>");
+    rad("billeder: src", true, "<img src=\"../Billeder/a b.jpg\" alt=\"x\">",
+        "<img src=\"NY:a b.jpg\" alt=\"x\">");
+    rad("billeder: enkelte anførselstegn og backslash", true, "<img src='..\\Billeder\\hus.png'>",
+        "<img src='NY:hus.png'>");
+    rad("billeder: link til billedet", true, "<a href=\"../Billeder/stor.jpg\">se</a>",
+        "<a href=\"NY:stor.jpg\">se</a>");
+    rad("billeder: andre mapper røres ikke", true,
+        "<img src=\"../andet/a.jpg\"><img src=\"Billeder/a.jpg\">");
+    rad("billeder: ukendt fil bliver stående", true,
+        "<img src=\"../Billeder/mangler.jpg\"><img src=\"../Billeder/to.gif\">",
+        "<img src=\"../Billeder/mangler.jpg\"><img src=\"NY:to.gif\">");
 }
 
-void TstDagbogsbog::billeder() {
-    QFETCH(QString, krop);
+void TstDagbogsbog::omskrivning() {
+    QFETCH(bool, billeder);
+    QFETCH(QString, ind);
     QFETCH(QString, ud);
-    QCOMPARE(Dagbogsbog::omskrivBilleder(krop,
-                                         [](const QString &fil) {
-                                             return fil == QStringLiteral("mangler.jpg")
-                                                        ? QString()
-                                                        : QStringLiteral("NY:") + fil;
-                                         }),
-             ud);
+    const auto ny = [](const QString &fil) {
+        return fil == QStringLiteral("mangler.jpg") ? QString() : QStringLiteral("NY:") + fil;
+    };
+    QCOMPARE(billeder ? Dagbogsbog::omskrivBilleder(ind, ny) : Dagbogsbog::krop(ind), ud);
 }
 
 void TstDagbogsbog::indholdOgSektioner() {
@@ -74,7 +63,7 @@ void TstDagbogsbog::indholdOgSektioner() {
     const QString bog = Dagbogsbog::html("Dagbog <2024>", sider, "body { color: red }</style>");
     QVERIFY(bog.contains("<title>Dagbog &lt;2024&gt;</title>"));
     QVERIFY(bog.contains("body { color: red }<\\/style>"));
-    // Every page once in the contents, linked to its own section, in tree order.
+    // Every page once in the contents and once as a section, in tree order.
     const QString indhold = bog.section("<nav", 1).section("</nav>", 0, 0);
     QStringList links;
     for (const QRegularExpressionMatch &m :
@@ -82,16 +71,16 @@ void TstDagbogsbog::indholdOgSektioner() {
         links << m.captured(1) + '=' + m.captured(2);
     QCOMPARE(links, (QStringList{"side0=Dagbog 2024", "side1=01 Januar", "side2=01 01 Mandag",
                                  "side3=01 02 Tirsdag", "side4=02 Februar"}));
+    QCOMPARE(bog.count("<section class=\"bogSide\""), 5);
+    QVERIFY(bog.indexOf("id=\"side3\"") < bog.indexOf("id=\"side4\""));
     // The days of a month sit under it, the next month is an entry of its own.
     QVERIFY(QRegularExpression("01 Januar</a>\\s*<div class=\"dage\">.*01 02 Tirsdag</a>\\s*</div>"
                                "\\s*</li>\\s*<li class=\"maaned\"><a href=\"#side4\">",
                                QRegularExpression::DotMatchesEverythingOption)
                 .match(indhold)
                 .hasMatch());
-    QCOMPARE(bog.count("<section class=\"bogSide\""), 5);
     QVERIFY(bog.contains("id=\"side2\">\n<div class=\"bogSidenavn\">01 01 Mandag</div>\n<p>Nytår & "
                          "<b>sne</b></p>"));
-    QVERIFY(bog.indexOf("id=\"side3\"") < bog.indexOf("id=\"side4\""));
 }
 
 QTEST_APPLESS_MAIN(TstDagbogsbog)
