@@ -31,8 +31,20 @@ private:
     // The files of version v as the save functions write them.
     QByteArray forventet(int v, const QString &fil) const { return m_ref[v].value(fil); }
     // A fresh target folder holding version 0.
-    QString nytMaal(const QString &navn);
-    QStringList fremmedeFiler(const QString &maal) const;
+    QString nytMaal(const QString &navn) {
+        const QString maal = m_dir.filePath(navn);
+        QDir(maal).removeRecursively();
+        QDir().mkpath(maal);
+        for (const QString &fil : Gemmeindhold::filer())
+            skrivBytes(maal + u'/' + fil, forventet(0, fil));
+        return maal;
+    }
+    QStringList fremmedeFiler(const QString &maal) const {
+        QStringList ud;
+        for (const QString &f : QDir(maal).entryList(QDir::Files | QDir::Hidden))
+            if (!Gemmeindhold::filer().contains(f)) ud << f;
+        return ud;
+    }
 
     QTemporaryDir m_dir;
     QString m_kilde;
@@ -62,22 +74,6 @@ void TestGemmeDraeb::initTestCase() {
     }
     for (const QString &fil : Gemmeindhold::filer())
         QVERIFY2(m_ref[0][fil] != m_ref[1][fil] && !m_ref[0][fil].isEmpty(), qPrintable(fil));
-}
-
-QString TestGemmeDraeb::nytMaal(const QString &navn) {
-    const QString maal = m_dir.filePath(navn);
-    QDir(maal).removeRecursively();
-    QDir().mkpath(maal);
-    for (const QString &fil : Gemmeindhold::filer())
-        skrivBytes(maal + u'/' + fil, forventet(0, fil));
-    return maal;
-}
-
-QStringList TestGemmeDraeb::fremmedeFiler(const QString &maal) const {
-    QStringList ud;
-    for (const QString &f : QDir(maal).entryList(QDir::Files | QDir::Hidden))
-        if (!Gemmeindhold::filer().contains(f)) ud << f;
-    return ud;
 }
 
 void TestGemmeDraeb::draebtUnderGemning() {

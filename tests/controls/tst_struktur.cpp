@@ -804,7 +804,6 @@ void TstStruktur::ulaeseligTraefilRyddesFoerst() {
         QVERIFY_THROWS_EXCEPTION(Tekstfil::FilFejl, m.s.HentStruktur());
     }
     QCOMPARE(m.s.antal(), 0);
-    QVERIFY(m.s.ufuldstaendig());
     QVERIFY(!m.s.GemStruktur());
     QVERIFY_THROWS_EXCEPTION(StrukturFejl, m.s.NyNode(QStringLiteral("x"), {}, 0, false, true));
     QFile::setPermissions(anden.trae(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -823,14 +822,12 @@ void TstStruktur::sidenavnUdenforMappenSlettesIkke() {
     QFETCH(QString, navn);
     Mappe m;
     const QString ude = m.sti + QStringLiteral("tekstfiler/") + navn + QStringLiteral(".html");
-    skrivBytes(QDir::fromNativeSeparators(ude), "ude");
     skrivBytes(ude, "ude");
     m.hent("a\r\n\tb\r\n", "0a\r\n0" + navn.toLatin1() + "\r\n");
     m.vaelg(QStringLiteral("b"));
     m.s.SletNode();
     QCOMPARE(beskriv(m.s), QStringLiteral("a"));
     QCOMPARE(laesBytes(ude), QByteArray("ude"));
-    QCOMPARE(laesBytes(QDir::fromNativeSeparators(ude)), QByteArray("ude"));
 }
 
 QTEST_MAIN(TstStruktur)
