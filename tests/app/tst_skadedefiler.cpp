@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,15 +23,19 @@
 
 namespace {
 
-QStringList vist() {
+QStringList &vist() {
     return Dialoger::Test::vist();
 }
 
-int antalDerNaevner(const QString &tekst) {
-    int n = 0;
-    for (const QString &t : vist())
-        if (t.contains(tekst)) ++n;
-    return n;
+// A tree and data file written by hand into mappe.
+void skrivTrae(const QString &mappe, const QByteArray &trae, const QByteArray &data) {
+    skrivBytes(mappe + QStringLiteral("struktur.txt"), trae);
+    skrivBytes(mappe + QStringLiteral("data.txt"), data);
+}
+
+void tjekUroert(const QString &mappe, const QByteArray &trae, const QByteArray &data) {
+    QCOMPARE(laesBytes(mappe + QStringLiteral("struktur.txt")), trae);
+    QCOMPARE(laesBytes(mappe + QStringLiteral("data.txt")), data);
 }
 
 } // namespace
@@ -48,28 +51,27 @@ private:
         return strukturDir() + QStringLiteral("Dagbog %1/").arg(aar);
     }
     void aabnDato(const QDate &d) {
+        vist().clear();
         mainform->kalender->setSelectedDate(d);
         QTest::mouseClick(mainform->findChild<QPushButton *>(QStringLiteral("ButtonOpret")),
                           Qt::LeftButton);
+    }
+    Twinform *startMedSide() {
+        start();
+        aabnDato(QDate(2025, 3, 5));
+        return mainform->aktivtVindue();
     }
     void start() {
         opretVinduer();
         QVERIFY(mainform->isVisible());
         mainform->FormActivate();
     }
-    // A year written by hand: year, month and day elements with their pages.
     void vaelgInfostruktur(const QString &navn) {
+        strukturform->show();
         strukturform->LoadStrukturBoks();
         const auto fundet = strukturform->strukturboks->findItems(navn, Qt::MatchExactly);
         QVERIFY(!fundet.isEmpty());
         strukturform->strukturboks->setCurrentItem(fundet.first());
-    }
-    void skrivAar(int aar, const QByteArray &trae, const QByteArray &data) {
-        const QString m = aarsmappe(aar);
-        skrivBytes(m + QStringLiteral("struktur.txt"), trae);
-        skrivBytes(m + QStringLiteral("data.txt"), data);
-        QDir().mkpath(m + QStringLiteral("tekstfiler"));
-        QDir().mkpath(m + QStringLiteral("Billeder"));
     }
 
 private slots:
@@ -100,64 +102,51 @@ void TstSkadedeFiler::niveauspringIAaretsStrukturVedStart() {
         QStringLiteral("Dagbog %1\r\n\t03 Marts\r\n\t\t\t\t03 05 Skæv\r\n").arg(iaar).toLatin1();
     const QByteArray data =
         QStringLiteral("0Dagbog %1\r\n103 Marts\r\n603 05 Skæv\r\n").arg(iaar).toLatin1();
-    skrivAar(iaar, trae, data);
-    skrivBytes(aarsmappe(iaar) + QStringLiteral("tekstfiler/03 Marts.html"), "marts");
+    skrivTrae(aarsmappe(iaar), trae, data);
     const QString fil = aarsmappe(iaar) + QStringLiteral("struktur.txt");
 
     start();
-    QTRY_COMPARE(antalDerNaevner(fil), 1);
-    QVERIFY(vist().contains(QStringLiteral("Fejl i filen \"%1\": Invalid level (4) for item "
-                                           "\"03 05 Skæv\"")
-                                .arg(fil)));
-    QVERIFY(mainform->Struktur->ufuldstaendig());
+    QTRY_COMPARE(vist().filter(fil),
+                 QStringList{QStringLiteral("Fejl i filen \"%1\": Invalid level (4) for item "
+                                            "\"03 05 Skæv\"")
+                                 .arg(fil)});
 
-    // Deleting in the partly read year is refused and deletes no page.
-    Dialoger::Test::vist().clear();
+    // Deleting in the partly read year is refused with the reason.
+    vist().clear();
     mainform->Struktur->vaelgVed(1);
     Dialoger::Test::koeSvar(1);
     mainform->aSletStrukturElementExecute();
-    QCOMPARE(antalDerNaevner(QStringLiteral("kun delvist indlæst")), 1);
-    QVERIFY(QFileInfo::exists(aarsmappe(iaar) + QStringLiteral("tekstfiler/03 Marts.html")));
+    QCOMPARE(vist().filter(QStringLiteral("kun delvist indlæst")).size(), 1);
 
     // Another year opens and is written as always.
-    Dialoger::Test::vist().clear();
     aabnDato(QDate(iaar - 1, 3, 5));
-    QVERIFY2(vist().isEmpty(), qPrintable(vist().join(u'\n')));
+    QCOMPARE(vist(), QStringList());
     const QString dag = dagElementNavn(QDate(iaar - 1, 3, 5));
     QCOMPARE(
         laesBytes(aarsmappe(iaar - 1) + QStringLiteral("struktur.txt")),
         QStringLiteral("Dagbog %1\r\n\t03 Marts\r\n\t\t%2\r\n").arg(iaar - 1).arg(dag).toLatin1());
-    QVERIFY(QFileInfo::exists(aarsmappe(iaar - 1) + QStringLiteral("tekstfiler/") + dag +
-                              QStringLiteral(".html")));
+    QVERIFY(QFileInfo::exists(aarsmappe(iaar - 1) + QStringLiteral("tekstfiler/%1.html").arg(dag)));
 
     // Back in the damaged year, a date is refused with the file named again.
-    Dialoger::Test::vist().clear();
     aabnDato(QDate(iaar, 3, 5));
-    QCOMPARE(antalDerNaevner(fil), 1);
-
+    QCOMPARE(vist().filter(fil).size(), 1);
     mainform->close();
     nedlaegVinduer();
-    QCOMPARE(laesBytes(fil), trae);
-    QCOMPARE(laesBytes(aarsmappe(iaar) + QStringLiteral("data.txt")), data);
+    tjekUroert(aarsmappe(iaar), trae, data);
 }
 
 void TstSkadedeFiler::aarsmappeMedAndreBogstaver() {
     const QString anden = strukturDir() + QStringLiteral("dagbog 2025/");
-    const QByteArray trae = "Dagbog 2025\r\n", data = "0Dagbog 2025\r\n";
-    skrivBytes(anden + QStringLiteral("struktur.txt"), trae);
-    skrivBytes(anden + QStringLiteral("data.txt"), data);
+    skrivTrae(anden, "Dagbog 2025\r\n", "0Dagbog 2025\r\n");
     start();
     if (QFileInfo::exists(aarsmappe(2025))) QSKIP("the file system ignores case");
-    Dialoger::Test::vist().clear();
     aabnDato(QDate(2025, 3, 5));
     QCOMPARE(vist().size(), 1);
-    QVERIFY(vist().first().contains(
-        QStringLiteral("\"%1\"").arg(strukturDir() + QStringLiteral("dagbog 2025"))));
+    QVERIFY(vist().first().contains(QStringLiteral("\"%1dagbog 2025\"").arg(strukturDir())));
     QVERIFY(vist().first().contains(QStringLiteral("\"Dagbog 2025\"")));
     QVERIFY(!QFileInfo::exists(aarsmappe(2025)));
     QVERIFY(mainform->editorVinduer().isEmpty());
-    QCOMPARE(laesBytes(anden + QStringLiteral("struktur.txt")), trae);
-    QCOMPARE(laesBytes(anden + QStringLiteral("data.txt")), data);
+    tjekUroert(anden, "Dagbog 2025\r\n", "0Dagbog 2025\r\n");
 }
 
 void TstSkadedeFiler::sidenavnUdenforSidemappenAabnesIkke_data() {
@@ -167,14 +156,18 @@ void TstSkadedeFiler::sidenavnUdenforSidemappenAabnesIkke_data() {
     QTest::newRow("punktum-punktum") << QStringLiteral("..");
 }
 
+// Neither opening the page nor renaming it in the structure maker touches the file outside.
 void TstSkadedeFiler::sidenavnUdenforSidemappenAabnesIkke() {
     QFETCH(QString, navn);
-    skrivAar(2025, "Dagbog 2025\r\n\tUde\r\n", "0Dagbog 2025\r\n0" + navn.toLatin1() + "\r\n");
-    const QString ude =
-        aarsmappe(2025) + QStringLiteral("tekstfiler/") + navn + QStringLiteral(".html");
-    skrivBytes(QDir::cleanPath(ude), "ude");
     start();
-    Dialoger::Test::vist().clear();
+    const QString info = strukturform->strukturDir + QStringLiteral("Ude/");
+    QStringList ude;
+    for (const QString &m : {aarsmappe(2025), info}) {
+        skrivTrae(m, "Rod\r\n\tUde\r\n", "0Rod\r\n0" + navn.toLatin1() + "\r\n");
+        ude << QDir::cleanPath(m + QStringLiteral("tekstfiler/") + navn + QStringLiteral(".html"));
+        skrivBytes(ude.last(), "ude");
+    }
+    vist().clear();
     mainform->LoadStrukturen(QStringLiteral("Dagbog 2025"));
     QVERIFY(mainform->Struktur->vaelgVed(1));
     mainform->StrukturDblClick();
@@ -182,15 +175,7 @@ void TstSkadedeFiler::sidenavnUdenforSidemappenAabnesIkke() {
                                      .arg(aarsmappe(2025) + QStringLiteral("data.txt"),
                                           TStruktur::ugyldigtSidenavn(navn))});
     QVERIFY(mainform->editorVinduer().isEmpty());
-    QCOMPARE(laesBytes(QDir::cleanPath(ude)), QByteArray("ude"));
 
-    // Renaming in the structure maker leaves the file outside where it is.
-    const QString info = strukturform->strukturDir + QStringLiteral("Ude/");
-    skrivBytes(info + QStringLiteral("struktur.txt"), "Rod\r\n\tUde\r\n");
-    skrivBytes(info + QStringLiteral("data.txt"), "0Rod\r\n0" + navn.toLatin1() + "\r\n");
-    const QString udeInfo = info + QStringLiteral("tekstfiler/") + navn + QStringLiteral(".html");
-    skrivBytes(QDir::cleanPath(udeInfo), "ude");
-    strukturform->show();
     vaelgInfostruktur(QStringLiteral("Ude"));
     strukturform->RedigerStruktur();
     QVERIFY(strukturform->infostruktur->vaelgVed(1));
@@ -199,15 +184,16 @@ void TstSkadedeFiler::sidenavnUdenforSidemappenAabnesIkke() {
     strukturform->dataEdit->setText(QStringLiteral("ny"));
     Dialoger::Test::koeSvar(1);
     strukturform->RedigerNode();
-    QCOMPARE(laesBytes(QDir::cleanPath(udeInfo)), QByteArray("ude"));
+    for (const QString &f : ude)
+        QCOMPARE(laesBytes(f), QByteArray("ude"));
     QVERIFY(!QFileInfo::exists(info + QStringLiteral("tekstfiler/ny.html")));
 }
 
+// Deleting a linked folder from the structure panel or the structure maker
+// removes the link and keeps what it points to.
 void TstSkadedeFiler::symlinketStrukturmappeSlettesSomLink() {
     const QString maal = rod->sti(QStringLiteral("andetsteds/"));
-    const QByteArray trae = "Dagbog 2025\r\n", data = "0Dagbog 2025\r\n";
-    skrivBytes(maal + QStringLiteral("aar/struktur.txt"), trae);
-    skrivBytes(maal + QStringLiteral("aar/data.txt"), data);
+    skrivTrae(maal + QStringLiteral("aar/"), "Dagbog 2025\r\n", "0Dagbog 2025\r\n");
     skrivBytes(maal + QStringLiteral("aar/tekstfiler/Dagbog 2025.html"), "side");
     skrivBytes(maal + QStringLiteral("info/struktur.txt"), "Rod\r\n");
     QDir().mkpath(strukturDir());
@@ -215,41 +201,36 @@ void TstSkadedeFiler::symlinketStrukturmappeSlettesSomLink() {
         QFile::link(maal + QStringLiteral("aar"), strukturDir() + QStringLiteral("Dagbog 2025")));
     start();
 
-    // The structure panel's delete of the root.
     mainform->LoadStrukturen(QStringLiteral("Dagbog 2025"));
     QVERIFY(mainform->Struktur->vaelgVed(0));
-    Dialoger::Test::vist().clear();
+    vist().clear();
     Dialoger::Test::koeSvar(1);
     mainform->aSletStrukturElementExecute();
-    QCOMPARE(antalDerNaevner(QStringLiteral("kan ikke slettes")), 0);
+    QCOMPARE(vist().filter(QStringLiteral("kan ikke slettes")).size(), 0);
     QVERIFY(!QFileInfo(strukturDir() + QStringLiteral("Dagbog 2025")).isSymLink());
-    QCOMPARE(laesBytes(maal + QStringLiteral("aar/struktur.txt")), trae);
-    QCOMPARE(laesBytes(maal + QStringLiteral("aar/data.txt")), data);
+    tjekUroert(maal + QStringLiteral("aar/"), "Dagbog 2025\r\n", "0Dagbog 2025\r\n");
     QCOMPARE(laesBytes(maal + QStringLiteral("aar/tekstfiler/Dagbog 2025.html")),
              QByteArray("side"));
 
-    // The structure maker's delete.
-    QVERIFY(QFile::link(maal + QStringLiteral("info"),
-                        strukturform->strukturDir + QStringLiteral("Link")));
-    strukturform->show();
+    const QString link = strukturform->strukturDir + QStringLiteral("Link");
+    QVERIFY(QFile::link(maal + QStringLiteral("info"), link));
     vaelgInfostruktur(QStringLiteral("Link"));
     Dialoger::Test::koeSvar(1);
     strukturform->DeleteStruktur();
-    QVERIFY(!QFileInfo(strukturform->strukturDir + QStringLiteral("Link")).isSymLink());
+    QVERIFY(!QFileInfo(link).isSymLink());
     QVERIFY(
         strukturform->strukturboks->findItems(QStringLiteral("Link"), Qt::MatchExactly).isEmpty());
     QCOMPARE(laesBytes(maal + QStringLiteral("info/struktur.txt")), QByteArray("Rod\r\n"));
 }
 
-// An option file in the way (here a folder of that name) is named when it is
-// read and, in one box for all, when the program closes.
+// An option file in the way is named when it is read and, in one box, when the program closes.
 void TstSkadedeFiler::optionsfilDerErEnMappe() {
     const QString fil =
         rod->rod() + u'/' + Mapper::brugernavn() + QStringLiteral("/Egenskaber/mainform.txt");
     QDir().mkpath(fil);
     start();
-    QCOMPARE(antalDerNaevner(fil), 1);
-    Dialoger::Test::vist().clear();
+    QCOMPARE(vist().filter(fil).size(), 1);
+    vist().clear();
     mainform->close();
     QCOMPARE(vist().size(), 1);
     QVERIFY(vist().first().startsWith(QStringLiteral("Indstillingerne kan ikke gemmes i:\n")));
@@ -258,15 +239,11 @@ void TstSkadedeFiler::optionsfilDerErEnMappe() {
 }
 
 void TstSkadedeFiler::ctrlSLigeEfterFoersteTast() {
-    start();
-    aabnDato(QDate(2025, 3, 5));
-    Twinform *w = mainform->aktivtVindue();
-    QVERIFY(w);
-    QVERIFY(!w->aGem->isEnabled());
+    Twinform *w = startMedSide();
+    QVERIFY(w && !w->aGem->isEnabled());
     mainform->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(mainform));
     w->Editor->setFocus();
-    QCOMPARE(QApplication::focusWidget(), w->Editor);
     w->Editor->setSelStart(0);
     // No wait between the key and the shortcut: the idle update has not run yet.
     QTest::keyClick(w->Editor, Qt::Key_X);
@@ -278,24 +255,20 @@ void TstSkadedeFiler::ctrlSLigeEfterFoersteTast() {
 void TstSkadedeFiler::billedklicheMisterAldrigBilledet_data() {
     QTest::addColumn<QString>("kilde");
     QTest::addColumn<bool>("besked");
-    // A copy that fails (a folder cannot be read as a picture) keeps the old one.
+    // A folder cannot be read as a picture; a link reaches the picture itself.
     QTest::newRow("kopien mislykkes") << QStringLiteral("hjemme/mappe/sol.png") << true;
-    // The same picture under another path is left alone.
     QTest::newRow("samme fil via link") << QStringLiteral("hjemme/link/sol.png") << false;
 }
 
 void TstSkadedeFiler::billedklicheMisterAldrigBilledet() {
     QFETCH(QString, kilde);
     QFETCH(bool, besked);
-    start();
-    aabnDato(QDate(2025, 3, 5));
-    Twinform *w = mainform->aktivtVindue();
+    Twinform *w = startMedSide();
     QVERIFY(w);
     const QString billede = mainform->Struktur->Billedmappe() + QStringLiteral("sol.png");
     skrivBytes(billede, "PNG brugt af andre sider");
     QDir().mkpath(rod->sti(QStringLiteral("hjemme/mappe/sol.png")));
     QFile::link(mainform->Struktur->Billedmappe(), rod->sti(QStringLiteral("hjemme/link")));
-    Dialoger::Test::vist().clear();
     Dialoger::Test::koeFil(rod->sti(kilde));
     w->PUbillede->findChild<QAction *>(QStringLiteral("mFunk08"))->trigger();
     QCOMPARE(laesBytes(billede), QByteArray("PNG brugt af andre sider"));
@@ -307,58 +280,51 @@ void TstSkadedeFiler::billedklicheMisterAldrigBilledet() {
 
 void TstSkadedeFiler::sider_data() {
     QTest::addColumn<QString>("slags");
-    QTest::addColumn<bool>("aabnes");
-    QTest::addColumn<bool>("gemmes");
-    QTest::newRow("en mappe") << QStringLiteral("mappe") << false << false;
-    QTest::newRow("skrivebeskyttet side") << QStringLiteral("side") << true << false;
-    QTest::newRow("skrivebeskyttet mappe") << QStringLiteral("sidemappe") << true << false;
+    QTest::newRow("en mappe") << QStringLiteral("mappe");
+    QTest::newRow("skrivebeskyttet side") << QStringLiteral("side");
+    QTest::newRow("skrivebeskyttet mappe") << QStringLiteral("sidemappe");
 }
 
-// Every page opens or is refused with the file named, and a page that cannot
-// be saved keeps its old bytes and its text in the window.
+// A folder is refused with its name; a page that cannot be saved keeps its
+// old bytes and its text in the window.
 void TstSkadedeFiler::sider() {
     QFETCH(QString, slags);
-    QFETCH(bool, aabnes);
-    QFETCH(bool, gemmes);
     start();
     const QString mappe = rod->sti(QStringLiteral("sider/"));
     const QString sti = mappe + QStringLiteral("side.html");
     const QByteArray bytes = "<html>\r\n<body>\r\n</body>\r\n</html>\r\n";
-    if (slags == u"mappe")
-        QDir().mkpath(sti);
-    else
-        skrivBytes(sti, bytes);
     std::optional<SomAlmindeligBruger> bruger;
-    if (slags == u"side")
-        QFile::setPermissions(sti, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
-                                       QFileDevice::ReadOther);
-    if (slags == u"sidemappe" || slags == u"side") {
-        QFile::setPermissions(mappe, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                         QFileDevice::ReadGroup | QFileDevice::ExeGroup |
-                                         QFileDevice::ReadOther | QFileDevice::ExeOther);
+    const auto laes = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (slags == u"mappe") {
+        QDir().mkpath(sti);
+    } else {
+        skrivBytes(sti, bytes);
+        if (slags == u"side") QFile::setPermissions(sti, laes);
+        QFile::setPermissions(mappe, laes | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                                         QFileDevice::ExeOther);
         bruger.emplace(*rod);
     }
-
-    Dialoger::Test::vist().clear();
+    vist().clear();
     mainform->htmlFilnavn = sti;
     Twinform *w = nullptr;
     Dialoger::kommando([&] { w = mainform->openwin(sti); }, mainform);
-    QCOMPARE(w != nullptr, aabnes);
-    if (!aabnes) {
-        QCOMPARE(antalDerNaevner(sti), 1);
+    if (slags == u"mappe") {
+        QVERIFY(!w);
+        QCOMPARE(vist().filter(sti).size(), 1);
         QVERIFY(QFileInfo(sti).isDir());
         return;
     }
-    QVERIFY2(vist().isEmpty(), qPrintable(vist().join(u'\n')));
+    QVERIFY(w);
+    QCOMPARE(vist(), QStringList());
     QCOMPARE(w->Editor->Text().size(), qsizetype(bytes.size()) - 2); // the last break adds no line
     w->Editor->setSelStart(0);
     w->Editor->setSelText(QStringLiteral("z"));
     w->Editor->setModified(true);
     w->aGemExecute();
     bruger.reset();
-    QCOMPARE(!w->Editor->Modified(), gemmes);
-    QCOMPARE(antalDerNaevner(sti), gemmes ? 0 : 1);
-    QCOMPARE(laesBytes(sti), gemmes ? 'z' + bytes : bytes);
+    QVERIFY(w->Editor->Modified());
+    QCOMPARE(vist().filter(sti).size(), 1);
+    QCOMPARE(laesBytes(sti), bytes);
     w->lukUdenSpoergsmaal();
 }
 
@@ -369,8 +335,8 @@ void TstSkadedeFiler::storeSider_data() {
     QTest::newRow("én linje på 10 MB") << QByteArray(10 * 1000 * 1000, 'y') << 1;
 }
 
-// Huge pages as the page search reads them: every character arrives, and
-// written back they keep every byte.
+// Huge pages: every character arrives, and written back they keep every byte;
+// a final line break adds no line, and writing ends every line with one.
 void TstSkadedeFiler::storeSider() {
     QFETCH(QByteArray, linje);
     QFETCH(int, gange);
@@ -379,7 +345,6 @@ void TstSkadedeFiler::storeSider() {
     skrivBytes(sti, bytes);
     TRichEdit editor;
     editor.LoadFromFile(sti);
-    // A final line break adds no line; writing ends every line with one.
     const bool medSkift = bytes.endsWith("\r\n");
     QCOMPARE(editor.Text().size(), qsizetype(bytes.size()) - (medSkift ? 2 : 0));
     QVERIFY(!editor.Modified());

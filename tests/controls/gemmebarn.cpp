@@ -1,9 +1,7 @@
-// Child process of the kill-safe save test. Saves the page and the tree with
-// the program's own save functions.
-//   gemmebarn loop KILDE MAAL         saves version 1, 0, 1, ... until killed;
-//                                     prints "klar" before the first save
-//   gemmebarn fuld KILDE MAAL BYTES   one save of version 1 under a file-size
-//                                     limit; prints the error boxes shown
+// Child of the kill-safe save test, saving with the program's own functions.
+//   gemmebarn loop KILDE MAAL        prints "klar", then saves version 1, 0, 1, ... until killed
+//   gemmebarn fuld KILDE MAAL BYTES  saves version 1 once under a file-size limit and prints
+//                                    the results and the error boxes shown
 #include "gemmeindhold.h"
 #include "platform/dialoger.h"
 
