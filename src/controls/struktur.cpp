@@ -1,5 +1,7 @@
 #include "struktur.h"
 
+#include "core/historiktekst.h"
+#include "platform/historik.h"
 #include "platform/ikoner.h"
 
 #include <QFile>
@@ -362,11 +364,13 @@ void TStruktur::SletNode() {
     for (int i = 0; i < valgt->childCount(); ++i)
         sider.append(valgt->child(i));
     sider.append(valgt);
+    int slettede = 0;
     for (const QTreeWidgetItem *e : sider) {
         if (!harData(e) || !gyldigtSidenavn(sideNavn(e))) continue;
         const QString fil = FInfomappe + sideNavn(e) + QStringLiteral(".html");
-        if (QFileInfo(fil).isFile()) FileDeleteRB(fil);
+        if (QFileInfo(fil).isFile() && FileDeleteRB(fil) && e != valgt) ++slettede;
     }
+    Historik::beskriv(Historiktekst::sletning(valgt->text(0), slettede));
     slutFlyt();
     delete valgt;
     FModified = true;
@@ -374,7 +378,9 @@ void TStruktur::SletNode() {
 
 bool TStruktur::FileDeleteRB(const QString &AFileName) {
     if (AFileName.isEmpty() || !QFileInfo::exists(AFileName)) return false;
-    return QFile::moveToTrash(QFileInfo(AFileName).absoluteFilePath());
+    if (!QFile::moveToTrash(QFileInfo(AFileName).absoluteFilePath())) return false;
+    Historik::aendret(AFileName);
+    return true;
 }
 
 void TStruktur::AlphaSort(bool rekursiv) {

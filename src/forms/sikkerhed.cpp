@@ -4,6 +4,7 @@
 #include "core/rotation.h"
 #include "main/mainform.h"
 #include "platform/dialoger.h"
+#include "platform/historik.h"
 #include "platform/sikkerhedskopi.h"
 #include "platform/zipfil.h"
 
@@ -125,6 +126,7 @@ void Tsikkerhedform::GendanKnapClick() {
     const QDate dato = Rotation::datoAfArkiv(QFileInfo(arkiv).fileName());
     const QString nyt = Rotation::gendannetNavn(
         navn, dato, [this](const QString &n) { return QFileInfo::exists(hoved->strukturDir + n); });
+    Historik::beskriv(QStringLiteral("Gendannet fra sikkerhedskopi: ") + nyt);
     if (!Zipfil::udpak(arkiv, QStringLiteral("Struktur/") + navn + u'/',
                        hoved->strukturDir + nyt)) {
         Dialoger::fejl(QStringLiteral("Strukturen ") + navn +

@@ -12,6 +12,7 @@
 #include "forms/strukturmaker.h"
 #include "forms/url1.h"
 #include "platform/dialoger.h"
+#include "platform/historik.h"
 #include "platform/mapper.h"
 #include "platform/optionfil.h"
 #include "platform/skaermplads.h"
@@ -244,6 +245,16 @@ void Tmainform::opdaterHandlinger() {
 void Tmainform::showEvent(QShowEvent *e) {
     QMainWindow::showEvent(e);
     FormShow();
+    // The history catches up with the disk once the window is up: on the
+    // first start it takes in the whole diary, in its worker.
+    if (!historik) {
+        historik = new THistorik(brugerDir, brugernavn, this);
+        connect(historik, &THistorik::fejl, this, &Tmainform::historikFejl);
+        connect(historik, &THistorik::fremskridt, this, &Tmainform::historikFremskridt);
+        connect(historik, &THistorik::skrevet, this, [this] { historikFejlVist = false; });
+        historik->saetSlaaetTil(tidligereUdgaver);
+        QTimer::singleShot(0, historik, &THistorik::start);
+    }
     // Not every desktop activates a new window, and the welcome must come all the same.
     QTimer::singleShot(0, this, &Tmainform::FormActivate);
 }
@@ -301,10 +312,12 @@ void Tmainform::hentOpt() {
         visHtmlBar = false;
         sikkerhedskopier = true;
         stavekontrol = true;
+        tidligereUdgaver = true;
         setGeometry(left, top, bredde, hoejde);
         Skaermplads::tilpas(this);
         HtmlKoderCheck->setChecked(visHtmlBar);
         SikkerhedskopiCheck->setChecked(sikkerhedskopier);
+        HistorikCheck->setChecked(tidligereUdgaver);
         visStavekontrol();
         return;
     }
@@ -316,8 +329,9 @@ void Tmainform::hentOpt() {
     Skaermplads::tilpas(this);
     if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
     // Lines added later: an older file without them keeps the defaults.
-    if (alt && o.flag(sikkerhedskopier)) o.flag(stavekontrol);
+    if (alt && o.flag(sikkerhedskopier) && o.flag(stavekontrol)) o.flag(tidligereUdgaver);
     SikkerhedskopiCheck->setChecked(sikkerhedskopier);
+    HistorikCheck->setChecked(tidligereUdgaver);
     visStavekontrol();
 }
 
@@ -331,7 +345,8 @@ void Tmainform::gemOpt() {
                    bogstavName, QString::number(bogstavSize), QString::number(brugerlevel),
                    visHtmlBar ? QStringLiteral("1") : QStringLiteral("0"),
                    sikkerhedskopier ? QStringLiteral("1") : QStringLiteral("0"),
-                   stavekontrol ? QStringLiteral("1") : QStringLiteral("0")});
+                   stavekontrol ? QStringLiteral("1") : QStringLiteral("0"),
+                   tidligereUdgaver ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
 bool Tmainform::gemAendredeSider() {

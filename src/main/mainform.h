@@ -28,6 +28,7 @@ class TStavning;
 class TBogudskrift;
 class Twinform;
 class Tsikkerhedform;
+class THistorik;
 template <typename T> class QFutureWatcher;
 namespace Sikkerhedskopi {
 struct Resultat;
@@ -136,6 +137,13 @@ public:
     bool sikkerhedskopier = true;
     QCheckBox *SikkerhedskopiCheck;
     Tsikkerhedform *sikkerhedform = nullptr;
+    // Every saved version of every file, in Historik.git beside the diary
+    THistorik *historik = nullptr;
+    bool tidligereUdgaver = true;
+    QCheckBox *HistorikCheck;
+    QLabel *historikStoerrelse;
+    void HistorikCheckClick();
+    void visHistorikStoerrelse();
 
     // Code checks
     void ReadHtmlStruktur();
@@ -241,6 +249,10 @@ private:
     QString sideSti(const QString &sideNavn) const;
     void byggSikkerhedsfelt(QWidget *side, QBoxLayout *lodret);
     void startSikkerhedskopi();
+    void byggHistorikfelt(QWidget *side, QBoxLayout *lodret);
+    void historikFejl(const QString &hvorfor);
+    void historikFremskridt(int faerdige, int ialt);
+    bool historikFejlVist = false;
     void sikkerhedskopiFaerdig(const Sikkerhedskopi::Resultat &r);
 
     QFutureWatcher<Sikkerhedskopi::Resultat> *kopiVagt = nullptr;

@@ -156,6 +156,7 @@ QWidget *Tmainform::byggIndstillingsside() {
         lodret->addWidget(hintLabel);
     }
     byggSikkerhedsfelt(side4, lodret);
+    byggHistorikfelt(side4, lodret);
     lodret->addStretch();
 
     auto *hpPanel04 = new QFrame(side4);

@@ -3,12 +3,14 @@
 
 #include "app/vinduer.h"
 #include "controls/struktur.h"
+#include "core/historiktekst.h"
 #include "core/sammenlign.h"
 #include "forms/dagbog.h"
 #include "forms/info.h"
 #include "forms/spm.h"
 #include "hint.h"
 #include "platform/dialoger.h"
+#include "platform/historik.h"
 #include "platform/ikoner.h"
 #include "platform/mapper.h"
 #include "platform/tekstfil.h"
@@ -193,6 +195,7 @@ void Tmainform::sletStrukturen() {
                           QStringLiteral("Billeder bliver også slettede."), QString(),
                           QStringLiteral("Skal hele strukturen slettes permanent?")}))
         return;
+    Historik::beskriv(Historiktekst::sletning(QFileInfo(mappe).fileName(), Struktur->antal() - 1));
     if (!Mapper::sletMappe(mappe))
         throw Tekstfil::FilFejl(mappe,
                                 QStringLiteral("Mappen \"%1\" kan ikke slettes.").arg(mappe));

@@ -1,5 +1,7 @@
 #include "mapper.h"
 
+#include "historik.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,7 +57,9 @@ bool sletMappe(const QString &sti) {
     if (info.isSymLink()) return QFile::remove(sti);
     if (!info.exists()) return true;
     // Links inside are removed as links; the walk does not enter them.
-    return QDir(sti).removeRecursively() && !QFileInfo::exists(sti);
+    const bool slettet = QDir(sti).removeRecursively() && !QFileInfo::exists(sti);
+    Historik::aendret(sti); // what went, even when some of it is left
+    return slettet;
 }
 
 bool kopierOver(const QString &fra, const QString &til) {
@@ -73,7 +77,9 @@ bool kopierOver(const QString &fra, const QString &til) {
         if (n == 0) break;
         if (ud.write(buf, n) != n) return false;
     }
-    return ud.commit();
+    if (!ud.commit()) return false;
+    Historik::aendret(til);
+    return true;
 }
 
 } // namespace Mapper

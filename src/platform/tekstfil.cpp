@@ -1,5 +1,7 @@
 #include "tekstfil.h"
 
+#include "historik.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -177,19 +179,23 @@ Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning) {
     QSaveFile f(sti);
     skrivMidlertidig(f, data);
     if (!f.commit()) throw FilFejl(sti, skrivFejl(sti));
+    Historik::skrevet(sti, data);
     return kodning;
 }
 
 void skrivAlle(const QList<Fil> &filer) {
     std::vector<std::unique_ptr<QSaveFile>> nye;
+    QList<QByteArray> indhold;
     for (const Fil &fil : filer) {
         Kodning kodning = fil.kodning;
-        const QByteArray data = filBytes(fil.linjer, kodning);
+        indhold.append(filBytes(fil.linjer, kodning));
         nye.push_back(std::make_unique<QSaveFile>(fil.sti));
-        skrivMidlertidig(*nye.back(), data);
+        skrivMidlertidig(*nye.back(), indhold.back());
     }
     for (const auto &f : nye)
         if (!f->commit()) throw FilFejl(f->fileName(), skrivFejl(f->fileName()));
+    for (qsizetype i = 0; i < filer.size(); ++i)
+        Historik::skrevet(filer[i].sti, indhold[i]);
 }
 
 } // namespace Tekstfil

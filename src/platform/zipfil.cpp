@@ -1,5 +1,7 @@
 #include "zipfil.h"
 
+#include "historik.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -141,6 +143,7 @@ bool udpak(const QString &sti, const QString &praefiks, const QString &maal) {
     }
     zip_discard(za);
     if (!ok) QDir(maal).removeRecursively();
+    if (ok) Historik::aendret(maal);
     return ok;
 }
 

@@ -252,7 +252,7 @@ private slots:
         mainform->close();
         const QStringList linjer =
             Tekstfil::laesLinjer(bruger() + QStringLiteral("/Egenskaber/mainform.txt"));
-        QCOMPARE(linjer.size(), 13); // the spell-checking line follows
+        QCOMPARE(linjer.size(), 14); // the spell-checking and history lines follow
         QCOMPARE(linjer[11], til ? QStringLiteral("0") : QStringLiteral("1"));
         // Switched off, the end of the program makes no archive; switched on, it does.
         QCOMPARE(QFileInfo::exists(kopiMappe()), !til);

@@ -198,11 +198,12 @@ void TstHovedvindue::lukningSkriverOptionsfilOgNaesteStartHilserIkke() {
     stop();
     const QList<QByteArray> linjer =
         laesBytes(brugerDir() + QStringLiteral("/Egenskaber/mainform.txt")).split('\n');
-    QCOMPARE(linjer.size(), 14); // thirteen lines, each ended by CR LF
+    QCOMPARE(linjer.size(), 15); // fourteen lines, each ended by CR LF
     QCOMPARE(linjer[0], QByteArray("Sky\r"));
     QCOMPARE(linjer[9], QByteArray("1\r"));
     QCOMPARE(linjer[11], QByteArray("1\r")); // daily backups, on by default
     QCOMPARE(linjer[12], QByteArray("1\r")); // spell checking, on by default
+    QCOMPARE(linjer[13], QByteArray("1\r")); // earlier versions, on by default
     QVERIFY(QFile::exists(brugerDir() + QStringLiteral("/Egenskaber/Dagbog.txt")));
     QVERIFY(QFile::exists(brugerDir() + QStringLiteral("/Egenskaber/infoform.txt")));
 

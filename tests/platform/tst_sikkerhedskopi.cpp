@@ -46,6 +46,8 @@ class TstSikkerhedskopi : public QObject {
         skriv(QStringLiteral("Egenskaber/mainform.txt"), "Sky\r\n64\r\n");
         // Unsaved text belongs to no backup.
         skrivBytes(bruger + QStringLiteral("/Egenskaber/Gendan/x.html-1.txt"), "kladde");
+        // Nor does the history, a copy of every version of its own.
+        skrivBytes(bruger + QStringLiteral("/Historik.git/HEAD"), "ref: refs/heads/main\n");
     }
     QMap<QString, QByteArray> udpakket(const QString &arkiv) {
         const QString ud = tmp->path() + QStringLiteral("/ud");
