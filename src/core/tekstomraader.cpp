@@ -246,6 +246,9 @@ Sidetekst sidetekst(QStringView side) {
     static const QRegularExpression overskriftKlasse(
         QStringLiteral("\\sclass\\s*=\\s*[\"']?overskrift"),
         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression kilde(
+        QStringLiteral("\\ssrc\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"),
+        QRegularExpression::CaseInsensitiveOption);
     Sidetekst s;
     QString &ud = s.tekst;
     ud.reserve(side.size() / 2);
@@ -283,6 +286,10 @@ Sidetekst sidetekst(QStringView side) {
                     mellemrum = false;
                 }
                 efterKrop = lukker;
+                if (!lukker) s.billeder.clear();
+            } else if (!lukker && !efterKrop && navn.compare(u"img", Qt::CaseInsensitive) == 0) {
+                const QRegularExpressionMatch m = kilde.match(tag);
+                if (m.hasMatch()) s.billeder << m.captured(m.lastCapturedIndex());
             } else if (navn.compare(u"div", Qt::CaseInsensitive) == 0) {
                 if (lukker) {
                     if (iOverskrift > 0) --iOverskrift;

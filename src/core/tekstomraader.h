@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // Which parts of an HTML page are text between tags: what a reader sees,
@@ -44,7 +45,8 @@ QList<Omraade> ord(QStringView linje, int &tilstand);
 // a day is written when its page has at least one.
 struct Sidetekst {
     QString tekst;
-    QList<Omraade> ord; // ranges in tekst
+    QList<Omraade> ord;   // ranges in tekst
+    QStringList billeder; // the src of each picture in the body, as written
 };
 Sidetekst sidetekst(QStringView side);
 
