@@ -9,6 +9,7 @@ import {readFileSync, writeFileSync} from 'node:fs';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 
+import {cssGrundbegreber, jsOperatorer} from './reference/begreber.mjs';
 import {lavCss} from './reference/css.mjs';
 import {foerstForst, foldAZ, laesHaandskrevet, skrivStruktur} from './reference/felles.mjs';
 import {lavHtml5} from './reference/html5.mjs';
@@ -58,8 +59,10 @@ const h5 = lavHtml5(programDir, html);
 if (h5.ukendte.length) console.warn(`tags without a group: ${h5.ukendte.join(' ')}`);
 const css = haandskrevet('CSS');
 const c = lavCss(css);
+cssGrundbegreber(c.rod, css);
 const js = haandskrevet('JavaScript');
 const j = await lavJavaScript(js);
+jsOperatorer(j.rod, js);
 
 for (const [navn, s, h] of [['Html5', h5, html], ['CSS', c, css], ['JavaScript', j, js]]) {
   tjekGrupper(s.rod);
