@@ -360,7 +360,7 @@ void TstTaginfoPrimitiver::findTegn_data() {
                                   << ""
                                   << "?.";
     QTest::newRow("pil") << "(x) =|> x"
-                         << ""
+                         << ">"
                          << "=>";
     QTest::newRow("streng lighed") << "a =|== b"
                                    << ""
