@@ -212,5 +212,6 @@ export function jsOperatorer(rod, haand) {
     e.indhold.stoette = noegle ? understoettelse(`javascript.${noegle}`) : null;
   }
   g.indhold.liste = g.born.map((b) => [b, esc(b.indhold.art)]);
+  sprog.indhold.lead.push('Operatorerne og den særlige syntaks, fx <code>=&gt;</code>, <code>?.</code> og skabelontekster, står i gruppen <a href="gruppe-operatorer.html">Operatorer og syntaks</a>.');
   sprog.indhold.liste = sprog.born.map((b) => [b, '']);
 }
