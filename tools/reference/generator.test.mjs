@@ -2,11 +2,16 @@
 import assert from 'node:assert/strict';
 import {mkdtempSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
-import {join} from 'node:path';
+import {dirname, join} from 'node:path';
 import {test} from 'node:test';
+import {fileURLToPath} from 'node:url';
 
+import {bygAlle, eksempelFejl} from './alle.mjs';
 import {topAlternativer} from './css.mjs';
-import {cp1252Side, cp1252Streng, foldAZ, laesHaandskrevet, sidenavn} from './felles.mjs';
+import {cp1252Side, cp1252Streng, foerstForst, foldAZ, laesHaandskrevet, sidenavn} from './felles.mjs';
+import {tjekCss, tjekEksempel, tjekJs} from './tjek.mjs';
+
+const her = dirname(fileURLToPath(import.meta.url));
 
 test('pages keep their charset: characters outside Windows-1252 become references', () => {
   for (const [tekst, bytes] of [
@@ -62,4 +67,57 @@ test('hand-written entries: paragraphs and fenced examples', () => {
   assert.equal(p.get('attribut href').html, undefined);
   writeFileSync(fil, '# p\na\n# p\nb\n');
   assert.throws(() => laesHaandskrevet(fil));
+});
+
+test('example checks catch placeholders, unknown properties, bad syntax and no-ops', () => {
+  for (const [css, fejler] of [
+    ['.a { border-style: dashed; }', false],
+    ["p { border-style: <'border-top-style'>{1,4}; }", true],
+    ['.eksempel { egenskab: teal; }', true],
+    ['.a { color: tael; }', true],
+    ['@container <container-condition># { p { color: red; } }', true],
+    ['@media (max-width: 600px) { p { color: teal; } }', false],
+    ['@font-face { font-family: "X"; src: url("x.woff2"); }', false],
+    ['@page { margin: 2cm; }', false],
+    ['.a { color: var(--min-farve); --min-farve: teal; }', false],
+  ]) {
+    assert.equal(tjekCss(css).length > 0, fejler, css);
+  }
+  for (const [js, fejler] of [
+    ['billede.width = billede.width;', true],
+    ['billede.width = 120;', false],
+    ['const resultat = liste.at(…);', true],
+    ['if (x) {', true],
+    ['const svar = await fetch("data.json");', false],
+    ['export const version = 2;', false],
+  ]) {
+    assert.equal(tjekJs(js).length > 0, fejler, js);
+  }
+  assert.deepEqual(tjekEksempel({kode: 'const r = element.remove();'}, {giverIntet: 'remove'}).length, 1);
+  assert.deepEqual(tjekEksempel({kode: 'element.remove();'}, {giverIntet: 'remove'}), []);
+  assert.equal(tjekEksempel({html: '<button onclick="this.x = this.x">Klik</button>'}).length, 1);
+  assert.equal(tjekEksempel({html: '<p style="color: teal; egenskab: 1">x</p>'}).length, 1);
+});
+
+const strukturer = await bygAlle(join(her, '..', '..', 'data', 'Program'), join(her, 'haandskrevet'));
+const alleElementer = (navn) => [...foerstForst(strukturer.find((s) => s.navn === navn).rod)];
+
+test('every example of every page passes the checks', () => {
+  assert.deepEqual(strukturer.flatMap((s) => eksempelFejl(s.navn, s.rod)), []);
+});
+
+test('a look-up of a shared name lands on the page a page script means', () => {
+  for (const [struktur, navn, side] of [
+    ['JavaScript', 'open', 'dom-Window-open'],
+    ['JavaScript', 'close', 'dom-Window-close'],
+    ['JavaScript', 'add', 'dom-DOMTokenList-add'],
+    ['JavaScript', 'clear', 'dom-Storage-clear'],
+    ['JavaScript', 'querySelector', 'dom-Document-querySelector'],
+    ['JavaScript', 'forEach', 'js-Array-p-forEach'],
+    ['CSS', 'rgba', 'fn-rgba'],
+    ['CSS', 'page-break-before', 'egenskab-page-break-before'],
+    ['JavaScript', 'FormData', 'dom-FormData'],
+  ]) {
+    assert.equal(alleElementer(struktur).find((e) => foldAZ(e.tekst) === foldAZ(navn))?.side, side, navn);
+  }
 });
