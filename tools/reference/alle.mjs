@@ -68,6 +68,14 @@ export async function bygAlle(programDir, haandMappe) {
       const i = soeskende.indexOf(e);
       e.indhold.relaterede = soeskende.slice(Math.max(0, i - 3), i + 4).filter((b) => b !== e);
     }
+    // Sound and video files are not delivered: such an example is shown as code.
+    for (const e of foerstForst(s.rod)) {
+      const x = e.indhold.eksempel;
+      if (x?.html && x.vis !== false && /\.(mp3|mp4|webm|ogg|vtt)"/.test(x.html)) {
+        x.vis = false;
+        x.tekst ??= 'Eksemplet vises kun som kode, for lyd- og videofilerne følger ikke med.';
+      }
+    }
     ud.push({navn, rod: s.rod, ubrugte: h.ubrugte(), ukendte: s.ukendte ?? []});
   }
   return ud;

@@ -16,6 +16,9 @@ const C1 = [
 const tilByte = new Map();
 for (let b = 0; b < 256; ++b) tilByte.set(b >= 0x80 && b < 0xa0 ? C1[b - 0x80] : b, b);
 
+// A Windows-1252 file's text.
+export const fraCp1252 = (buf) => buf.toString('latin1').replace(/[\x80-\x9f]/g, (c) => String.fromCodePoint(C1[c.charCodeAt(0) - 0x80]));
+
 // Text for a page: a character Windows-1252 lacks becomes a character reference,
 // so the page can keep the charset its meta line states.
 export function cp1252Side(tekst) {
@@ -237,7 +240,7 @@ export function sideHtml(e, samme) {
   // Facts and browser support share one table, so the example stays in view.
   const raekker = [...(i.fakta ?? [])];
   if (i.stoette !== undefined) {
-    raekker.push(['Understøttelse', i.stoette ?
+    raekker.push([i.stoetteOverskrift ?? 'Understøttelse', i.stoette ?
       `${i.stoette.linje}<div class="browsere">${i.stoette.versioner.join(' ')}</div>` :
       'Der er ingen oplysninger om understøttelse i browserne.']);
   }
@@ -287,7 +290,7 @@ export function sideHtml(e, samme) {
     '</body>',
     '</html>',
     '',
-  ].join('\r\n');
+  ].join('\r\n').replace(/\r?\n/g, '\r\n');
 }
 
 // --- writing a structure -------------------------------------------------------

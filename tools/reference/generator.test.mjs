@@ -8,7 +8,8 @@ import {fileURLToPath} from 'node:url';
 
 import {bygAlle, eksempelFejl} from './alle.mjs';
 import {topAlternativer} from './css.mjs';
-import {cp1252Side, cp1252Streng, foerstForst, foldAZ, laesHaandskrevet, sidenavn} from './felles.mjs';
+import {cp1252Side, cp1252Streng, foerstForst, foldAZ, laesHaandskrevet, sideHtml, sidenavn, version} from './felles.mjs';
+import {tael} from './tael.mjs';
 import {tjekCss, tjekEksempel, tjekJs} from './tjek.mjs';
 
 const her = dirname(fileURLToPath(import.meta.url));
@@ -119,5 +120,80 @@ test('a look-up of a shared name lands on the page a page script means', () => {
     ['JavaScript', 'FormData', 'dom-FormData'],
   ]) {
     assert.equal(alleElementer(struktur).find((e) => foldAZ(e.tekst) === foldAZ(navn))?.side, side, navn);
+  }
+});
+
+test('the committed pages show none of the known faults', () => {
+  const fund = [...tael(join(her, '..', '..', 'data', 'Program', 'Struktur'))].filter(([navn, n]) => n && !/i alt/.test(navn));
+  assert.deepEqual(fund, []);
+});
+
+const side = (struktur, navn) => alleElementer(struktur).find((e) => e.side === navn);
+const html = (struktur, navn) => sideHtml(side(struktur, navn), []);
+
+test('facts of tag and attribute pages follow the data', () => {
+  for (const [navn, moenster] of [
+    ['kode-li', /<th>Slutkode<\/th><td>kan udelades/],
+    ['kode-td', /<th>Slutkode<\/th><td>kan udelades/],
+    ['kode-div', /<th>Slutkode<\/th><td>ja/],
+    ['kode-br', /<th>Slutkode<\/th><td>ingen/],
+    ['attribut-controls', /<pre class="syntaks">&lt;\w+ controls&gt;<\/pre>/],
+    ['attribut-src', /<th>Understøttelse på <code>&lt;img&gt;<\/code><\/th>/],
+    ['attribut-cellpadding', /class="note advarsel"/],
+    ['kode-keygen', /class="note advarsel"/],
+  ]) {
+    assert.match(html('Html5', navn), moenster, navn);
+  }
+});
+
+test('an event example is live only where the reader can fire it', () => {
+  for (const e of alleElementer('Html5').filter((x) => x.indhold.art === 'hændelse' && !x.indhold.haandskrevet)) {
+    const x = e.indhold.eksempel;
+    const vist = x.vis !== false;
+    if (/<button/.test(x.html) && !/<form/.test(x.html) && vist) assert.match(e.tekst, /^on(click|dblclick|auxclick|contextmenu|mouse\w+|wheel)$/, e.tekst);
+    if (/<video|<body|<dialog/.test(x.html)) assert.equal(vist, false, e.tekst);
+  }
+});
+
+test('related pages come from relations, not from the alphabet', () => {
+  for (const [struktur, navn, skal] of [
+    ['Html5', 'kode-li', ['attribut-value', 'kode-ul', 'kode-ol']],
+    ['Html5', 'attribut-onplay', ['attribut-onpause']],
+    ['CSS', 'egenskab-border-top-style', ['egenskab-border-style', 'egenskab-border-top']],
+    ['CSS', 'egenskab-page-break-before', ['egenskab-break-before']],
+  ]) {
+    const rel = side(struktur, navn).indhold.relaterede.map((r) => r.side);
+    for (const s of skal) assert.ok(rel.includes(s), `${navn}: ${s} in ${rel}`);
+  }
+});
+
+test('support lines agree with the versions they show', () => {
+  assert.equal(version('≤18'), '18 eller tidligere');
+  assert.equal(version('120'), '120');
+  for (const e of alleElementer('JavaScript').concat(alleElementer('CSS'))) {
+    const s = e.indhold.stoette;
+    if (!s) continue;
+    const mangler = s.versioner.filter((v) => v.includes('&ndash;')).length;
+    if (/Mangler i/.test(s.linje)) assert.ok(mangler > 0, e.side);
+    if (/Findes i alle/.test(s.linje)) assert.equal(mangler, 0, e.side);
+  }
+});
+
+test('every keyword in a value table has a Danish gloss', () => {
+  const uden = new Set();
+  for (const e of alleElementer('CSS').filter((x) => x.indhold.art === 'CSS-egenskab')) {
+    for (const [v, tekst] of e.indhold.tabel.raekker) if (/se beskrivelsen ovenfor/.test(tekst)) uden.add(v);
+  }
+  assert.deepEqual([...uden], []);
+});
+
+test('argument facts: optional and repeating ones are not required', () => {
+  for (const [navn, moenster] of [
+    ['js-JSON-s-parse', /<code>text<\/code> skal med; <code>reviver<\/code> kan udelades/],
+    ['js-Math-s-max', /<code>values<\/code> kan gives nul eller flere gange/],
+    ['js-Date-s-UTC', /<code>year<\/code> skal med; <code>monthIndex<\/code> kan udelades/],
+    ['dom-Element-append', /<td><code>nodes<\/code><\/td><td>[^]*?<\/td><td>nej; kan gives flere gange<\/td>/],
+  ]) {
+    assert.match(html('JavaScript', navn), moenster, navn);
   }
 });
