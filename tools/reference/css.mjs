@@ -12,6 +12,7 @@ import * as csstree from 'css-tree';
 
 import {Element, IKON, advarsel, alfabetisk, esc, findere, sidenavn, understoettelse} from './felles.mjs';
 import {noegleordTekst} from './noegleord.mjs';
+import {PSEUDO, PSEUDO_ELEMENT} from './pseudo.mjs';
 import {passer, tjekCss} from './tjek.mjs';
 
 // Property groups: Danish name and what the group is about. Groups share a
@@ -39,7 +40,7 @@ const GRUPPER = {
   'CSS Images': ['Billeder', 'hvordan billeder skaleres, beskæres og tegnes'],
   'CSS Transforms': ['Transformationer', 'elementer drejet, flyttet, skaleret eller skævvredet'],
   'CSS Transitions': ['Overgange', 'bløde overgange, når en egenskab skifter værdi'],
-  'CSS Animations': ['Animationer', 'bevægelse styret af @keyframes'],
+  'CSS Animations': ['Animationer', 'animationer, der bygger på trinnene i en @keyframes-regel'],
   'Scroll-driven Animations': ['Rulleanimationer', 'animationer, der følger rulningen af siden'],
   'CSS View Transitions': ['Visningsovergange', 'overgange mellem to tilstande af siden'],
   'Filter Effects': ['Filtre', 'sløring, gråtoner og andre effekter på elementer og baggrunde'],
@@ -207,6 +208,8 @@ function eksempelVaerdi(navn, syntaks, start) {
   if (/<length/.test(syntaks) && /width|height|size|indent|spacing|gap|margin|padding|inset|top|left|right|bottom|radius/.test(navn)) kandidater.push(navn.includes('radius') ? '12px' : '1em');
   const ord = (s) => topAlternativer(s).filter((a) => /^[a-z-]+$/.test(a) && !['none', 'auto', 'normal', 'initial'].includes(a));
   kandidater.push(...ord(syntaks));
+  // Then any keyword the syntax names, also inside groups.
+  kandidater.push(...syntaks.replace(/<[^>]*>/g, ' ').split(/[^a-z-]+/).filter((k) => /^[a-z][a-z-]+$/.test(k) && !['none', 'auto', 'normal'].includes(k)));
   for (const [, t] of syntaks.matchAll(/<([a-z-]+)>/g)) if (mdnSyntaxes[t]) kandidater.push(...ord(mdnSyntaxes[t].syntax));
   // No keyword to show: a plain value of a type the syntax takes.
   kandidater.push('1em', '50%', '0.5s', '10deg', '2', '1.5', '"»"', 'min-navn', '--min-navn', 'teal', 'center',
@@ -427,7 +430,8 @@ export function lavCss(haand) {
   const ALIASER = {'page-break-before': 'break-before', 'page-break-after': 'break-after', 'page-break-inside': 'break-inside'};
   for (const [navn, p] of Object.entries(mdnProperties)) {
     if (navn.startsWith('-') || p.status === 'nonstandard' || (p.status === 'obsolete' && !ALIASER[navn])) continue;
-    const g = gruppe(p.groups?.[0]);
+    // Anchor positioning lists itself first on properties that belong elsewhere.
+    const g = gruppe(p.groups?.[0] === 'CSS Anchor Positioning' && p.groups[1] ? p.groups[1] : p.groups?.[0]);
     const w = webrefProp.get(navn);
     // webref's syntax of a longhand family is often only "like that property";
     // mdn-data then spells the values out.
@@ -573,7 +577,8 @@ export function lavCss(haand) {
     const e = g.tilfoej(new Element(kort, sidenavn(element ? 'pe' : 'pk', kort), IKON.andet,
         {visNavn: fuld, art: element ? 'pseudoelement' : 'pseudoklasse'}));
     const i = e.indhold;
-    i.lead = [`<code>${esc(fuld)}</code> er et ${element ? 'pseudoelement' : 'pseudoklasse'} i CSS.`.replace('et pseudoklasse', 'en pseudoklasse')];
+    i.lead = [PSEUDO[kort] ? `<code>${esc(fuld)}</code> ${PSEUDO[kort]}.` :
+      `<code>${esc(fuld)}</code> er et ${element ? 'pseudoelement' : 'pseudoklasse'} i CSS.`.replace('et pseudoklasse', 'en pseudoklasse')];
     i.sti = `<a href="${g.side}.html">${esc(g.tekst)}</a>`;
     i.syntaks = esc(`vælger${fuld.replace(/\(\)$/, '(…)')} { egenskab: værdi; }`);
     i.stoette = understoettelse(`css.selectors.${kort}`);
@@ -592,7 +597,7 @@ export function lavCss(haand) {
         {html: `<p class="${k}">Et afsnit, der viser ${esc(fuld)}.</p>`, css: `.${k}${fuld} { ${pseudoVaerdi[kort]} }`};
     } else {
       const vaelger = PSEUDO_ARG[kort] ? `${fuld.replace(/\(\)$/, '')}(${PSEUDO_ARG[kort]})` : fuld;
-      const css = `${element && kort === 'backdrop' ? 'dialog' : 'p'}${vaelger} {\n  color: teal;\n}`;
+      const css = `${PSEUDO_ELEMENT[kort] ?? (['first', 'left', 'right', 'blank'].includes(kort) ? '@page ' : 'p')}${vaelger} {\n  ${['first', 'left', 'right', 'blank'].includes(kort) ? 'margin: 2cm' : 'color: teal'};\n}`;
       i.eksempel = tjekCss(css).length ? null : {css};
     }
   }

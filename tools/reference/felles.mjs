@@ -208,6 +208,14 @@ function fakta(rows) {
 export const link = (e, tekst = e.indhold.visNavn ?? e.tekst) =>
   `<a href="${e.side}.html"><code>${esc(tekst)}</code></a>`;
 
+// A member with the object or interface it belongs to, so names that are
+// the same can be told apart: KeyboardEvent.repeat, not just repeat.
+const fuldtNavn = (e) => {
+  const navn = e.indhold.visNavn ?? e.tekst;
+  const ejer = e.forælder?.indhold.art;
+  return /\./.test(navn) || !['DOM-interface', 'indbygget objekt'].includes(ejer) ? navn : `${e.forælder.tekst}.${navn}`;
+};
+
 export function sideHtml(e, samme) {
   const i = e.indhold;
   const titel = i.visNavn ?? e.tekst;
@@ -222,7 +230,7 @@ export function sideHtml(e, samme) {
   for (const a of i.lead ?? []) krop.push(`<p class="indledning">${a}</p>`);
   if (samme.length) {
     krop.push(`<p class="note">Et opslag på <code>${esc(e.tekst)}</code> lander på denne side. Navnet bruges også af ` +
-      samme.map((s) => `${link(s)} (${esc(s.indhold.art ?? '')})`).join(', ') + (samme.length > 1 ? ', som hver har sin egen side.</p>' : ', som har sin egen side.</p>'));
+      samme.map((s) => `${link(s, fuldtNavn(s))} (${esc(s.indhold.art ?? '')})`).join(', ') + (samme.length > 1 ? ', som hver har sin egen side.</p>' : ', som har sin egen side.</p>'));
   }
   if (i.syntaks) {
     krop.push('<div class="underoverskrift">Syntaks</div>');

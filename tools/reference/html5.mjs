@@ -400,7 +400,23 @@ const VAERDIER = {
   content: 'Min dagbog', media: 'print', hreflang: 'da', ping: '', low: '0.2', high: '0.8', optimum: '0.5',
   wrap: 'soft', dirname: 'tekst.dir', form: 'eks-formular', formaction: 'gem.html', novalidate: '',
   allow: 'fullscreen', sandbox: '', srcdoc: '&lt;p&gt;Hej&lt;/p&gt;', poster: '../Billeder/eksempel.svg',
-  preload: 'none', async: '', defer: '', crossorigin: 'anonymous', integrity: 'sha384-…', nomodule: '',
+  preload: 'none', async: '', defer: '', crossorigin: 'anonymous', integrity: 'sha384-oqVuAfXRKap7fdgcCY5uykM6+R9GqQ8K/uxy9rx7HNQlGYl1kPzQho1wx4JwY8wC', nomodule: '',
+  accesskey: 's', autocapitalize: 'sentences', autocorrect: 'off', enterkeyhint: 'send', exportparts: 'titel',
+  inputmode: 'numeric', is: 'min-knap', itemid: 'urn:isbn:9788702000000', itemprop: 'name', itemref: 'eks-forfatter',
+  itemtype: 'https://schema.org/Person', nonce: 'r4nd0m', part: 'titel', popover: 'auto', role: 'note', slot: 'titel',
+  writingsuggestions: 'false', 'accept-charset': 'utf-8', align: 'center', alink: 'red', allowpaymentrequest: '',
+  allowusermedia: '', archive: 'gammel.jar', as: 'image', axis: 'dag', background: '../Billeder/eksempel.svg',
+  bgcolor: '#fdf6e7', blocking: 'render', border: '1', cellpadding: '4', cellspacing: '0', char: ',', charoff: '2',
+  classid: 'clsid:0', clear: 'all', closedby: 'any', codebase: '../Billeder/', codetype: 'image/svg+xml', color: 'teal',
+  colorspace: 'limited-srgb', command: 'show-modal', commandfor: 'eks-dialog', data: '../Billeder/eksempel.svg',
+  decoding: 'async', display: 'block', enctype: 'multipart/form-data', face: 'Georgia', fetchpriority: 'high',
+  formenctype: 'multipart/form-data', formmethod: 'post', formtarget: '_blank', frame: 'box', frameborder: '0',
+  hspace: '10', 'http-equiv': 'refresh', imagesizes: '120px', imagesrcset: '../Billeder/eksempel.svg 1x', language: 'javascript',
+  link: 'teal', longdesc: 'beskrivelse.html', manifest: 'dagbog.appcache', marginheight: '0', marginwidth: '0',
+  popovertarget: 'eks-boks', popovertargetaction: 'toggle', preserveAspectRatio: 'xMidYMid meet', profile: 'https://eksempel.dk/profil',
+  referrerpolicy: 'no-referrer', rev: 'made', rules: 'rows', scheme: 'ISBN', scrolling: 'no', shadowrootmode: 'open',
+  standby: 'Henter …', summary: 'Ugens vejr', text: '#333333', typemustmatch: '', valign: 'top', valuetype: 'data',
+  version: '-//W3C//DTD HTML 4.01//EN', viewBox: '0 0 120 60', vlink: 'purple', vspace: '10', xmlns: 'http://www.w3.org/1999/xhtml',
 };
 
 // Tags whose end tag may be left out, as the HTML standard allows.
@@ -425,6 +441,10 @@ export const OBSOLETE_ATTR = new Set(['align', 'bgcolor', 'border', 'cellpadding
 const hvadKoden = (t) => (KODER[t] ?? '').replace(/^er /, '');
 
 const kodeTekst = (t) => `<code>&lt;${esc(t)}&gt;</code>`;
+
+// The other names of a list, nearest to the given one first.
+const naermeste = (liste, navn) => liste.filter((x) => x !== navn)
+    .sort((a, b) => Math.abs(liste.indexOf(a) - liste.indexOf(navn)) - Math.abs(liste.indexOf(b) - liste.indexOf(navn)));
 
 export function lavHtml5(programDir, haand) {
   const alleKoder = readFileSync(join(programDir, 'Dir', 'Html', 'AlleKoder.txt'), 'latin1')
@@ -553,8 +573,8 @@ export function lavHtml5(programDir, haand) {
     }
     // Related: the tag's own attributes, then the tags of its group.
     i.relaterede = [...egne.slice(0, 6).map((a) => attrElement.get(a)),
-      ...(placeret.get(t) ? GRUPPER.find((g) => g[0] === placeret.get(t).tekst)[2].split(' ') : [])
-          .filter((x) => x !== t && tagElement.has(x)).slice(0, 8).map((x) => tagElement.get(x))];
+      ...naermeste(placeret.get(t) ? GRUPPER.find((g) => g[0] === placeret.get(t).tekst)[2].split(' ') : [], t)
+          .filter((x) => tagElement.has(x)).slice(0, 8).map((x) => tagElement.get(x))];
   }
 
   for (const [a, e] of attrElement) {
@@ -595,7 +615,8 @@ export function lavHtml5(programDir, haand) {
       i.tabel = {overskrift: 'Gælder for', koloner: ['Kode', 'Hvad koden er'],
         raekker: paa.filter((x) => tagElement.has(x)).map((x) => [`<a href="${tagElement.get(x).side}.html"><code>&lt;${esc(x)}&gt;</code></a>`, hvadKoden(x)])};
     } else if (forael === haendelsesGruppe) {
-      const kun = {medie: ['audio', 'video'], form: ['form'], dialog: ['dialog'], ugyldig: ['input', 'select', 'textarea']}[haendelsesArt];
+      const kun = {medie: ['audio', 'video'], form: ['form'], dialog: ['dialog'], ugyldig: ['input', 'select', 'textarea'],
+        details: ['details', 'dialog']}[haendelsesArt];
       i.fakta = [['Gælder for', VINDUE.has(a) ? 'kun <a href="kode-body.html"><code>&lt;body&gt;</code></a> (vinduets hændelser)' :
         kun ? `${kun.map((t) => `<a href="kode-${t}.html"><code>&lt;${t}&gt;</code></a>`).join(', ').replace(/, ([^,]*)$/, ' og $1')}` : 'alle koder']];
     }
@@ -664,7 +685,7 @@ export function lavHtml5(programDir, haand) {
     const v = VAERDIER[a];
     const indhold = {a: 'Et link', button: 'Knap', label: 'Navn', option: 'Valg', td: 'Celle', th: 'Overskrift',
       q: 'et citat', abbr: 'EU', time: 'i morgen', ol: '<li>Første</li><li>Anden</li>', textarea: 'Tekst'}[tag] ?? 'Indhold';
-    const attr = v === undefined ? `${a}="…"` : v === '' ? a : `${a}="${v}"`;
+    const attr = v === '' || (v === undefined && BOOLSKE.has(a)) ? a : `${a}="${v ?? ''}"`;
     const vis = v !== undefined && !KUN_KODE.has(tag) && !['td', 'th', 'tr', 'li', 'option', 'col'].includes(tag);
     if (udenSlut.has(tag)) return {html: `<${tag} ${attr}>`, vis};
     return {html: `<${tag} ${attr}>${indhold}</${tag}>`, vis};

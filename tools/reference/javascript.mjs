@@ -145,7 +145,7 @@ function typeDansk(t) {
   if (s === 'object') return 'et objekt';
   if (/^Promise</.test(s)) return 'et løfte (Promise)';
   if (/^(sequence|FrozenArray)</.test(s)) return 'en liste';
-  if (/^[A-Z]\w*$/.test(s)) return `et <code>${esc(s)}</code>`;
+  if (/^[A-Z]\w*$/.test(s)) return `et <code>${esc(s)}</code>-objekt`;
   return `<code>${esc(s)}</code>`;
 }
 
@@ -242,7 +242,7 @@ function idlArgument(a) {
     node: 'document.createElement("p")', child: 'document.createElement("p")', newChild: 'document.createElement("p")',
     nodes: 'document.createElement("p")', oldChild: 'document.body.firstChild', element: 'document.createElement("p")',
     id: '0', handle: '0', contextId: '"2d"', property: '"color"', label: '"tid"', index: '0', method: '"dialog"',
-    title: '"Ny titel"', features: '""', string: '"Hej"', replacement: '"nyt"', filename: '"data.txt"', tag: '"p"',
+    title: '"Ny titel"', features: '""', string: '"Hej"', item: 'document.body', options: '{}', replacement: '"nyt"', filename: '"data.txt"', tag: '"p"',
   };
   if (efterNavn[a.name]) return efterNavn[a.name];
   const d = typeDansk(a.idlType);
@@ -453,7 +453,9 @@ export async function lavJavaScript(haand) {
             raekker: args.map((a) => [`<code>${esc(a.name)}</code>`, typeDansk(a.idlType), a.optional ? 'nej' : a.variadic ? 'nej; kan gives flere gange' : 'ja'])};
         }
         bi.giverIntet = typeTekst(m.idlType) === 'undefined';
-        const udtryk = `${foran}.${mNavn}(${args.filter((a) => !a.optional).map(idlArgument).join(', ')})`;
+        // Without a required argument the first optional one shows what goes in.
+        const vis = args.some((a) => !a.optional) ? args.filter((a) => !a.optional) : args.slice(0, 1);
+        const udtryk = `${foran}.${mNavn}(${vis.map(idlArgument).join(', ')})`;
         bi.eksempel = {kode: kode(bi.giverIntet ? `${udtryk};` : `console.log(${udtryk});`)};
       } else {
         const kunLaes = m.readonly || m.type === 'const';

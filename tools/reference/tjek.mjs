@@ -87,6 +87,7 @@ export function tjekEksempel(x, {giverIntet} = {}) {
     if (giverIntet && new RegExp(`=\\s*[\\w.]+\\.${giverIntet}\\(`).test(kode)) fejl.push(`js: stores the result of ${giverIntet}(), which gives nothing back`);
   }
   if (x.html) {
+    if (/="…"/.test(x.html)) fejl.push('html: an attribute value "…"');
     for (const [, navn, v] of x.html.matchAll(/\s(on[a-z]+)="([^"]*)"/g)) {
       fejl.push(...tjekJs(afkod(v), {haandtag: true}).map((f) => `${navn}: ${f}`));
     }
