@@ -272,7 +272,7 @@ export function syntaksTekst(syntaks) {
     case 'Function': return `<code>${esc(n.name)}(…)</code>`;
     case 'Multiplier': {
       const t = tekst(n.term);
-      if (n.comma) return `en liste af ${t}, adskilt af komma`;
+      if (n.comma) return `en eller flere værdier adskilt af komma, hver ${t}`;
       if (n.min === 0 && n.max === 1) return `eventuelt ${t}`;
       if (n.min === 1 && n.max === 0) return `${t}, en eller flere gange`;
       if (n.min === 0 && n.max === 0) return `${t}, vilkårligt mange gange`;
@@ -285,7 +285,8 @@ export function syntaksTekst(syntaks) {
       if (n.combinator === '|') return og(dele, 'eller');
       if (n.combinator === '||') return `en eller flere af ${og(dele)} i vilkårlig rækkefølge`;
       if (n.combinator === '&&') return `${og(dele)} i vilkårlig rækkefølge`;
-      return og(dele, 'efterfulgt af');
+      // "a efterfulgt af eventuelt b" reads "a, eventuelt efterfulgt af b".
+      return dele.reduce((ud, d) => !ud ? d : /^eventuelt /.test(d) ? `${ud}, eventuelt efterfulgt af ${d.slice(10)}` : `${ud} efterfulgt af ${d}`, '');
     }
     default: return '';
     }
@@ -615,7 +616,7 @@ export function lavCss(haand) {
   for (const [fuld, f] of [...Object.entries(mdnFunctions), ...Object.entries(EKSTRA_FUNKTIONER)]) {
     if (f.status === 'nonstandard' || f.status === 'obsolete' || fuld.startsWith('-')) continue;
     const kort = fuld.replace(/\(\)$/, '');
-    const e = fn.tilfoej(new Element(kort, sidenavn('fn', kort), IKON.metode, {visNavn: fuld, art: 'CSS-funktion'}));
+    const e = fn.tilfoej(new Element(kort, sidenavn('fn', kort), IKON.metode, {visNavn: fuld, art: 'CSS-funktion', gruppe: f.groups?.[0] ?? (f.noegle?.includes('color') ? 'CSS Color' : null)}));
     const i = e.indhold;
     const brug = /^([a-z-]+):/.exec(FN_BRUG[kort] ?? '')?.[1];
     const gruppeNavn = GRUPPER[f.groups?.[0]]?.[0];
@@ -642,6 +643,12 @@ export function lavCss(haand) {
     }
   }
   fn.born.sort(alfabetisk);
+  // Related: the property a function is shown in, then functions of its group.
+  for (const e of fn.born) {
+    const brug = egenskaber.get(/^([a-z-]+):/.exec(FN_BRUG[e.tekst] ?? '')?.[1]);
+    const slags = fn.born.filter((b) => b !== e && b.indhold.gruppe && b.indhold.gruppe === e.indhold.gruppe);
+    e.indhold.relaterede = [...(brug ? [brug] : []), ...slags].slice(0, 10);
+  }
 
   for (const g of rod.born) g.indhold.liste = g.born.map((b) => [b, '']);
   rod.indhold.liste = rod.born.map((g) => [g, g.indhold.om ? esc(g.indhold.om) : '']);

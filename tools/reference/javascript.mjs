@@ -65,6 +65,17 @@ const OBJEKTER = {
   eval: 'kører en tekst som JavaScript; undgå den', WeakMap: 'en samling af nøgler og værdier, hvor nøglerne kan ryddes op',
   WeakSet: 'en samling af objekter, der kan ryddes op', ArrayBuffer: 'et stykke rå hukommelse', DataView: 'et vindue ind i en ArrayBuffer',
   Iterator: 'grundlaget for alt, der kan gennemløbes',
+  AggregateError: 'flere fejl samlet i én, fx fra Promise.any', AsyncDisposableStack: 'en stak af ting, der skal ryddes op asynkront',
+  Atomics: 'funktioner til sikker deling af hukommelse mellem tråde', BigInt64Array: 'en liste af store heltal med fortegn (64 bit)',
+  BigUint64Array: 'en liste af store heltal uden fortegn (64 bit)', DisposableStack: 'en stak af ting, der skal ryddes op',
+  EvalError: 'en fejl fra eval', FinalizationRegistry: 'besked, når et objekt er ryddet op', Float32Array: 'en liste af kommatal (32 bit)',
+  Float64Array: 'en liste af kommatal (64 bit)', Int16Array: 'en liste af heltal (16 bit)', Int32Array: 'en liste af heltal (32 bit)',
+  Int8Array: 'en liste af heltal (8 bit)', RangeError: 'en fejl, når et tal er uden for det tilladte område',
+  ReferenceError: 'en fejl, når et navn ikke findes', SharedArrayBuffer: 'hukommelse, som flere tråde deler',
+  SuppressedError: 'en fejl, der opstod under oprydning efter en anden fejl', SyntaxError: 'en fejl i skrivemåden, fx fra JSON.parse',
+  TypeError: 'en fejl, når en værdi har en forkert type', Uint16Array: 'en liste af heltal uden fortegn (16 bit)',
+  Uint32Array: 'en liste af heltal uden fortegn (32 bit)', Uint8Array: 'en liste af bytes', Uint8ClampedArray: 'en liste af bytes, der holdes mellem 0 og 255',
+  URIError: 'en fejl fra encodeURI eller decodeURI', WeakRef: 'en svag henvisning til et objekt, der kan ryddes op',
 };
 // Members the data still lists but which old pages only should use.
 const FORAELDEDE = new Set(['anchor', 'big', 'blink', 'bold', 'fixed', 'fontcolor', 'fontsize', 'italics', 'link', 'small',
