@@ -227,6 +227,8 @@ const DEL_AF = {caption: 'table', tbody: 'table', td: 'table', tfoot: 'table', t
   li: 'ul', map: 'area', rp: 'ruby', rt: 'ruby', summary: 'details'};
 const TABEL_HEL = '<table>\n  <caption>Ugens vejr</caption>\n  <thead><tr><th>Dag</th><th>Vejr</th></tr></thead>\n  <tbody><tr><td>Mandag</td><td>Sol</td></tr></tbody>\n  <tfoot><tr><td colspan="2">Målt kl. 12</td></tr></tfoot>\n</table>';
 
+const TABEL_DELE = ['caption', 'tbody', 'td', 'tfoot', 'th', 'thead', 'tr'];
+
 // Tags that belong in the page's head or never render inside a page body.
 const KUN_KODE = new Set(['html', 'head', 'body', 'title', 'meta', 'link', 'base', 'style', 'script',
   'noscript', 'template', 'slot', 'basefont', 'bgsound', 'command', 'frame', 'image', 'keygen', 'param',
@@ -572,9 +574,11 @@ export function lavHtml5(programDir, haand) {
       i.eksempel = tagEksempel(t);
     }
     // Related: the tag's own attributes, then the tags of its group.
-    i.relaterede = [...egne.slice(0, 6).map((a) => attrElement.get(a)),
+    const hel = TABEL_DELE.includes(t) ? 'table' : DEL_AF[t];
+    i.relaterede = [...(hel && tagElement.has(hel) ? [tagElement.get(hel)] : []),
+      ...egne.filter((a) => !OBSOLETE_ATTR.has(a)).slice(0, 6).map((a) => attrElement.get(a)),
       ...naermeste(placeret.get(t) ? GRUPPER.find((g) => g[0] === placeret.get(t).tekst)[2].split(' ') : [], t)
-          .filter((x) => tagElement.has(x)).slice(0, 8).map((x) => tagElement.get(x))];
+          .filter((x) => x !== hel && tagElement.has(x)).slice(0, 8).map((x) => tagElement.get(x))];
   }
 
   for (const [a, e] of attrElement) {
@@ -660,7 +664,7 @@ export function lavHtml5(programDir, haand) {
 
   function tagEksempel(t) {
     if (HOVED_EKSEMPLER[t]) return {html: HOVED_EKSEMPLER[t], vis: false, tekst: 'Koden hører hjemme i sidens opbygning og vises ikke i sig selv.'};
-    if (['caption', 'tbody', 'td', 'tfoot', 'th', 'thead', 'tr'].includes(t)) return {html: TABEL_HEL};
+    if (TABEL_DELE.includes(t)) return {html: TABEL_HEL};
     const hel = DEL_AF[t];
     if (hel) return {html: EKSEMPLER[hel] ?? `<${hel}></${hel}>`, vis: !KUN_KODE.has(hel)};
     if (EKSEMPLER[t]) return {html: EKSEMPLER[t], vis: !KUN_KODE.has(t)};
