@@ -418,7 +418,8 @@ private:
             if (traeAfMappe(struktur, &id, faerdige, ialt))
                 tjek(git_treebuilder_insert(nullptr, rod, "Struktur", &id, GIT_FILEMODE_TREE));
             tjek(git_treebuilder_write(&nytTrae, rod));
-            if (ialt > 0) meldFremskridt(ialt, ialt);
+            // A small diary is taken in before a progress line would be worth reading.
+            if (ialt >= 100) meldFremskridt(ialt, ialt);
         } else {
             nytTrae = opdateretTrae(o, basis, gemte, fjernede);
         }
