@@ -87,6 +87,8 @@ private slots:
     void faneskiftBringerVinduetFrem_data();
     void faneskiftBringerVinduetFrem();
     void ogtegnIFanen();
+    void aendretSideMaerkesIFanen_data();
+    void aendretSideMaerkesIFanen();
     void kontrolvinduetFoelgerSidenavnet_data();
     void kontrolvinduetFoelgerSidenavnet();
     void programslutSkriverIkkeKontrolOptioner();
@@ -387,6 +389,43 @@ void TstEditorvindue::ogtegnIFanen() {
     QCOMPARE(mainform->tc->currentIndex(), 0);
     og->luk();
     QTRY_COMPARE(faner(), QStringList{QStringLiteral("Andet")});
+}
+
+void TstEditorvindue::aendretSideMaerkesIFanen_data() {
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<bool>("gem");
+    QTest::newRow("siden gemmes") << "Editor" << true;
+    QTest::newRow("siden fortrydes") << "Editor" << false;
+    QTest::newRow("design gemmes") << "EditorDesign" << true;
+}
+
+void TstEditorvindue::aendretSideMaerkesIFanen() {
+    QFETCH(QString, editor);
+    QFETCH(bool, gem);
+    aabnDato(QDate(2024, 3, 5));
+    aabnDato(QDate(2024, 3, 6));
+    Twinform *w = forrest();
+    auto *e = w->findChild<TRichEdit *>(editor);
+    QVERIFY(e);
+    const auto maerket = [] {
+        QList<bool> m;
+        for (int i = 0; i < mainform->tc->count(); ++i)
+            m << !mainform->tc->tabIcon(i).isNull();
+        return m;
+    };
+    QCOMPARE(maerket(), (QList<bool>{false, false}));
+    e->setSelStart(0);
+    QTest::keyClicks(e, QStringLiteral("x"));
+    // The name stays the page name; only the mark beside it tells of the change.
+    QCOMPARE(maerket(), (QList<bool>{false, true}));
+    QCOMPARE(faner(), (QStringList{"03 05 Tirsdag", "03 06 Onsdag"}));
+    if (gem && e == w->Editor)
+        w->aGemExecute();
+    else if (gem)
+        w->aGemDesignExecute();
+    else
+        e->document()->undo();
+    QCOMPARE(maerket(), (QList<bool>{false, false}));
 }
 
 void TstEditorvindue::kontrolvinduetFoelgerSidenavnet_data() {
