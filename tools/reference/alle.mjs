@@ -2,6 +2,7 @@
 
 import {join} from 'node:path';
 
+import {cssGrundbegreber, jsOperatorer} from './begreber.mjs';
 import {lavCss} from './css.mjs';
 import {foerstForst, foldAZ, laesHaandskrevet} from './felles.mjs';
 import {lavHtml5} from './html5.mjs';
@@ -56,8 +57,10 @@ export async function bygAlle(programDir, haandMappe) {
   const h5 = lavHtml5(programDir, html);
   const css = haandskrevet(haandMappe, 'CSS');
   const c = lavCss(css);
+  cssGrundbegreber(c.rod, css);
   const js = haandskrevet(haandMappe, 'JavaScript');
   const j = await lavJavaScript(js);
+  jsOperatorer(j.rod, js);
   const ud = [];
   for (const [navn, s, h] of [['Html5', h5, html], ['CSS', c, css], ['JavaScript', j, js]]) {
     tjekGrupper(s.rod);

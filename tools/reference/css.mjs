@@ -252,6 +252,7 @@ const TYPE_KORT = {
   'track-size': 'en sporstørrelse', 'grid-line': 'en gitterlinje', 'counter-style': 'en tællerstil', 'alpha-value': 'en gennemsigtighed',
 };
 const typeKort = (n) => TYPE_KORT[n] ?? `en <code>${esc(`<${n}>`)}</code>`;
+const SKRAA = '/';
 const TAL = ['nul', 'én', 'to', 'tre', 'fire', 'fem', 'seks', 'syv', 'otte'];
 const tal = (n) => TAL[n] ?? String(n);
 const og = (dele, ord = 'og') => dele.length < 2 ? dele.join('') : `${dele.slice(0, -1).join(', ')} ${ord} ${dele.at(-1)}`;
@@ -280,13 +281,15 @@ export function syntaksTekst(syntaks) {
       return `${t}, ${tal(n.min)} til ${n.max ? tal(n.max) : 'mange'} gange`;
     }
     case 'Group': {
-      const dele = n.terms.filter((x) => !['Token', 'Comma'].includes(x.type)).map(tekst);
+      const dele = n.terms.filter((x) => !['Token', 'Comma'].includes(x.type) || x.value === '/').map((x) => x.value === '/' ? SKRAA : tekst(x));
       if (n.terms[0]?.type === 'Function') return `<code>${esc(n.terms[0].name)}(…)</code> med ${og(dele.slice(1))}`;
       if (n.combinator === '|') return og(dele, 'eller');
       if (n.combinator === '||') return `en eller flere af ${og(dele)} i vilkårlig rækkefølge`;
       if (n.combinator === '&&') return `${og(dele)} i vilkårlig rækkefølge`;
       // "a efterfulgt af eventuelt b" reads "a, eventuelt efterfulgt af b".
-      return dele.reduce((ud, d) => !ud ? d : /^eventuelt /.test(d) ? `${ud}, eventuelt efterfulgt af ${d.slice(10)}` : `${ud} efterfulgt af ${d}`, '');
+      // A slash between two parts reads "a, en skråstreg og b".
+      return dele.reduce((ud, d, k) => !ud ? d : d === SKRAA ? `${ud}, en skråstreg` : dele[k - 1] === SKRAA ? `${ud} og ${d}` :
+        /^eventuelt /.test(d) ? `${ud}, eventuelt efterfulgt af ${d.slice(10)}` : `${ud} efterfulgt af ${d}`, '');
     }
     default: return '';
     }

@@ -384,6 +384,20 @@ const ATTR_GLOSSER = {
   open: 'at den er åben fra start', charset: 'tegnsættet', content: 'værdien til name eller http-equiv',
   media: 'hvilke skærme eller udskrifter den gælder for', srcset: 'flere udgaver af billedet i forskellige størrelser',
   sizes: 'hvor bredt billedet vises', usemap: 'navnet på billedkortet', poster: 'billedet, der vises, før videoen starter',
+  accesskey: 'en tast, som sammen med Alt flytter fokus til elementet', autocapitalize: 'om skærmtastaturet begynder med stort bogstav',
+  autocorrect: 'om browseren må rette stavefejl, mens der skrives', autofocus: 'at elementet får fokus, så snart siden er vist',
+  contenteditable: 'om læseren kan skrive direkte i elementet', draggable: 'om elementet kan trækkes med musen',
+  enterkeyhint: 'hvad returtasten på et skærmtastatur skal hedde, fx send', exportparts: 'dele af en indlejret webkomponent, som gøres synlige udefra',
+  inert: 'at elementet og alt inden i hverken kan klikkes eller få fokus', inputmode: 'hvilket skærmtastatur der passer, fx kun tal',
+  is: 'navnet på en egen webkomponent, der bygger på en almindelig kode', itemid: 'en entydig betegnelse for en ting i strukturerede data',
+  itemprop: 'navnet på en egenskab i strukturerede data', itemref: 'id på elementer, der hører med til tingen i strukturerede data',
+  itemscope: 'at elementet beskriver én ting i strukturerede data', itemtype: 'hvilken slags ting de strukturerede data beskriver',
+  nonce: 'et engangstal, der tillader netop dette script eller stylesheet', part: 'et navn, som en del af en webkomponent kan styles udefra med',
+  popover: 'at elementet er en popover, der kan åbnes oven på siden', role: 'hvad elementet er for skærmlæsere, fx note eller navigation',
+  slot: 'hvilken plads i en webkomponent elementet sættes ind på', spellcheck: 'om browseren kontrollerer stavningen',
+  tabindex: 'om elementet kan få fokus med tabulatortasten, og i hvilken rækkefølge', translate: 'om teksten må oversættes, fx af en oversættelsestjeneste',
+  writingsuggestions: 'om browseren må foreslå ord, mens der skrives', hidden: 'at elementet er skjult',
+  lang: 'sproget, fx da eller en', dir: 'skriveretningen: ltr, rtl eller auto',
   align: 'en gammel måde at justere på; brug CSS', border: 'en gammel kant; brug CSS', bgcolor: 'en gammel baggrundsfarve; brug CSS',
 };
 
@@ -597,6 +611,8 @@ export function lavHtml5(programDir, haand) {
       eksTag = 'p';
     } else if (forael === globalt) {
       i.lead = [`<code>${esc(a)}</code> er en global attribut: den kan stå på alle koder.`];
+      const g = ATTR_GLOSSER[a];
+      if (g) i.lead.push(BOOLSKE.has(a) ? `Attributten har ingen værdi: står den på koden, betyder det, ${g}.` : /^(at|om|hvad|hvilke[nt]?|hvor) /.test(g) ? `Attributten angiver, ${g}.` : `Attributten angiver ${g}.`);
       eksTag = a === 'title' || a === 'lang' ? 'span' : 'p';
     } else if (forael === haendelsesGruppe) {
       const ev = a.replace(/^on/, '');
@@ -610,7 +626,7 @@ export function lavHtml5(programDir, haand) {
       i.lead = [`<code>${esc(a)}</code> er en attribut til ${navne.length === 1 ? 'koden' : 'koderne'} ${navne.length > 1 ? navne.slice(0, -1).join(', ') + ' og ' + navne.at(-1) : navne[0] ?? 'nogle koder'}.`];
       const g = ATTR_GLOSSER[a];
       if (g && BOOLSKE.has(a)) i.lead.push(`Attributten har ingen værdi: står den på koden, betyder det, ${g}.`);
-      else if (g) i.lead.push(/^at /.test(g) ? `Attributten betyder, ${g}.` : `Attributten angiver ${g}.`);
+      else if (g) i.lead.push(/^at /.test(g) ? `Attributten betyder, ${g}.` : /^(om|hvad|hvilke[nt]?|hvor) /.test(g) ? `Attributten angiver, ${g}.` : `Attributten angiver ${g}.`);
       if (OBSOLETE_ATTR.has(a)) i.advarsel = 'Attributten er forældet: den styrer udseendet, og det gør CSS bedre. Nye sider bør ikke bruge den.';
       eksTag = paa.find((x) => !KUN_KODE.has(x)) ?? paa[0] ?? 'p';
     }
