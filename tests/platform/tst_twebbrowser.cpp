@@ -391,7 +391,8 @@ void TstTWebBrowser::kontekstmenuPaaDansk() {
         if (a->isEnabled() && !a->isSeparator()) slaaetTil << a->text();
     }
     QCOMPARE(tekster, (QStringList{"Tilbage", "Frem", "Genindlæs", "", "Kopiér", "Markér alt"}));
-    QCOMPARE(slaaetTil, (QStringList{"Tilbage", "Genindlæs", "Kopiér", "Markér alt"}));
+    // Nothing is selected to copy, and there is no page ahead.
+    QCOMPARE(slaaetTil, (QStringList{"Tilbage", "Genindlæs", "Markér alt"}));
     QSignalSpy faerdig(m_bro.get(), &TWebBrowser::DokumentFaerdig);
     m->actions().constFirst()->trigger();
     QVERIFY(faerdig.wait(15000));
