@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <QStringList>
 #include <QStringView>
 
@@ -79,5 +80,17 @@ bool jsIKommentarEllerStreng(int tilstand);
 int indlejretTilstand(int htmlTilstand);
 // The keywords of JavaScript, sorted.
 QStringList jsNoegleord();
+
+// The text a writer put on a page, as the word counts read it: the text of
+// <body> outside tags, comments, scripts and styles, entities decoded, the
+// template's heading (<div class="overskrift...">) left out, each run of blanks
+// one blank. Its words are as above, except that a number counts as a word;
+// a day is written when its page has at least one.
+struct Sidetekst {
+    QString tekst;
+    QList<Omraade> ord;   // ranges in tekst
+    QStringList billeder; // the src of each picture in the body, as written
+};
+Sidetekst sidetekst(QStringView side);
 
 } // namespace Tekstomraader
