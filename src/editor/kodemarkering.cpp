@@ -79,6 +79,8 @@ void Kodemarkering::foelg() {
         setDocument(m_editor->document());
     else
         rehighlight();
+    // The top of the page at once, so a short page never shows itself unmarked.
+    naesteSkridt();
     m_timer.start();
 }
 
