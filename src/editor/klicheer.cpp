@@ -154,6 +154,12 @@ void hjaelp(const QString &struktur, const QString &element) {
     infoform->HelpInfo(struktur, element);
 }
 
+// A CSS look-up: the word at the caret, else the combinator or percent sign there.
+QString cssOrd(const Tinfotag &tag) {
+    const QString ord = tag.FindOrdCSS();
+    return ord.isEmpty() ? tag.FindTegnCSS() : ord;
+}
+
 } // namespace
 
 void Twinform::byggKlicheHandlinger() {
@@ -271,13 +277,13 @@ void Twinform::skrivKliche(const QString &navn) {
             XYinfo();
             return;
         }
-        const QString navnet = QFileInfo(valgt).fileName();
-        const QString maal = hoved->Struktur->Billedmappe() + navnet;
-        // Other pages may show the picture already there: it is replaced only by a whole copy.
-        if (!Mapper::kopierOver(valgt, maal)) {
-            Dialoger::fejl(
-                QStringLiteral("Billedet \"%1\" kan ikke kopieres til \"%2\".").arg(valgt, maal),
-                this);
+        const QString mappe = hoved->Struktur->Billedmappe();
+        // Other pages may show a picture of the same name: it is never replaced.
+        const QString navnet = Mapper::kopierBillede(valgt, mappe);
+        if (navnet.isEmpty()) {
+            Dialoger::fejl(QStringLiteral("Billedet \"%1\" kan ikke kopieres til \"%2\".")
+                               .arg(valgt, mappe + QFileInfo(valgt).fileName()),
+                           this);
             XYinfo();
             return;
         }
@@ -332,7 +338,7 @@ void Twinform::aHtmlInfoExecute() {
     } else if (a != QLatin1String("style")) {
         hjaelp(QStringLiteral("Html5"), a);
     } else {
-        const QString w = tag->FindOrdCSS();
+        const QString w = cssOrd(*tag);
         if (w.isEmpty())
             hjaelp(QStringLiteral("Html5"), QStringLiteral("Globale Attributter"));
         else
@@ -341,10 +347,11 @@ void Twinform::aHtmlInfoExecute() {
 }
 
 void Twinform::aCssInfoExecute() {
-    hjaelp(QStringLiteral("CSS"), hoved->taginf->FindOrdCSS());
+    hjaelp(QStringLiteral("CSS"), cssOrd(*hoved->taginf));
 }
 void Twinform::aJsInfoExecute() {
-    hjaelp(QStringLiteral("JavaScript"), hoved->taginf->FindOrdJs());
+    const QString ord = hoved->taginf->FindOrdJs();
+    hjaelp(QStringLiteral("JavaScript"), ord.isEmpty() ? hoved->taginf->FindTegnJs() : ord);
 }
 
 // The word rides as a query value: "#", "&" and "+" would otherwise cut or change it.
