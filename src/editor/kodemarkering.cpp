@@ -13,6 +13,9 @@ namespace {
 constexpr int ikkeKlar = 1 << 30;
 // How long one step may keep the events waiting.
 constexpr int skridtMs = 12;
+// A line longer than this (a page saved as one line) is only read for the state
+// it leaves: marking it would hold the editor for seconds at a time.
+constexpr int langLinje = 100'000;
 
 } // namespace
 
@@ -85,12 +88,17 @@ void Kodemarkering::foelg() {
 }
 
 void Kodemarkering::tekstAendret(int pos) {
-    // Lines added or removed before the frontier move it with the blocks that were done.
+    // Lines added or removed before the frontier move it with the blocks that were done;
+    // many lines at once (a new text, a long paste) are done in steps from where they begin.
     QTextDocument *d = m_editor->document();
     const int antal = d->blockCount();
-    if (d->findBlock(pos).blockNumber() <= m_klarTil)
-        m_klarTil = std::max(m_klarTil + antal - m_antalBlokke, d->findBlock(pos).blockNumber());
+    const int blok = d->findBlock(pos).blockNumber();
+    if (antal - m_antalBlokke > 1000)
+        m_klarTil = std::min(m_klarTil, blok);
+    else if (blok <= m_klarTil)
+        m_klarTil = std::max(m_klarTil + antal - m_antalBlokke, blok);
     m_antalBlokke = antal;
+    if (document() && !faerdig()) m_timer.start();
 }
 
 bool Kodemarkering::faerdig() const {
@@ -136,6 +144,16 @@ void Kodemarkering::highlightBlock(const QString &tekst) {
     const int forrige = previousBlockState();
     int tilstand = forrige < 0 || forrige == ikkeKlar ? Tekstomraader::Tekst : forrige;
     const bool ord = andetArbejde() && m_sprog == Fuldfoerelse::Sprog::Html;
+    if (tekst.size() > langLinje) {
+        if (m_sprog == Fuldfoerelse::Sprog::Html)
+            Tekstomraader::tekstOmraader(tekst, tilstand);
+        else if (m_sprog == Fuldfoerelse::Sprog::Css)
+            Tekstomraader::cssFarver(tekst, tilstand);
+        else
+            Tekstomraader::jsFarver(tekst, tilstand);
+        setCurrentBlockState(tilstand);
+        return;
+    }
     if (!m_farver) {
         if (ord) markerOrd(tekst, Tekstomraader::ord(tekst, tilstand));
         setCurrentBlockState(tilstand);
