@@ -17,5 +17,8 @@ double forhold(quint32 a, quint32 b);
 // further from every background), that has at least `mindst` against each of
 // the backgrounds; `farve` itself when it already has.
 quint32 mindst(quint32 farve, std::initializer_list<quint32> baggrunde, double mindst);
+// The colour moved towards black or white, whichever stands further from the
+// background, just far enough to reach the ratio mindst against it.
+quint32 tilpas(quint32 farve, quint32 baggrund, double mindst);
 
 } // namespace Kontrast
