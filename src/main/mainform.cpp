@@ -13,6 +13,7 @@
 #include "forms/url1.h"
 #include "platform/dialoger.h"
 #include "platform/historik.h"
+#include "platform/ikoner.h"
 #include "platform/mapper.h"
 #include "platform/optionfil.h"
 #include "platform/skaermplads.h"
@@ -43,6 +44,7 @@ Tmainform::Tmainform(QWidget *parent)
     : QMainWindow(parent) {
     Timeglas vent;
     setObjectName(QStringLiteral("mainform"));
+    Skaermplads::saetHovedvindue(this);
     setMinimumSize(900, 582);
 
     programDir = Mapper::rod();
@@ -155,16 +157,16 @@ void Tmainform::byggVindue() {
     topPanel->setObjectName(QStringLiteral("topPanel"));
     auto *top = new QHBoxLayout(topPanel);
     top->setContentsMargins(0, 0, 0, 0);
-    auto knap = [topPanel](const QString &navn, QAction *a, QStyle::StandardPixmap ikon) {
+    auto knap = [topPanel](const QString &navn, QAction *a, Ikoner::Tegning ikon) {
         auto *b = new QToolButton(topPanel);
         b->setObjectName(navn);
-        a->setIcon(topPanel->style()->standardIcon(ikon));
+        a->setIcon(Ikoner::tegnet(ikon));
         b->setDefaultAction(a);
         b->setAutoRaise(true);
         return b;
     };
-    top->addWidget(knap(QStringLiteral("Button2"), aLukAktuelle, QStyle::SP_DialogCloseButton));
-    top->addWidget(knap(QStringLiteral("LukKnap"), aLukAlle, QStyle::SP_DialogDiscardButton));
+    top->addWidget(knap(QStringLiteral("Button2"), aLukAktuelle, Ikoner::Tegning::Luk));
+    top->addWidget(knap(QStringLiteral("LukKnap"), aLukAlle, Ikoner::Tegning::LukAlle));
     tc = new QTabBar(topPanel);
     tc->setObjectName(QStringLiteral("tc"));
     tc->setExpanding(false);
@@ -184,7 +186,7 @@ void Tmainform::byggVindue() {
             tc->setCurrentIndex(i);
     });
     top->addWidget(tc, 1);
-    top->addWidget(knap(QStringLiteral("Button3"), aLukProg, QStyle::SP_TitleBarCloseButton));
+    top->addWidget(knap(QStringLiteral("Button3"), aLukProg, Ikoner::Tegning::LukProgram));
     lodret->addWidget(topPanel);
 
     auto *vandret = new QHBoxLayout;
@@ -263,6 +265,7 @@ void Tmainform::showEvent(QShowEvent *e) {
 void Tmainform::changeEvent(QEvent *e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    if (e->type() == QEvent::PaletteChange && kalender) kalenderFarver();
 }
 
 void Tmainform::FormShow() {
@@ -315,12 +318,16 @@ void Tmainform::hentOpt() {
         sikkerhedskopier = true;
         stavekontrol = true;
         tidligereUdgaver = true;
+        farver = true;
+        previewSiden = false;
         setGeometry(left, top, bredde, hoejde);
         Skaermplads::tilpas(this);
         HtmlKoderCheck->setChecked(visHtmlBar);
         SikkerhedskopiCheck->setChecked(sikkerhedskopier);
         HistorikCheck->setChecked(tidligereUdgaver);
         visStavekontrol();
+        FarverCheck->setChecked(farver);
+        PreviewSidenCheck->setChecked(previewSiden);
         return;
     }
     const bool alt = o.tekst(designNavn) && o.tal(top) && o.tal(left) && o.tal(bredde) &&
@@ -331,10 +338,14 @@ void Tmainform::hentOpt() {
     Skaermplads::tilpas(this);
     if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
     // Lines added later: an older file without them keeps the defaults.
-    if (alt && o.flag(sikkerhedskopier) && o.flag(stavekontrol)) o.flag(tidligereUdgaver);
+    if (alt && o.flag(sikkerhedskopier) && o.flag(stavekontrol) && o.flag(tidligereUdgaver) &&
+        o.flag(farver))
+        o.flag(previewSiden);
     SikkerhedskopiCheck->setChecked(sikkerhedskopier);
     HistorikCheck->setChecked(tidligereUdgaver);
     visStavekontrol();
+    FarverCheck->setChecked(farver);
+    PreviewSidenCheck->setChecked(previewSiden);
 }
 
 void Tmainform::gemOpt() {
@@ -348,7 +359,9 @@ void Tmainform::gemOpt() {
                    visHtmlBar ? QStringLiteral("1") : QStringLiteral("0"),
                    sikkerhedskopier ? QStringLiteral("1") : QStringLiteral("0"),
                    stavekontrol ? QStringLiteral("1") : QStringLiteral("0"),
-                   tidligereUdgaver ? QStringLiteral("1") : QStringLiteral("0")});
+                   tidligereUdgaver ? QStringLiteral("1") : QStringLiteral("0"),
+                   farver ? QStringLiteral("1") : QStringLiteral("0"),
+                   previewSiden ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
 bool Tmainform::gemAendredeSider() {
