@@ -16,6 +16,7 @@
 #include <condition_variable>
 #include <deque>
 #include <git2.h>
+#include <git2/odb_backend.h>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -204,7 +205,7 @@ private:
         try {
             if (!m_repo) aabnOgRet();
             commit(o);
-            if (loseObjekter() >= pakkeGraense) pak();
+            if (loseObjekter() >= m_rest + pakkeGraense) pak();
             QMetaObject::invokeMethod(m_ejer, &THistorik::skrevet, Qt::QueuedConnection);
         } catch (const GitFejl &f) {
             // The next commit opens the repository afresh: it may have been repaired meanwhile.
@@ -264,14 +265,27 @@ private:
         git_packbuilder_set_threads(pb, 1);
         tjek(git_packbuilder_insert_walk(pb, w));
         tjek(git_packbuilder_write(pb, nullptr, 0, nullptr, nullptr));
+        // A loose object goes only when a pack on disk is seen to hold it.
         const QString objekter = repoSti() + QStringLiteral("/objects/");
+        Git<git_odb, git_odb_free> pakker;
+        tjek(git_odb_new(pakker.ud()));
+        git_odb_backend *pakkelaeser = nullptr;
+        tjek(git_odb_backend_pack(&pakkelaeser, QFile::encodeName(objekter).constData()));
+        tjek(git_odb_add_backend(pakker, pakkelaeser, 1));
+        int tilbage = 0;
         for (const QString &d : QDir(objekter).entryList({QStringLiteral("??")}, QDir::Dirs)) {
             QDir mappe(objekter + d);
-            for (const QString &f : mappe.entryList(QDir::Files))
-                mappe.remove(f);
+            for (const QString &f : mappe.entryList(QDir::Files)) {
+                git_oid id;
+                if (git_oid_fromstr(&id, (d + f).toLatin1().constData()) == 0 &&
+                    git_odb_exists(pakker, &id))
+                    mappe.remove(f);
+                else
+                    ++tilbage;
+            }
             QDir(objekter).rmdir(d);
         }
-        m_loese = 0;
+        m_loese = m_rest = tilbage;
     }
 
     // A killed commit can leave lock files; with one program writing, they are stale.
@@ -536,6 +550,7 @@ private:
     bool m_igang = false;
     bool m_stop = false;
     int m_loese = -1; // loose objects, counted at the first need
+    int m_rest = 0;   // loose objects no pack took (left by failed commits)
     bool m_aabnet = false;
     std::thread m_traad;
 };
