@@ -25,7 +25,8 @@ public:
 
     bool korrekt(const QString &ord) const { return m_kontrol.korrekt(ord); }
     QStringList forslag(const QString &ord) const { return m_kontrol.forslag(ord, 7); }
-    // Written to the word list at once (throws Tekstfil::FilFejl when it cannot be).
+    // Written to the word list at once (throws Tekstfil::FilFejl when it cannot
+    // be, or when the list could not be read at start).
     void tilfoejOrdbog(const QString &ord);
     void ignorer(const QString &ord);
 
@@ -36,7 +37,9 @@ signals:
 private:
     Stavekontrol m_kontrol;
     QString m_ordliste;
-    QStringList m_egne;
+    QStringList m_egne;       // in the list's order
+    QSet<QString> m_kendte;   // the same words, to look up
+    bool m_ulaeselig = false; // the list is there but could not be read
     bool m_til = true;
 };
 
