@@ -16,6 +16,7 @@ int main(int argc, char **argv) {
     const Kommandolinje k = laesKommandolinje(argumenter, QDate::currentDate());
     if (!k.start) return k.afslut();
     if (!k.rod.isEmpty()) qputenv("DAGBOG_ROOT", k.rod.toLocal8Bit());
+    if (!k.programmappeFra.isEmpty()) return opdaterProgrammappeFraKommandolinje(k.programmappeFra);
     // Writing the book needs no screen.
     if (k.udskriv && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -31,9 +32,10 @@ int main(int argc, char **argv) {
     TEnkeltInstans instans(TEnkeltInstans::navnFor(Mapper::brugernavn(), Mapper::rod()));
     if (!instans.start(beskedTilKoerende(k))) return 0; // the running program took it
 
-    Programmappe::opdater(Programmappe::installeretKopi(),
-                          Mapper::rod() + QStringLiteral("/Program"));
+    const Programmappe::Opdatering programmappe = Programmappe::opdater(
+        Programmappe::installeretKopi(), Mapper::rod() + QStringLiteral("/Program"));
     opretVinduer();
+    mainform->visBeholdteFiler(programmappe.beholdt);
     QObject::connect(&instans, &TEnkeltInstans::besked, &udfoerBesked);
     if (k.dato) mainform->aabnDato(*k.dato);
     const int resultat = app.exec();

@@ -371,3 +371,11 @@ void Tmainform::closeEvent(QCloseEvent *e) {
     e->accept();
     QApplication::quit();
 }
+
+void Tmainform::visBeholdteFiler(const QStringList &filer) {
+    if (filer.isEmpty()) return;
+    statusBar()->showMessage(QStringLiteral("Dine ændrede filer i programmappen er beholdt: %1. "
+                                            "De nye udgaver ligger i Program/Nye udgaver.")
+                                 .arg(filer.join(QStringLiteral(", "))),
+                             60000);
+}

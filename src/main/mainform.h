@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QFuture>
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
+
+#include <atomic>
+#include <memory>
 
 class QAction;
 class QBoxLayout;
@@ -44,6 +48,8 @@ public:
     // Start-up and shut-down
     void FormShow();
     void FormActivate();
+    // Once after the program folder's refresh: the user's changed files it kept.
+    void visBeholdteFiler(const QStringList &filer);
     void hentOpt();
     void gemOpt();
 
@@ -241,8 +247,12 @@ private:
     QString sideSti(const QString &sideNavn) const;
     void byggSikkerhedsfelt(QWidget *side, QBoxLayout *lodret);
     void startSikkerhedskopi();
+    QFuture<Sikkerhedskopi::Resultat> koerSikkerhedskopi();
+    Sikkerhedskopi::Resultat ventPaaSikkerhedskopi(QFuture<Sikkerhedskopi::Resultat> f);
     void sikkerhedskopiFaerdig(const Sikkerhedskopi::Resultat &r);
 
     QFutureWatcher<Sikkerhedskopi::Resultat> *kopiVagt = nullptr;
+    // Set by "Spring over"; the worker stops at the next file.
+    std::shared_ptr<std::atomic<bool>> kopiAfbryd = std::make_shared<std::atomic<bool>>(false);
     bool kopiFejlVist = false;
 };

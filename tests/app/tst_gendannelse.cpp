@@ -199,10 +199,11 @@ private slots:
         skrivBytes(bruger() + QStringLiteral("/Sikkerhedskopier"), "en fil i vejen");
         start();
         Twinform *w = aabnSiden();
-        const QString fejl = QStringLiteral("Sikkerhedskopien kunne ikke gemmes i ") +
-                             QDir::toNativeSeparators(kopiMappe()) +
-                             QStringLiteral(". Måske er disken fuld, eller mappen må ikke skrives "
-                                            "i. Selve dagbogen er ikke rørt.");
+        const QString fejl = QStringLiteral("Sikkerhedskopien kunne ikke gemmes: ") +
+                             QDir::toNativeSeparators(QDir::cleanPath(kopiMappe())) +
+                             QStringLiteral(": mappen kan ikke oprettes. De tidligere "
+                                            "sikkerhedskopier er urørte, og selve dagbogen er "
+                                            "ikke rørt.");
         for (int i = 0; i < 3; ++i) {
             QTest::keyClicks(w->Editor, QStringLiteral("z"));
             w->aGemExecute();
@@ -259,6 +260,10 @@ private slots:
     }
 
     void gendanStruktur() {
+        // A structure made in the structure maker lives in the shared program folder.
+        const QString opskrifter = rod->sti(QStringLiteral("Program/Struktur/Opskrifter"));
+        skrivBytes(opskrifter + QStringLiteral("/struktur.txt"), "Opskrifter\r\n\tÆbleskiver\r\n");
+        skrivBytes(opskrifter + QStringLiteral("/tekstfiler/Æbleskiver.html"), "<p>Mel</p>");
         start();
         mainform->kalender->setSelectedDate(QDate(2024, 3, 5));
         QTest::mouseClick(mainform->findChild<QPushButton *>(QStringLiteral("ButtonOpret")),
@@ -286,8 +291,10 @@ private slots:
         QCOMPARE(vindue->arkivListe->topLevelItem(0)->text(0),
                  dansk.toString(QDate::currentDate(), QStringLiteral("dddd d. MMMM yyyy")));
         QVERIFY(!vindue->arkivListe->topLevelItem(0)->text(1).isEmpty());
-        QCOMPARE(vindue->strukturListe->count(), 1);
+        QCOMPARE(vindue->strukturListe->count(), 2);
         QCOMPARE(vindue->strukturListe->item(0)->text(), QStringLiteral("Dagbog 2024"));
+        QCOMPARE(vindue->strukturListe->item(1)->text(),
+                 QStringLiteral("Opskrifter (programmappen)"));
 
         const QString navn = QStringLiteral("Dagbog 2024 (gendannet ") +
                              QDate::currentDate().toString(Qt::ISODate) + u')';
@@ -306,6 +313,14 @@ private slots:
         mainform->htmlFilnavn = kopi;
         Twinform *genskabt = mainform->openwin(kopi);
         QCOMPARE(genskabt->Editor->Text(), original);
+
+        // The program folder's structure goes back beside the other information structures.
+        vindue->strukturListe->setCurrentRow(1);
+        vindue->GendanKnap->click();
+        const QString gendannet = opskrifter + QStringLiteral(" (gendannet ") +
+                                  QDate::currentDate().toString(Qt::ISODate) + u')';
+        QCOMPARE(laesBytes(gendannet + QStringLiteral("/tekstfiler/Æbleskiver.html")),
+                 QByteArray("<p>Mel</p>"));
 
         vindue->AabnMappeKnap->click();
         QCOMPARE(Dialoger::Test::vist().last(), QUrl::fromLocalFile(kopiMappe()).toString());
