@@ -147,6 +147,16 @@ QString strukturNavnFor(int aar) {
     return QStringLiteral("Dagbog ") + QString::number(aar);
 }
 
+int dagbogsAar(QStringView strukturNavn) {
+    if (strukturNavn.size() != 11 || !strukturNavn.startsWith(u"Dagbog ")) return 0;
+    int aar = 0;
+    for (const QChar c : strukturNavn.mid(7)) {
+        if (c < u'0' || c > u'9') return 0;
+        aar = aar * 10 + (c.unicode() - u'0');
+    }
+    return aar;
+}
+
 QString maanedElementNavn(const QDate &d) {
     return getString(QString::number(d.month())) + QLatin1Char(' ') + maanedNavn(d.month());
 }

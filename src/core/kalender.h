@@ -43,7 +43,10 @@ QString getString(const QString &S);
 int EditInteger(const QString &S, bool *ok = nullptr);
 
 // Names of the diary elements a date belongs to.
-QString strukturNavnFor(int aar);          // "Dagbog 2024"
+QString strukturNavnFor(int aar); // "Dagbog 2024"
+// The year of a diary structure: one named exactly "Dagbog " and four digits
+// (not a restored copy, not an information structure); 0 for any other name.
+int dagbogsAar(QStringView strukturNavn);
 QString maanedElementNavn(const QDate &d); // "03 Marts"
 QString dagElementNavn(const QDate &d);    // "03 05 Tirsdag"
 

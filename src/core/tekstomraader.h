@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // Which parts of an HTML page are text between tags: what a reader sees,
@@ -35,5 +37,17 @@ QList<Omraade> tekstOmraader(QStringView linje, int &tilstand);
 // The words in those ranges: letters, with a hyphen or an apostrophe between
 // letters. A run holding a digit is no word.
 QList<Omraade> ord(QStringView linje, int &tilstand);
+
+// The text a writer put on a page, as the word counts read it: the text of
+// <body> outside tags, comments, scripts and styles, entities decoded, the
+// template's heading (<div class="overskrift...">) left out, each run of blanks
+// one blank. Its words are as above, except that a number counts as a word;
+// a day is written when its page has at least one.
+struct Sidetekst {
+    QString tekst;
+    QList<Omraade> ord;   // ranges in tekst
+    QStringList billeder; // the src of each picture in the body, as written
+};
+Sidetekst sidetekst(QStringView side);
 
 } // namespace Tekstomraader

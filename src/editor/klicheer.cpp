@@ -276,13 +276,13 @@ void Twinform::skrivKliche(const QString &navn) {
             XYinfo();
             return;
         }
-        const QString navnet = QFileInfo(valgt).fileName();
-        const QString maal = hoved->Struktur->Billedmappe() + navnet;
-        // Other pages may show the picture already there: it is replaced only by a whole copy.
-        if (!Mapper::kopierOver(valgt, maal)) {
-            Dialoger::fejl(
-                QStringLiteral("Billedet \"%1\" kan ikke kopieres til \"%2\".").arg(valgt, maal),
-                this);
+        const QString mappe = hoved->Struktur->Billedmappe();
+        // Other pages may show a picture of the same name: it is never replaced.
+        const QString navnet = Mapper::kopierBillede(valgt, mappe);
+        if (navnet.isEmpty()) {
+            Dialoger::fejl(QStringLiteral("Billedet \"%1\" kan ikke kopieres til \"%2\".")
+                               .arg(valgt, mappe + QFileInfo(valgt).fileName()),
+                           this);
             XYinfo();
             return;
         }

@@ -76,4 +76,28 @@ bool kopierOver(const QString &fra, const QString &til) {
     return ud.commit();
 }
 
+static bool sammeIndhold(const QString &a, const QString &b) {
+    QFile fa(a), fb(b);
+    if (fa.size() != fb.size() || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
+        return false;
+    while (!fa.atEnd())
+        if (fa.read(1 << 16) != fb.read(1 << 16)) return false;
+    return true;
+}
+
+QString kopierBillede(const QString &fra, const QString &mappe) {
+    const QFileInfo kilde(fra);
+    if (!kilde.isFile()) return QString();
+    const QString endelse = kilde.suffix().isEmpty() ? QString() : u'.' + kilde.suffix();
+    QString navn = kilde.fileName();
+    for (int n = 2;; ++n) {
+        const QString til = mappe + navn;
+        const QFileInfo maal(til);
+        if (!maal.exists() && !maal.isSymLink()) return kopierOver(fra, til) ? navn : QString();
+        if (maal.canonicalFilePath() == kilde.canonicalFilePath() || sammeIndhold(fra, til))
+            return navn;
+        navn = kilde.completeBaseName() + QStringLiteral(" (%1)").arg(n) + endelse;
+    }
+}
+
 } // namespace Mapper

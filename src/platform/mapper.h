@@ -27,4 +27,10 @@ bool sletMappe(const QString &sti);
 // left alone. False when the copy failed.
 bool kopierOver(const QString &fra, const QString &til);
 
+// Puts the picture fra into the folder mappe (ending in a separator) without
+// ever replacing another picture: a file of that name with the same bytes is
+// reused, one with other bytes gets the copy a free name ("navn (2).jpg").
+// The file name used, empty when the copy failed.
+QString kopierBillede(const QString &fra, const QString &mappe);
+
 } // namespace Mapper

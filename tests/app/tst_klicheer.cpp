@@ -71,6 +71,8 @@ private slots:
     void tekstklicheer_data();
     void tekstklicheer();
     void billedklicheKopiererBilledet();
+    void billedeErstatterAldrigEtAndet_data();
+    void billedeErstatterAldrigEtAndet();
     void previewViserHjaelpIStedet();
     void specialtegn_data();
     void specialtegn();
@@ -131,6 +133,43 @@ void TstKlicheer::billedklicheKopiererBilledet() {
     saet(QStringLiteral("x|"));
     w->PUbillede->findChild<QAction *>(QStringLiteral("mFunk05"))->trigger();
     QCOMPARE(medCaret(), QStringLiteral("x|"));
+}
+
+void TstKlicheer::billedeErstatterAldrigEtAndet_data() {
+    // Files already in the picture folder as "name=bytes"; the picture inserted
+    // is always "IMG_0001.jpg" holding "ny".
+    QTest::addColumn<QStringList>("findes");
+    QTest::addColumn<QString>("indsat");
+    QTest::newRow("ledigt navn") << QStringList{} << "IMG_0001.jpg";
+    QTest::newRow("samme bytes genbruges") << QStringList{"IMG_0001.jpg=ny"} << "IMG_0001.jpg";
+    QTest::newRow("andre bytes faar frit navn")
+        << QStringList{"IMG_0001.jpg=gammel"} << "IMG_0001 (2).jpg";
+    QTest::newRow("naeste navn optaget")
+        << QStringList{"IMG_0001.jpg=gammel", "IMG_0001 (2).jpg=andet"} << "IMG_0001 (3).jpg";
+    QTest::newRow("kopi fra foer genbruges")
+        << QStringList{"IMG_0001.jpg=gammel", "IMG_0001 (2).jpg=ny"} << "IMG_0001 (2).jpg";
+}
+
+void TstKlicheer::billedeErstatterAldrigEtAndet() {
+    QFETCH(QStringList, findes);
+    QFETCH(QString, indsat);
+    const QString mappe = mainform->Struktur->Billedmappe();
+    for (const QString &f : QDir(mappe).entryList({QStringLiteral("IMG_0001*")}, QDir::Files))
+        QFile::remove(mappe + f);
+    for (const QString &f : findes)
+        skrivBytes(mappe + f.section(u'=', 0, 0), f.section(u'=', 1).toUtf8());
+    const QString kilde = rod->sti(QStringLiteral("hjemme/kamera/IMG_0001.jpg"));
+    QDir().mkpath(QFileInfo(kilde).path());
+    skrivBytes(kilde, "ny");
+    saet(QStringLiteral("x|"));
+    Dialoger::Test::koeFil(kilde);
+    w->PUbillede->findChild<QAction *>(QStringLiteral("mFunk05"))->trigger();
+    QVERIFY(medCaret().contains(QStringLiteral("src=\"../Billeder/") + indsat + u'"'));
+    QCOMPARE(laesBytes(mappe + indsat), QByteArray("ny"));
+    for (const QString &f : findes)
+        QCOMPARE(laesBytes(mappe + f.section(u'=', 0, 0)), f.section(u'=', 1).toUtf8());
+    QCOMPARE(QDir(mappe).entryList({QStringLiteral("IMG_0001*")}, QDir::Files).size(),
+             findes.size() + (findes.contains(indsat + QStringLiteral("=ny")) ? 0 : 1));
 }
 
 void TstKlicheer::previewViserHjaelpIStedet() {

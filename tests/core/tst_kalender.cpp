@@ -25,6 +25,8 @@ private slots:
     void elementNavne();
     void skridt_data();
     void skridt();
+    void dagbogsAar_data();
+    void dagbogsAar();
 };
 
 namespace {
@@ -321,6 +323,25 @@ void TstKalender::skridt() {
     else
         resultat = forrigeAar(fra);
     QCOMPARE(resultat, til);
+}
+
+void TstKalender::dagbogsAar_data() {
+    QTest::addColumn<QString>("navn");
+    QTest::addColumn<int>("aar");
+    QTest::newRow("dagbog") << "Dagbog 2024" << 2024;
+    QTest::newRow("gendannet kopi") << "Dagbog 2024 (gendannet 2026-12-01)" << 0;
+    QTest::newRow("informationsstruktur") << "Programmet" << 0;
+    QTest::newRow("tre cifre") << "Dagbog 999" << 0;
+    QTest::newRow("fem cifre") << "Dagbog 20245" << 0;
+    QTest::newRow("små bogstaver") << "dagbog 2024" << 0;
+    QTest::newRow("bogstav blandt cifrene") << "Dagbog 20a4" << 0;
+    QTest::newRow("andre cifre end 0-9") << "Dagbog \u0662\u0660\u0662\u0664" << 0;
+}
+
+void TstKalender::dagbogsAar() {
+    QFETCH(QString, navn);
+    QFETCH(int, aar);
+    QCOMPARE(::dagbogsAar(navn), aar);
 }
 
 QTEST_GUILESS_MAIN(TstKalender)

@@ -1,0 +1,28 @@
+#include "kontrast.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Kontrast {
+
+namespace {
+
+// One sRGB channel (0-255) to linear light.
+double lineaer(int kanal) {
+    const double c = kanal / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+} // namespace
+
+double luminans(quint32 rgb) {
+    return 0.2126 * lineaer((rgb >> 16) & 0xff) + 0.7152 * lineaer((rgb >> 8) & 0xff) +
+           0.0722 * lineaer(rgb & 0xff);
+}
+
+double forhold(quint32 a, quint32 b) {
+    const double la = luminans(a), lb = luminans(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace Kontrast
