@@ -24,9 +24,15 @@ int main(int argc, char **argv) {
     const qsizetype linjer = Tekstfil::laesLinjer(fil).size();
     const double laes = t.nsecsElapsed() / 1e6;
 
+    // The dictionary itself is loaded either way; the word list is the difference.
+    // Loaded once first, so that both timed loads find it in the file cache.
+    TStavning(Stavekontrol::findOrdbog(), tmp.filePath(QStringLiteral("ingen.txt")));
+    t.restart();
+    TStavning uden(Stavekontrol::findOrdbog(), tmp.filePath(QStringLiteral("ingen.txt")));
+    const double ordbog = t.nsecsElapsed() / 1e6;
     t.restart();
     TStavning stavning(Stavekontrol::findOrdbog(), fil);
-    const double hent = t.nsecsElapsed() / 1e6;
+    const double hent = t.nsecsElapsed() / 1e6 - ordbog;
 
     t.restart();
     QStringList liste;
@@ -35,8 +41,9 @@ int main(int argc, char **argv) {
     const double foer = t.nsecsElapsed() / 1e6;
 
     std::printf("reading the %lld lines (baseline): %.0f ms\n", qlonglong(linjer), laes);
-    std::printf("loading 200,000 words (dictionary %s): %.0f ms\n",
-                stavning.ordbogFindes() ? "installed" : "missing", hent);
+    std::printf("loading the dictionary alone (%s): %.0f ms\n",
+                uden.ordbogFindes() ? "installed" : "missing", ordbog);
+    std::printf("loading 200,000 own words on top of it: %.0f ms\n", hent);
     std::printf("earlier rule, 20,000 words (grows with the square): %.0f ms\n", foer);
     return 0;
 }
