@@ -278,6 +278,7 @@ void Tmainform::FormShow() {
 void Tmainform::FormActivate() {
     if (!opstart) return;
     opstart = false;
+    QTimer::singleShot(0, this, &Tmainform::visMinderVedStart);
     Gendannelse::tilbydVedStart(this);
     if (brugerlevel == 0) {
         spmform->fortael(
