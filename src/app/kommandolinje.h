@@ -21,6 +21,9 @@ struct Kommandolinje {
     bool udskriv = false;
     QString udskrivStruktur;
     QString udskrivFil;
+    // --statistik STRUKTUR: the diary year in figures on standard output, without a window.
+    bool statistik = false;
+    QString statistikStruktur;
     // --opdater-programmappe FRA (for the install script): the root's program
     // folder refreshed from FRA by the same rule as at start, then the end.
     QString programmappeFra;

@@ -1,4 +1,5 @@
 #include "app/kommandolinje.h"
+#include "app/statistiklinje.h"
 #include "app/udskrivbog.h"
 #include "app/vinduer.h"
 #include "main/mainform.h"
@@ -17,6 +18,10 @@ int main(int argc, char **argv) {
     if (!k.start) return k.afslut();
     if (!k.rod.isEmpty()) qputenv("DAGBOG_ROOT", k.rod.toLocal8Bit());
     if (!k.programmappeFra.isEmpty()) return opdaterProgrammappeFraKommandolinje(k.programmappeFra);
+    if (k.statistik) {
+        QCoreApplication app(argc, argv);
+        return statistikFraKommandolinje(k.statistikStruktur);
+    }
     // Writing the book needs no screen.
     if (k.udskriv && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
