@@ -291,7 +291,7 @@ void TstEditorvindue::kontrolvinduetsSaetninger() {
         {&Tmainform::kontrolFmSlutkoder, QStringLiteral("Der er 1 slutkode for meget")},
         {&Tmainform::kontrolKoder, QStringLiteral("1 ukendt kode")},
         {&Tmainform::visAttributter, QStringLiteral("1 kode med attributter")},
-        {&Tmainform::kontrolAttributter, QStringLiteral("2 ukendte attributter")},
+        {&Tmainform::kontrolAttributter, QStringLiteral("1 ukendt attribut")},
     };
     for (const auto &[kontrol, saetning] : tilfaelde) {
         (mainform->*kontrol)();
