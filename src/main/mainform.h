@@ -234,7 +234,8 @@ private:
                         const QKeySequence &genvej);
     void opdaterHandlinger();
     QList<QPair<QString, QString>> soegemapper() const;
-    void standardHTML(int niveau);
+    void gemNySide(const QString &sideNavn, const QString &html);
+    void genopbygDagbogsaar();
     void aabnSide(const QString &sideNavn);
     bool gemAendredeSider();
     void indlaesLister();
