@@ -274,10 +274,17 @@ void Tmainform::FormShow() {
     if (!fejl.isEmpty()) QTimer::singleShot(0, this, [this, fejl] { Dialoger::fejl(fejl, this); });
 }
 
+void Tmainform::tilbydGendannelse() {
+    if (gendannelseTilbudt) return;
+    gendannelseTilbudt = true;
+    Gendannelse::tilbydVedStart(this);
+}
+
 void Tmainform::FormActivate() {
+    // Also when the tag lists failed: the kept text must not wait for them.
+    tilbydGendannelse();
     if (!opstart) return;
     opstart = false;
-    Gendannelse::tilbydVedStart(this);
     if (brugerlevel == 0) {
         spmform->fortael(
             {QStringLiteral("Velkommen til dagbogen!"),

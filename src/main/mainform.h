@@ -246,4 +246,7 @@ private:
 
     QFutureWatcher<Sikkerhedskopi::Resultat> *kopiVagt = nullptr;
     bool kopiFejlVist = false;
+    // Kept unsaved text is offered once, before the first editor window opens.
+    bool gendannelseTilbudt = false;
+    void tilbydGendannelse();
 };
