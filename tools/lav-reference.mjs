@@ -9,10 +9,8 @@ import {readFileSync, writeFileSync} from 'node:fs';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
 
-import {lavCss} from './reference/css.mjs';
-import {foerstForst, foldAZ, laesHaandskrevet, skrivStruktur} from './reference/felles.mjs';
-import {lavHtml5} from './reference/html5.mjs';
-import {lavJavaScript} from './reference/javascript.mjs';
+import {bygAlle, eksempelFejl} from './reference/alle.mjs';
+import {foerstForst, skrivStruktur} from './reference/felles.mjs';
 
 const start = performance.now();
 const her = dirname(fileURLToPath(import.meta.url));
@@ -20,63 +18,24 @@ const programDir = join(her, '..', 'data', 'Program');
 const strukturDir = join(programDir, 'Struktur');
 const designMappe = join(her, 'reference', 'design');
 
-// Hand-written entries; the generator reports any that found no element.
-// Keys compare as the look-up does, A–Z folded.
-function haandskrevet(navn) {
-  const poster = new Map([...laesHaandskrevet(join(her, 'reference', 'haandskrevet', `${navn}.md`))]
-      .map(([k, v]) => [foldAZ(k), v]));
-  const brugt = new Set();
-  return {
-    get(noegle) {
-      // An entry belongs to the element the look-up reaches: the first asked.
-      const k = foldAZ(noegle);
-      if (brugt.has(k)) return undefined;
-      const p = poster.get(k);
-      if (p) brugt.add(k);
-      return p;
-    },
-    ubrugte: () => [...poster.values()].filter((p) => !brugt.has(foldAZ(p.noegle))).map((p) => p.noegle),
-    antal: () => poster.size,
-  };
+const strukturer = await bygAlle(programDir, join(her, 'reference', 'haandskrevet'));
+// A page whose example is broken is not written at all.
+const fejl = strukturer.flatMap((s) => eksempelFejl(s.navn, s.rod));
+if (fejl.length) {
+  console.error(fejl.join('\n'));
+  console.error(`${fejl.length} broken examples; nothing written`);
+  process.exit(1);
 }
-
-// A group named like an element would catch the look-up of that name.
-function tjekGrupper(rod) {
-  const alle = [...foerstForst(rod)];
-  const navne = new Set(alle.filter((e) => !e.born.length).map((e) => foldAZ(e.tekst)));
-  for (const e of alle) {
-    if (e.born.length && e !== rod && navne.has(foldAZ(e.tekst)) &&
-        !['DOM-interface', 'indbygget objekt'].includes(e.indhold.art)) {
-      throw new Error(`group "${e.tekst}" shadows an element of the same name`);
-    }
-  }
-}
-
 const resultater = [];
-const html = haandskrevet('Html5');
-const h5 = lavHtml5(programDir, html);
-if (h5.ukendte.length) console.warn(`tags without a group: ${h5.ukendte.join(' ')}`);
-const css = haandskrevet('CSS');
-const c = lavCss(css);
-const js = haandskrevet('JavaScript');
-const j = await lavJavaScript(js);
-
-for (const [navn, s, h] of [['Html5', h5, html], ['CSS', c, css], ['JavaScript', j, js]]) {
-  tjekGrupper(s.rod);
-  // A page without related names of its own links its neighbours in the tree.
-  for (const e of foerstForst(s.rod)) {
-    if (e.indhold.relaterede?.length || !e.forælder || e.born.length) continue;
-    const soeskende = e.forælder.born;
-    const i = soeskende.indexOf(e);
-    e.indhold.relaterede = soeskende.slice(Math.max(0, i - 3), i + 4).filter((b) => b !== e);
-  }
-  const r = skrivStruktur(join(strukturDir, navn), s.rod, designMappe);
+for (const s of strukturer) {
+  if (s.ukendte.length) console.warn(`tags without a group: ${s.ukendte.join(' ')}`);
+  const r = skrivStruktur(join(strukturDir, s.navn), s.rod, designMappe);
+  // Pictures the examples show.
+  writeFileSync(join(strukturDir, s.navn, 'Billeder', 'eksempel.svg'), readFileSync(join(designMappe, 'eksempel.svg')));
   const haandsider = [...foerstForst(s.rod)].filter((e) => e.indhold.haandskrevet).length;
-  resultater.push(`${navn}: ${r.elementer} elementer, ${haandsider} håndskrevne, ${(r.bytes / 1024 / 1024).toFixed(1)} MB`);
-  if (h.ubrugte().length) console.warn(`${navn}: hand-written entries without an element: ${h.ubrugte().join(', ')}`);
+  resultater.push(`${s.navn}: ${r.elementer} elementer, ${haandsider} håndskrevne, ${(r.bytes / 1024 / 1024).toFixed(1)} MB`);
+  if (s.ubrugte.length) console.warn(`${s.navn}: hand-written entries without an element: ${s.ubrugte.join(', ')}`);
 }
-// Pictures the generated examples show.
-writeFileSync(join(strukturDir, 'Html5', 'Billeder', 'eksempel.svg'), readFileSync(join(designMappe, 'eksempel.svg')));
 
 console.log(resultater.join('\n'));
 console.log(`tid: ${((performance.now() - start) / 1000).toFixed(1)} s`);

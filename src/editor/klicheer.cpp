@@ -153,6 +153,12 @@ void hjaelp(const QString &struktur, const QString &element) {
     infoform->HelpInfo(struktur, element);
 }
 
+// A CSS look-up: the word at the caret, else the combinator or percent sign there.
+QString cssOrd(const Tinfotag &tag) {
+    const QString ord = tag.FindOrdCSS();
+    return ord.isEmpty() ? tag.FindTegnCSS() : ord;
+}
+
 } // namespace
 
 void Twinform::byggKlicheHandlinger() {
@@ -337,7 +343,7 @@ void Twinform::aHtmlInfoExecute() {
     } else if (a != QLatin1String("style")) {
         hjaelp(QStringLiteral("Html5"), a);
     } else {
-        const QString w = tag->FindOrdCSS();
+        const QString w = cssOrd(*tag);
         if (w.isEmpty())
             hjaelp(QStringLiteral("Html5"), QStringLiteral("Globale Attributter"));
         else
@@ -346,10 +352,11 @@ void Twinform::aHtmlInfoExecute() {
 }
 
 void Twinform::aCssInfoExecute() {
-    hjaelp(QStringLiteral("CSS"), hoved->taginf->FindOrdCSS());
+    hjaelp(QStringLiteral("CSS"), cssOrd(*hoved->taginf));
 }
 void Twinform::aJsInfoExecute() {
-    hjaelp(QStringLiteral("JavaScript"), hoved->taginf->FindOrdJs());
+    const QString ord = hoved->taginf->FindOrdJs();
+    hjaelp(QStringLiteral("JavaScript"), ord.isEmpty() ? hoved->taginf->FindTegnJs() : ord);
 }
 
 // The word rides as a query value: "#", "&" and "+" would otherwise cut or change it.

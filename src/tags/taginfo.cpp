@@ -384,6 +384,12 @@ QString Tinfotag::FindOrdCSS() const {
 QString Tinfotag::FindOrdJs() const {
     return findOrd(Tegnklasse::Js);
 }
+QString Tinfotag::FindTegnCSS() const {
+    return findOrd(Tegnklasse::CssTegn);
+}
+QString Tinfotag::FindTegnJs() const {
+    return findOrd(Tegnklasse::JsTegn);
+}
 
 QString Tinfotag::findOrd(Tegnklasse klasse) const {
     if (!FEditor) return {};
@@ -399,6 +405,10 @@ QString Tinfotag::findOrd(Tegnklasse klasse) const {
         case Tegnklasse::Dk:
             return erBogstavEllerCiffer(c) || c == u'_' || c == u'Å' || c == u'Æ' || c == u'Ø' ||
                    c == u'å' || c == u'æ' || c == u'ø';
+        case Tegnklasse::CssTegn:
+            return QStringView(u"*,>+~|&:%").contains(tegn);
+        case Tegnklasse::JsTegn:
+            return QStringView(u"=!<>?.+-*/%&|^~:`").contains(tegn);
         }
         return false;
     };

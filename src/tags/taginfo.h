@@ -87,6 +87,10 @@ public:
     QString FindOrdDk() const;
     QString FindOrdCSS() const;
     QString FindOrdJs() const;
+    // The run of combinator or operator characters at the caret, for a look-up where
+    // no word stands (`>` between two selectors, `?.` or `===` in a script).
+    QString FindTegnCSS() const;
+    QString FindTegnJs() const;
 
     // Insertion primitives of the tag menus.
     void UdskrivKode(const QString &S1, const QString &S2);
@@ -119,7 +123,7 @@ signals:
     void OnProgress(int value);
 
 private:
-    enum class Tegnklasse { Dk, CSS, Js };
+    enum class Tegnklasse { Dk, CSS, Js, CssTegn, JsTegn };
     QString findOrd(Tegnklasse klasse) const;
     int caretTekstOffset() const;
     bool kanKontrollere() const;

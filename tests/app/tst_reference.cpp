@@ -75,13 +75,13 @@ private slots:
         QTest::newRow("CSS") << "CSS" << 500
                              << QString("font-size color display margin grid-template-columns "
                                         "flex @media @font-face hover first-child before calc "
-                                        "var border-radius")
+                                        "var border-radius px em % > + ~ Specificitet important")
                                     .split(u' ');
         QTest::newRow("JavaScript")
             << "JavaScript" << 500
             << QString("let const function if Array JSON.parse map push Math.round "
                        "getElementById addEventListener innerHTML querySelector textContent "
-                       "classList console log setTimeout localStorage")
+                       "classList console log setTimeout localStorage => ?. ?? ... === `")
                    .split(u' ');
     }
     // Read with the tree's own loader, every element has its page with a title and the style
@@ -138,6 +138,10 @@ private slots:
         QTest::newRow("attribut") << "<a href=\"side|n.html\">x</a>" << 0 << "attribut-href";
         QTest::newRow("style") << "<p style=\"font-we|ight: bold\">" << 0 << "egenskab-font-weight";
         QTest::newRow("design") << "p {\n  font-si|ze: 2em;\n}" << 1 << "egenskab-font-size";
+        QTest::newRow("enhed") << "p {\n  width: 12p|x;\n}" << 1 << "enhed-px";
+        QTest::newRow("kombinator") << "nav |> a { color: red; }" << 1 << "vaelger-barn";
+        QTest::newRow("procent i style") << "<p style=\"width: 50|%\">" << 0 << "enhed-procent";
+        QTest::newRow("operator") << "const navn = person?|.navn;" << 2 << "op-valgfri";
         QTest::newRow("funktioner") << "document.getElemen|tById('x').textContent = '';" << 2
                                     << "dom-Document-getElementById";
     }

@@ -28,6 +28,8 @@ private slots:
     void udskrivSlutkode();
     void findOrd_data();
     void findOrd();
+    void findTegn_data();
+    void findTegn();
     void findOrdOmbrudtOrd();
     void lister_data();
     void lister();
@@ -339,6 +341,48 @@ void TstTaginfoPrimitiver::findOrd() {
     QCOMPARE(m_tag->FindOrdDk(), dk);
     QCOMPARE(m_tag->FindOrdCSS(), css);
     QCOMPARE(m_tag->FindOrdJs(), js);
+}
+
+void TstTaginfoPrimitiver::findTegn_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QString>("css");
+    QTest::addColumn<QString>("js");
+    QTest::newRow("kombinator") << "nav |> a"
+                                << ">"
+                                << ">";
+    QTest::newRow("begge sider") << "x +|+ y"
+                                 << "++"
+                                 << "++";
+    QTest::newRow("procent") << "width: 50|%;"
+                             << "%"
+                             << "%";
+    QTest::newRow("valgfri kæde") << "person?|.navn"
+                                  << ""
+                                  << "?.";
+    QTest::newRow("pil") << "(x) =|> x"
+                         << ">"
+                         << "=>";
+    QTest::newRow("streng lighed") << "a =|== b"
+                                   << ""
+                                   << "===";
+    QTest::newRow("spredning i parentes") << "f(.|..liste)"
+                                          << ""
+                                          << "...";
+    QTest::newRow("skabelontekst") << "= |`Hej"
+                                   << ""
+                                   << "`";
+    QTest::newRow("ord") << "fo|o"
+                         << ""
+                         << "";
+}
+
+void TstTaginfoPrimitiver::findTegn() {
+    QFETCH(QString, tekst);
+    QFETCH(QString, css);
+    QFETCH(QString, js);
+    saetTekst(*m_editor, tekst);
+    QCOMPARE(m_tag->FindTegnCSS(), css);
+    QCOMPARE(m_tag->FindTegnJs(), js);
 }
 
 // A word that word wrap splits is found only as far as it lies on the caret's line.

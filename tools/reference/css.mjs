@@ -8,7 +8,12 @@ import mdnFunctions from 'mdn-data/css/functions.json' with {type: 'json'};
 import mdnSyntaxes from 'mdn-data/css/syntaxes.json' with {type: 'json'};
 import webrefCss from '@webref/css/css.json' with {type: 'json'};
 
-import {Element, IKON, alfabetisk, esc, findere, sidenavn, understoettelse} from './felles.mjs';
+import * as csstree from 'css-tree';
+
+import {Element, IKON, advarsel, alfabetisk, esc, findere, sidenavn, understoettelse} from './felles.mjs';
+import {noegleordTekst} from './noegleord.mjs';
+import {PSEUDO, PSEUDO_ELEMENT} from './pseudo.mjs';
+import {passer, tjekCss} from './tjek.mjs';
 
 // Property groups: Danish name and what the group is about. Groups share a
 // name where one is a part of the other, so the tree stays short.
@@ -35,7 +40,7 @@ const GRUPPER = {
   'CSS Images': ['Billeder', 'hvordan billeder skaleres, beskæres og tegnes'],
   'CSS Transforms': ['Transformationer', 'elementer drejet, flyttet, skaleret eller skævvredet'],
   'CSS Transitions': ['Overgange', 'bløde overgange, når en egenskab skifter værdi'],
-  'CSS Animations': ['Animationer', 'bevægelse styret af @keyframes'],
+  'CSS Animations': ['Animationer', 'animationer, der bygger på trinnene i en @keyframes-regel'],
   'Scroll-driven Animations': ['Rulleanimationer', 'animationer, der følger rulningen af siden'],
   'CSS View Transitions': ['Visningsovergange', 'overgange mellem to tilstande af siden'],
   'Filter Effects': ['Filtre', 'sløring, gråtoner og andre effekter på elementer og baggrunde'],
@@ -119,10 +124,70 @@ const STARTTEKST = {
   'see individual properties': 'se de enkelte egenskaber', 'depends on user agent': 'afhænger af browseren',
   'not defined for shorthand properties': 'se de enkelte egenskaber',
 };
+// mdn-data's facts about percentages, the computed value and animation, for
+// the cases most properties share; a rarer case is left out.
+const PROCENT = {
+  no: 'kan ikke angives i procent',
+  referToWidthOfContainingBlock: 'regnes af bredden på den blok, elementet står i',
+  referToDimensionOfBorderBox: 'regnes af elementets egen størrelse med kant',
+  referToDimensionOfContentArea: 'regnes af størrelsen på elementets indhold',
+  logicalWidthOfContainingBlock: 'regnes af den omgivende bloks bredde i tekstens retning',
+  logicalHeightOfContainingBlock: 'regnes af den omgivende bloks højde i tekstens retning',
+  blockSizeOfContainingBlock: 'regnes af den omgivende bloks højde',
+  inlineSizeOfContainingBlock: 'regnes af den omgivende bloks bredde',
+  referToElementFontSize: 'regnes af elementets egen skriftstørrelse',
+  referToParentElementsFontSize: 'regnes af forælderens skriftstørrelse',
+  referToSizeOfElement: 'regnes af elementets egen størrelse',
+  referToSizeOfBoundingBox: 'regnes af størrelsen på den boks, der omslutter elementet',
+  referToLineHeight: 'regnes af linjehøjden',
+  referToHeightOfContainingBlock: 'regnes af højden på den blok, elementet står i',
+  referToSizeOfBackgroundPositioningAreaMinusBackgroundImageSize: 'regnes af baggrundsområdet minus billedets størrelse',
+  referToWidthOrHeightOfBorderImageArea: 'regnes af bredden eller højden af kantbilledets område',
+  mapToRange0To1: 'svarer til tal fra 0 til 1',
+  dependsOnLayoutModel: 'afhænger af, hvordan elementet er sat op (flex, grid eller blok)',
+};
+const BEREGNET = {
+  asSpecified: 'som angivet',
+  computedColor: 'farven regnet ud',
+  absoluteLength: 'en fast længde',
+  asLength: 'en længde',
+  absoluteLengthOrPercentage: 'en fast længde eller en procentdel',
+  asSpecifiedRelativeToAbsoluteLengths: 'som angivet, med relative længder regnet om til faste',
+  percentageAsSpecifiedOrAbsoluteLength: 'en procentdel som angivet, ellers en fast længde',
+  absoluteLengthSnappedAsLineWidth: 'en fast længde, rundet som en stregtykkelse',
+  asSpecifiedURLsAbsolute: 'som angivet, med adresser gjort fulde',
+  twoAbsoluteLengthOrPercentages: 'to faste længder eller procentdele',
+  theSpecifiedKeyword: 'det angivne nøgleord',
+  asSpecifiedWithLengthValuesComputed: 'som angivet, med længderne regnet ud',
+  sameAsBoxOffsets: 'som for top, right, bottom og left',
+  forLengthAbsoluteValueOtherwisePercentage: 'en fast længde eller en procentdel',
+};
+const ANIMATION = {
+  discrete: 'skifter i ét hop midt i animationen',
+  byComputedValueType: 'glider efter typen af den beregnede værdi',
+  byComputedValue: 'glider efter den beregnede værdi',
+  notAnimatable: 'kan ikke animeres',
+  lpc: 'glider som længde, procentdel eller calc()',
+  length: 'glider som en længde',
+  color: 'glider som en farve',
+  integer: 'glider som et helt tal',
+  number: 'glider som et tal',
+  transform: 'glider som en transformation',
+  repeatableList: 'glider punkt for punkt i listen',
+  position: 'glider som en placering',
+  visibility: 'skifter synlighed i ét hop',
+  shadowList: 'glider som en liste af skygger',
+  fontWeight: 'glider som en skriftvægt',
+  fontStretch: 'glider som en skriftbredde',
+  rectangle: 'glider som et rektangel',
+  basicShapeOtherwiseNo: 'glider, når begge værdier er former',
+  filterList: 'glider som en liste af filtre',
+};
 const FAELLES = ['inherit', 'initial', 'unset', 'revert', 'revert-layer'];
 
-// A value that shows off a property in the example, by the type it takes.
-function eksempelVaerdi(navn, syntaks) {
+// A value that shows off a property in the example: the first candidate the
+// lexer accepts, so a page never shows a value the browser would drop.
+function eksempelVaerdi(navn, syntaks, start) {
   const saerlige = {
     'font-size': '1.4em', 'font-family': 'Georgia, serif', 'font-weight': 'bold', 'font-style': 'italic',
     color: 'teal', 'background-color': '#fdf6e7', 'text-align': 'center', 'line-height': '2',
@@ -132,17 +197,25 @@ function eksempelVaerdi(navn, syntaks) {
     padding: '1em', margin: '1em 3em', width: '60%', height: '4em', opacity: '0.5',
     display: 'inline-block', 'font-variant': 'small-caps', transform: 'rotate(-4deg)',
     'white-space': 'pre', 'writing-mode': 'vertical-rl', 'outline': '2px solid orange',
+    'border-style': 'dashed', 'border-width': '3px', 'border-color': 'teal', background: '#fdf6e7',
+    'list-style': 'square inside', 'column-count': '2', columns: '2', 'text-decoration-line': 'underline',
+    filter: 'blur(1px)', 'backdrop-filter': 'blur(2px)', 'clip-path': 'circle(4em)', rotate: '-4deg', scale: '1.2',
+    translate: '1em', 'font': 'italic 1.2em Georgia, serif', 'page-break-before': 'always', 'page-break-after': 'always',
+    'page-break-inside': 'avoid', 'break-before': 'page', 'break-after': 'page', 'break-inside': 'avoid',
   };
-  if (saerlige[navn]) return saerlige[navn];
-  if (/<color>/.test(syntaks)) return 'teal';
-  if (/<length/.test(syntaks) && /width|height|size|indent|spacing|gap|margin|padding|inset|top|left|right|bottom|radius/.test(navn)) return navn.includes('radius') ? '12px' : '1em';
-  const ord = topAlternativer(syntaks).filter((a) => /^[a-z-]+$/.test(a) && !['none', 'auto', 'normal', 'initial'].includes(a));
-  if (ord[0]) return ord[0];
-  // No keyword to show: a plain value of the first type the syntax takes.
-  const typer = [['<length-percentage', '1em'], ['<length', '1em'], ['<percentage', '50%'], ['<time', '0.5s'],
-    ['<angle', '10deg'], ['<integer', '2'], ['<number', '1.5'], ['<string', '"»"'], ['<custom-ident', 'min-navn']];
-  const fundet = typer.filter(([t]) => syntaks.includes(t)).sort((a, b) => syntaks.indexOf(a[0]) - syntaks.indexOf(b[0]));
-  return fundet[0]?.[1] ?? null;
+  const kandidater = [saerlige[navn]];
+  if (/<color>/.test(syntaks)) kandidater.push('teal');
+  if (/<length/.test(syntaks) && /width|height|size|indent|spacing|gap|margin|padding|inset|top|left|right|bottom|radius/.test(navn)) kandidater.push(navn.includes('radius') ? '12px' : '1em');
+  const ord = (s) => topAlternativer(s).filter((a) => /^[a-z-]+$/.test(a) && !['none', 'auto', 'normal', 'initial'].includes(a));
+  kandidater.push(...ord(syntaks));
+  // Then any keyword the syntax names, also inside groups.
+  kandidater.push(...syntaks.replace(/<[^>]*>/g, ' ').split(/[^a-z-]+/).filter((k) => /^[a-z][a-z-]+$/.test(k) && !['none', 'auto', 'normal'].includes(k)));
+  for (const [, t] of syntaks.matchAll(/<([a-z-]+)>/g)) if (mdnSyntaxes[t]) kandidater.push(...ord(mdnSyntaxes[t].syntax));
+  // No keyword to show: a plain value of a type the syntax takes.
+  kandidater.push('1em', '50%', '0.5s', '10deg', '2', '1.5', '"»"', 'min-navn', '--min-navn', 'teal', 'center',
+      'solid', 'url("../Billeder/eksempel.svg")', '1px 1px 2px #999', 'rotate(10deg)', 'blur(2px)', 'circle(4em)',
+      'ease-in', 'auto', 'none', 'normal', start);
+  return kandidater.find((v) => v && passer(navn, v)) ?? null;
 }
 
 // The top-level alternatives of a value syntax: "a | b | [c d]" gives a, b, [c d].
@@ -165,14 +238,89 @@ export function topAlternativer(syntaks) {
   return ud;
 }
 
-function vaerdiBeskrivelse(alt) {
-  if (/^[a-z][a-z0-9-]*$/.test(alt)) return 'nøgleord';
-  const type = /^<([a-z-]+)(?: \[[^\]]*\])?>$/.exec(alt);
-  if (type) {
-    if (TYPER[type[1]]) return TYPER[type[1]];
-    return 'en værdi af typen <code>' + esc(`<${type[1]}>`) + '</code>, se nedenfor';
+// Short noun phrases of the value types, for sentences about a syntax.
+const TYPE_KORT = {
+  length: 'en længde', percentage: 'en procentdel', 'length-percentage': 'en længde eller procentdel', number: 'et tal',
+  integer: 'et helt tal', color: 'en farve', url: 'en adresse', string: 'en tekst i anførselstegn', time: 'en tid',
+  angle: 'en vinkel', image: 'et billede', 'custom-ident': 'et navn, du vælger', 'dashed-ident': 'et navn med -- foran',
+  ratio: 'et forhold', position: 'en placering', 'line-style': 'en stregtype', 'line-width': 'en stregtykkelse',
+  'easing-function': 'en tidskurve', flex: 'en brøkdel (fr)', resolution: 'en opløsning', shadow: 'en skygge',
+  'basic-shape': 'en form', 'transform-function': 'en transformation', ident: 'et navn', 'family-name': 'et skriftnavn',
+  'generic-family': 'en skriftfamilie', 'single-animation': 'en animation', 'single-transition': 'en overgang',
+  'bg-image': 'et baggrundsbillede', 'bg-size': 'en baggrundsstørrelse', 'bg-position': 'en baggrundsplacering',
+  'repeat-style': 'en gentagelse', 'attachment': 'en fastgørelse', 'visual-box': 'en boks', box: 'en boks',
+  'track-size': 'en sporstørrelse', 'grid-line': 'en gitterlinje', 'counter-style': 'en tællerstil', 'alpha-value': 'en gennemsigtighed',
+};
+const typeKort = (n) => TYPE_KORT[n] ?? `en <code>${esc(`<${n}>`)}</code>`;
+const SKRAA = '/';
+const TAL = ['nul', 'én', 'to', 'tre', 'fire', 'fem', 'seks', 'syv', 'otte'];
+const tal = (n) => TAL[n] ?? String(n);
+const og = (dele, ord = 'og') => dele.length < 2 ? dele.join('') : `${dele.slice(0, -1).join(', ')} ${ord} ${dele.at(-1)}`;
+
+// A value syntax read aloud in Danish, for the rows a gloss does not cover.
+export function syntaksTekst(syntaks) {
+  let ast;
+  try {
+    ast = csstree.definitionSyntax.parse(syntaks);
+  } catch {
+    return null;
   }
-  return 'en sammensat værdi; se syntaksen';
+  const tekst = (n) => {
+    switch (n.type) {
+    case 'Keyword': return `<code>${esc(n.name)}</code>`;
+    case 'Type': return typeKort(n.name);
+    case 'Property': return `en værdi som til <code>${esc(n.name)}</code>`;
+    case 'Function': return `<code>${esc(n.name)}(…)</code>`;
+    case 'Multiplier': {
+      const t = tekst(n.term);
+      if (n.comma) return `en eller flere værdier adskilt af komma, hver ${t}`;
+      if (n.min === 0 && n.max === 1) return `eventuelt ${t}`;
+      if (n.min === 1 && n.max === 0) return `${t}, en eller flere gange`;
+      if (n.min === 0 && n.max === 0) return `${t}, vilkårligt mange gange`;
+      if (n.min === n.max) return `${t}, ${tal(n.min)} gange`;
+      return `${t}, ${tal(n.min)} til ${n.max ? tal(n.max) : 'mange'} gange`;
+    }
+    case 'Group': {
+      const dele = n.terms.filter((x) => !['Token', 'Comma'].includes(x.type) || x.value === '/').map((x) => x.value === '/' ? SKRAA : tekst(x));
+      if (n.terms[0]?.type === 'Function') return `<code>${esc(n.terms[0].name)}(…)</code> med ${og(dele.slice(1))}`;
+      if (n.combinator === '|') return og(dele, 'eller');
+      if (n.combinator === '||') return `en eller flere af ${og(dele)} i vilkårlig rækkefølge`;
+      if (n.combinator === '&&') return `${og(dele)} i vilkårlig rækkefølge`;
+      // "a efterfulgt af eventuelt b" reads "a, eventuelt efterfulgt af b".
+      // A slash between two parts reads "a, en skråstreg og b".
+      return dele.reduce((ud, d, k) => !ud ? d : d === SKRAA ? `${ud}, en skråstreg` : dele[k - 1] === SKRAA ? `${ud} og ${d}` :
+        /^eventuelt /.test(d) ? `${ud}, eventuelt efterfulgt af ${d.slice(10)}` : `${ud} efterfulgt af ${d}`, '');
+    }
+    default: return '';
+    }
+  };
+  return tekst(ast);
+}
+
+// What one top-level alternative of a property's syntax means.
+function vaerdiBeskrivelse(alt, egenskab) {
+  if (/^[a-z][a-z0-9-]*$/.test(alt)) return noegleordTekst(alt, egenskab);
+  const type = /^<([a-z-]+)(?: \[[^\]]*\])?>$/.exec(alt);
+  if (type && TYPER[type[1]]) return TYPER[type[1]];
+  const t = syntaksTekst(alt);
+  return t ? t.charAt(0).toUpperCase() + t.slice(1) : 'se syntaksen';
+}
+
+// Top-level alternatives with a type that is only a list of keywords opened
+// one level, so each keyword gets a row of its own.
+function vaerdiRaekker(syntaks, egenskab) {
+  const ud = [];
+  for (const a of topAlternativer(syntaks)) {
+    const type = /^<([a-z-]+)>$/.exec(a);
+    const def = type && !TYPER[type[1]] && mdnSyntaxes[type[1]]?.syntax;
+    const ord = def ? topAlternativer(def) : [];
+    if (ord.length && ord.every((o) => /^[a-z][a-z0-9-]*$/.test(o))) {
+      for (const o of ord) ud.push([`<code>${esc(o)}</code>`, noegleordTekst(o, egenskab)]);
+    } else {
+      ud.push([`<code>${esc(a)}</code>`, vaerdiBeskrivelse(a, egenskab)]);
+    }
+  }
+  return ud;
 }
 
 // Definitions of the value types a syntax names, one level deep.
@@ -185,6 +333,83 @@ function typeDefinitioner(syntaks) {
   }
   return ud;
 }
+
+// What each at-rule does, for its lead.
+const AT_OM = {
+  '@charset': '<code>@charset</code> angiver tegnsættet i en CSS-fil og skal stå allerførst i filen.',
+  '@container': '<code>@container</code> gælder kun, når en omgivende beholder har en bestemt størrelse: som @media, men for en del af siden.',
+  '@counter-style': '<code>@counter-style</code> laver din egen nummerering til lister, fx med stjerner eller romertal.',
+  '@font-face': '<code>@font-face</code> henter en skrifttype fra en fil, så siden kan bruge den under et navn, du selv giver den.',
+  '@font-feature-values': '<code>@font-feature-values</code> giver en skrifttypes særlige bogstavformer navne, som font-variant-alternates kan bruge.',
+  '@font-palette-values': '<code>@font-palette-values</code> vælger farverne i en farvet skrifttype.',
+  '@import': '<code>@import</code> henter reglerne fra en anden CSS-fil ind; den skal stå øverst.',
+  '@keyframes': '<code>@keyframes</code> beskriver trinnene i en animation under et navn, som egenskaben animation bruger.',
+  '@layer': '<code>@layer</code> samler regler i lag, så et senere lag altid vinder over et tidligere, uanset vælgernes styrke.',
+  '@media': '<code>@media</code> gælder kun på bestemte skærme eller ved udskrift, fx kun når vinduet er smalt.',
+  '@namespace': '<code>@namespace</code> angiver et navnerum, fx for SVG, som vælgerne kan bruge.',
+  '@page': '<code>@page</code> styrer siderne ved udskrift: margener, størrelse og sideskift.',
+  '@position-try': '<code>@position-try</code> giver et reservested til et element placeret ved et anker, hvis det ikke er plads det første sted.',
+  '@property': '<code>@property</code> erklærer en egen CSS-variabel med type og startværdi, så den også kan animeres.',
+  '@scope': '<code>@scope</code> lader reglerne gælde kun inden for en bestemt del af siden.',
+  '@starting-style': '<code>@starting-style</code> giver et element de værdier, det starter fra, når det vises første gang, så en overgang kan glide ind.',
+  '@supports': '<code>@supports</code> gælder kun, når browseren forstår en bestemt egenskab og værdi.',
+  '@view-transition': '<code>@view-transition</code> slår bløde overgange til, når man går fra side til side.',
+};
+
+// Arguments for the functional pseudo-classes and -elements in their examples.
+const PSEUDO_ARG = {
+  'nth-child': '2n', 'nth-last-child': '1', 'nth-of-type': '2', 'nth-last-of-type': '1', not: '.note', is: '.note, .citat',
+  where: '.note, .citat', has: 'img', lang: 'da', dir: 'rtl', host: '.kort', 'host-context': '.kort', state: 'aaben',
+  part: 'titel', slotted: 'p', highlight: 'fund', 'view-transition-group': '*', 'view-transition-image-pair': '*',
+  'view-transition-old': '*', 'view-transition-new': '*', cue: 'b', 'active-view-transition-type': 'fremad',
+  'nth-col': '2', 'nth-last-col': '1', heading: '2', 'picker': 'select', 'scroll-button': 'left', 'scroll-marker-group': '',
+};
+
+// A declaration that uses each CSS function, for its example.
+const FN_BRUG = {
+  abs: 'width: calc(abs(-2em) + 10em)', acos: 'rotate: acos(0.5)', anchor: 'top: anchor(bottom)', 'anchor-size': 'width: anchor-size(width)',
+  asin: 'rotate: asin(0.5)', atan: 'rotate: atan(1)', atan2: 'rotate: atan2(1, 2)', attr: 'content: attr(title)',
+  blur: 'filter: blur(2px)', brightness: 'filter: brightness(1.2)', calc: 'width: calc(100% - 2em)',
+  circle: 'clip-path: circle(4em)', clamp: 'font-size: clamp(1em, 2.5vw, 2em)', color: 'color: color(srgb 0 0.5 0.5)',
+  'color-mix': 'color: color-mix(in srgb, teal 60%, white)', 'conic-gradient': 'background-image: conic-gradient(teal, #fdf6e7, teal)',
+  contrast: 'filter: contrast(1.5)', cos: 'width: calc(10em * cos(45deg))', counter: 'content: counter(afsnit) ". "',
+  counters: 'content: counters(afsnit, ".") " "', 'cross-fade': 'background-image: cross-fade(url("../Billeder/eksempel.svg") 50%, url("../Billeder/eksempel.svg"))',
+  'cubic-bezier': 'transition-timing-function: cubic-bezier(0.3, 0, 0.2, 1)', 'drop-shadow': 'filter: drop-shadow(2px 2px 3px #999)',
+  element: 'background-image: element(#tegning)', ellipse: 'clip-path: ellipse(50% 30%)',
+  exp: 'width: calc(1em * exp(2))', 'fit-content': 'grid-template-columns: fit-content(20em) 1fr', grayscale: 'filter: grayscale(1)',
+  hsl: 'color: hsl(180 100% 25%)', hsla: 'color: hsla(180, 100%, 25%, 0.5)', 'hue-rotate': 'filter: hue-rotate(90deg)',
+  hwb: 'color: hwb(180 0% 50%)', hypot: 'width: hypot(3em, 4em)', image: 'background-image: image("../Billeder/eksempel.svg")',
+  'image-set': 'background-image: image-set("../Billeder/eksempel.svg" 1x)', inset: 'clip-path: inset(10px 20px)', invert: 'filter: invert(1)',
+  lab: 'color: lab(50% 40 20)', lch: 'color: lch(50% 40 200)', 'light-dark': 'color: light-dark(#333, #eee)',
+  linear: 'transition-timing-function: linear(0, 0.8, 1)', 'linear-gradient': 'background-image: linear-gradient(to right, #fdf6e7, teal)',
+  log: 'width: calc(1em * log(8, 2))', matrix: 'transform: matrix(1, 0.2, 0, 1, 0, 0)', matrix3d: 'transform: matrix3d(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1)',
+  max: 'font-size: max(1em, 14px)', min: 'width: min(100%, 40em)', minmax: 'grid-template-columns: minmax(10em, 1fr) 2fr',
+  mod: 'rotate: mod(370deg, 360deg)', oklab: 'color: oklab(60% -0.1 0)', oklch: 'color: oklch(60% 0.1 190)',
+  opacity: 'filter: opacity(0.5)', path: 'clip-path: path("M 0 0 L 100 0 L 50 80 Z")', perspective: 'transform: perspective(400px) rotateY(20deg)',
+  polygon: 'clip-path: polygon(50% 0, 100% 100%, 0 100%)', pow: 'width: calc(1em * pow(2, 3))', 'radial-gradient': 'background-image: radial-gradient(circle, #fdf6e7, teal)',
+  ray: 'offset-path: ray(45deg)', rect: 'clip-path: rect(0 100px 50px 0)', rem: 'rotate: rem(370deg, 360deg)',
+  'repeating-conic-gradient': 'background-image: repeating-conic-gradient(teal 0 10deg, #fdf6e7 10deg 20deg)',
+  'repeating-linear-gradient': 'background-image: repeating-linear-gradient(45deg, teal 0 5px, #fdf6e7 5px 10px)',
+  'repeating-radial-gradient': 'background-image: repeating-radial-gradient(circle, teal 0 5px, #fdf6e7 5px 10px)',
+  rgb: 'color: rgb(0 128 128)', rgba: 'color: rgba(0, 128, 128, 0.5)', rotate: 'transform: rotate(-4deg)', rotate3d: 'transform: rotate3d(1, 1, 0, 30deg)',
+  rotateX: 'transform: rotateX(30deg)', rotateY: 'transform: rotateY(30deg)', rotateZ: 'transform: rotateZ(30deg)', round: 'width: round(10.4em, 1em)',
+  saturate: 'filter: saturate(2)', scale: 'transform: scale(1.2)', scale3d: 'transform: scale3d(1.2, 1.2, 1)', scaleX: 'transform: scaleX(1.5)',
+  scaleY: 'transform: scaleY(1.5)', scaleZ: 'transform: scaleZ(2)', scroll: 'animation-timeline: scroll()', sepia: 'filter: sepia(1)',
+  sign: 'width: calc(10em * sign(5))', sin: 'width: calc(10em * sin(30deg))', skew: 'transform: skew(10deg)', skewX: 'transform: skewX(10deg)',
+  skewY: 'transform: skewY(10deg)', sqrt: 'width: calc(1em * sqrt(16))', steps: 'animation-timing-function: steps(4)',
+  tan: 'width: calc(10em * tan(30deg))',
+  translate: 'transform: translate(1em, 0.5em)', translate3d: 'transform: translate3d(1em, 0, 0)',
+  translateX: 'transform: translateX(1em)', translateY: 'transform: translateY(1em)', translateZ: 'transform: translateZ(10px)',
+  url: 'background-image: url("../Billeder/eksempel.svg")', var: 'color: var(--min-farve, teal)', view: 'animation-timeline: view()',
+  xywh: 'clip-path: xywh(0 0 100% 50%)',
+};
+
+// Functions the data lists only as value types of others.
+const EKSTRA_FUNKTIONER = {
+  'rgba()': {syntax: mdnSyntaxes['rgba()']?.syntax, om: 'er et gammelt navn for <code>rgb()</code> fra dengang, gennemsigtighed krævede sin egen funktion; i dag gør de to det samme.', noegle: 'css.types.color.rgb'},
+  'hsla()': {syntax: mdnSyntaxes['hsla()']?.syntax, om: 'er et gammelt navn for <code>hsl()</code> fra dengang, gennemsigtighed krævede sin egen funktion; i dag gør de to det samme.', noegle: 'css.types.color.hsl'},
+  'url()': {syntax: 'url( <string> <url-modifier>* ) | <url-token>', om: 'peger på en fil, fx et billede eller en skrifttype. En relativ adresse regnes fra CSS-filen eller, i en <code>style</code>-attribut, fra siden.', noegle: 'css.types.url'},
+};
 
 export function lavCss(haand) {
   const rod = new Element('CSS', 'CSS', IKON.rod, {
@@ -205,23 +430,29 @@ export function lavCss(haand) {
   const webrefProp = new Map(webrefCss.properties.map((p) => [p.name, p]));
 
   const egenskaber = new Map();
+  // Old names kept as aliases: shown with a warning that names the new one.
+  const ALIASER = {'page-break-before': 'break-before', 'page-break-after': 'break-after', 'page-break-inside': 'break-inside'};
   for (const [navn, p] of Object.entries(mdnProperties)) {
-    if (navn.startsWith('-') || p.status === 'nonstandard' || p.status === 'obsolete') continue;
-    const g = gruppe(p.groups?.[0]);
+    if (navn.startsWith('-') || p.status === 'nonstandard' || (p.status === 'obsolete' && !ALIASER[navn])) continue;
+    // Anchor positioning lists itself first on properties that belong elsewhere.
+    const g = gruppe(p.groups?.[0] === 'CSS Anchor Positioning' && p.groups[1] ? p.groups[1] : p.groups?.[0]);
     const w = webrefProp.get(navn);
-    const syntaks = w?.syntax ?? p.syntax;
+    // webref's syntax of a longhand family is often only "like that property";
+    // mdn-data then spells the values out.
+    const syntaks = w?.syntax && !(/<'/.test(w.syntax) && !/<'/.test(p.syntax)) ? w.syntax : p.syntax;
     const e = new Element(navn, sidenavn('egenskab', navn), IKON.egenskab, {visNavn: navn, art: 'CSS-egenskab'});
     const i = e.indhold;
     const arves = p.inherited === true || w?.inherited === 'yes';
-    i.lead = [`<code>${esc(navn)}</code> er en CSS-egenskab i gruppen ${esc(g.tekst)}, som styrer ${g.indhold.om}.`];
+    i.lead = [`<code>${esc(navn)}</code> hører til gruppen ${esc(g.tekst)}, som styrer ${g.indhold.om}.`];
     if (p.status === 'experimental') i.lead.push('Egenskaben er ny og stadig under udvikling.');
+    i.advarsel = ALIASER[navn] ?
+      `<code>${esc(navn)}</code> er et gammelt navn, som browserne stadig forstår. Brug <code>${ALIASER[navn]}</code> i nye sider.` :
+      advarsel(`css.properties.${navn}`);
     i.sti = `Gruppe: <a href="${g.side}.html">${esc(g.tekst)}</a>`;
     i.syntaks = esc(`${navn}: ${syntaks};`);
     const defs = typeDefinitioner(syntaks);
     if (defs.length) i.syntaksNote = defs.map(([n, d]) => `<code>${esc(`<${n}>`)}</code> = <code>${esc(d)}</code>`).join('<br>');
-    const alts = topAlternativer(syntaks);
-    i.tabel = {overskrift: 'Værdier', koloner: ['Værdi', 'Hvad det er'],
-      raekker: alts.map((a) => [`<code>${esc(a)}</code>`, vaerdiBeskrivelse(a)]),
+    i.tabel = {overskrift: 'Værdier', koloner: ['Værdi', 'Hvad det er'], raekker: vaerdiRaekker(syntaks, navn),
       note: `Desuden kan alle egenskaber have værdierne ${FAELLES.map((f) => `<code>${f}</code>`).join(', ')}.`};
     let start = w?.initial ?? (typeof p.initial === 'string' ? p.initial : null);
     if (start && STARTTEKST[start.toLowerCase()]) start = null;
@@ -231,6 +462,10 @@ export function lavCss(haand) {
     ];
     if (GAELDER[p.appliesto]) i.fakta.push(['Gælder for', GAELDER[p.appliesto]]);
     if (Array.isArray(p.initial)) i.fakta.push(['Kortform for', p.initial.map((x) => `<code>${esc(x)}</code>`).join(', ')]);
+    for (const [felt, overskrift, tabel] of [['percentages', 'Procenter', PROCENT], ['computed', 'Beregnet værdi', BEREGNET], ['animationType', 'Animation', ANIMATION]]) {
+      const v = p[felt];
+      if (typeof v === 'string' && tabel[v]) i.fakta.push([overskrift, tabel[v]]);
+    }
     i.stoette = understoettelse(`css.properties.${navn}`);
     i.kortform = Array.isArray(p.initial) ? p.initial : [];
     const h = haand.get(navn);
@@ -239,12 +474,11 @@ export function lavCss(haand) {
       i.eksempel = {html: h.html, css: h.css, js: h.js};
       i.haandskrevet = true;
     } else {
-      const v = eksempelVaerdi(navn, syntaks);
+      const v = eksempelVaerdi(navn, syntaks, start);
       const klasse = `eks-${sidenavn(navn)}`;
       i.eksempel = v ?
         {html: `<p class="${klasse}">Her har afsnittet fået <code>${esc(navn)}: ${esc(v)}</code>.</p>`,
-          css: `.${klasse} { ${navn}: ${v}; }`} :
-        {html: `<p class="${klasse}">Et afsnit med sin egen regel.</p>`, css: `.${klasse} { ${navn}: ${alts[0]}; }`, vis: false};
+          css: `.${klasse} { ${navn}: ${v}; }`} : null;
     }
     egenskaber.set(navn, e);
     g.tilfoej(e);
@@ -254,10 +488,21 @@ export function lavCss(haand) {
     g.born.sort(alfabetisk);
     rod.tilfoej(g);
   }
+  // Related: the longhands a shorthand sets, the shorthands that set a
+  // property, the old and new names, then the rest of its group.
+  const kortformerAf = new Map();
   for (const e of egenskaber.values()) {
-    const fra = e.indhold.kortform.map((k) => egenskaber.get(k)).filter(Boolean);
-    const soeskende = e.forælder.born.filter((b) => b !== e && !fra.includes(b));
-    e.indhold.relaterede = [...fra, ...soeskende].slice(0, 12);
+    for (const k of e.indhold.kortform) {
+      if (!kortformerAf.has(k)) kortformerAf.set(k, []);
+      kortformerAf.get(k).push(e);
+    }
+  }
+  for (const e of egenskaber.values()) {
+    const alias = Object.entries(ALIASER).flatMap(([gl, ny]) => e.tekst === gl ? [ny] : e.tekst === ny ? [gl] : []);
+    const fra = [...e.indhold.kortform, ...alias].map((k) => egenskaber.get(k)).filter(Boolean);
+    const til = kortformerAf.get(e.tekst) ?? [];
+    const soeskende = e.forælder.born.filter((b) => b !== e && !fra.includes(b) && !til.includes(b));
+    e.indhold.relaterede = [...til, ...fra, ...soeskende].slice(0, 12);
   }
 
   // At-rules.
@@ -273,12 +518,23 @@ export function lavCss(haand) {
     '@page': '@page {\n  margin: 2cm;\n}',
     '@supports': '@supports (display: grid) {\n  .galleri { display: grid; }\n}',
     '@charset': '@charset "utf-8";',
+    '@container': '.kort { container-type: inline-size; }\n@container (min-width: 30em) {\n  .kort p { columns: 2; }\n}',
+    '@counter-style': '@counter-style stjerner {\n  system: cyclic;\n  symbols: "*";\n  suffix: " ";\n}',
+    '@font-palette-values': '@font-palette-values --lys {\n  font-family: "Min skrift";\n  base-palette: 1;\n}',
+    '@layer': '@layer grund, tema;\n@layer grund {\n  p { color: #333; }\n}',
+    '@namespace': '@namespace svg url("http://www.w3.org/2000/svg");',
+    '@position-try': '@position-try --under {\n  top: anchor(bottom);\n}',
+    '@property': '@property --vinkel {\n  syntax: "<angle>";\n  inherits: false;\n  initial-value: 0deg;\n}',
+    '@scope': '@scope (.kort) {\n  p { color: teal; }\n}',
+    '@starting-style': '.boks { transition: opacity 0.5s; }\n@starting-style {\n  .boks { opacity: 0; }\n}',
+    '@view-transition': '@view-transition {\n  navigation: auto;\n}',
   };
   for (const [navn, a] of Object.entries(mdnAtRules)) {
     if (a.status === 'nonstandard' || a.status === 'obsolete') continue;
     const e = atGruppe.tilfoej(new Element(navn, sidenavn('at', navn), IKON.andet, {visNavn: navn, art: 'at-regel'}));
     const i = e.indhold;
-    i.lead = [`<code>${esc(navn)}</code> er en at-regel i CSS.`];
+    i.lead = [AT_OM[navn] ?? `<code>${esc(navn)}</code> er en at-regel i CSS.`];
+    i.advarsel = advarsel(`css.at-rules.${navn.slice(1)}`);
     i.sti = '<a href="gruppe-at-regler.html">At-regler</a>';
     i.syntaks = esc(a.syntax);
     const w = webrefAt.get(navn);
@@ -294,7 +550,7 @@ export function lavCss(haand) {
       i.eksempel = {html: h.html, css: h.css, js: h.js};
       i.haandskrevet = true;
     } else {
-      i.eksempel = {css: atEksempler[navn] ?? a.syntax.split('\n')[0]};
+      i.eksempel = atEksempler[navn] ? {css: atEksempler[navn]} : null;
     }
   }
   atGruppe.born.sort(alfabetisk);
@@ -325,10 +581,12 @@ export function lavCss(haand) {
     const e = g.tilfoej(new Element(kort, sidenavn(element ? 'pe' : 'pk', kort), IKON.andet,
         {visNavn: fuld, art: element ? 'pseudoelement' : 'pseudoklasse'}));
     const i = e.indhold;
-    i.lead = [`<code>${esc(fuld)}</code> er et ${element ? 'pseudoelement' : 'pseudoklasse'} i CSS.`.replace('et pseudoklasse', 'en pseudoklasse')];
+    i.lead = [PSEUDO[kort] ? `<code>${esc(fuld)}</code> ${PSEUDO[kort]}.` :
+      `<code>${esc(fuld)}</code> er et ${element ? 'pseudoelement' : 'pseudoklasse'} i CSS.`.replace('et pseudoklasse', 'en pseudoklasse')];
     i.sti = `<a href="${g.side}.html">${esc(g.tekst)}</a>`;
     i.syntaks = esc(`vælger${fuld.replace(/\(\)$/, '(…)')} { egenskab: værdi; }`);
     i.stoette = understoettelse(`css.selectors.${kort}`);
+    i.advarsel = advarsel(`css.selectors.${kort}`);
     const h = haand.get(fuld) ?? haand.get(fuld.replace(/\(\)$/, '')) ?? haand.get(kort);
     if (h) {
       i.lead = h.afsnit;
@@ -342,7 +600,9 @@ export function lavCss(haand) {
         kort === 'marker' ? {html: `<ul class="${k}">\n  <li>Punkt</li>\n</ul>`, css: `.${k} li${fuld} { ${pseudoVaerdi[kort]} }`} :
         {html: `<p class="${k}">Et afsnit, der viser ${esc(fuld)}.</p>`, css: `.${k}${fuld} { ${pseudoVaerdi[kort]} }`};
     } else {
-      i.eksempel = {css: `p${fuld.replace(/\(\)$/, '(…)')} {\n  color: teal;\n}`};
+      const vaelger = PSEUDO_ARG[kort] ? `${fuld.replace(/\(\)$/, '')}(${PSEUDO_ARG[kort]})` : fuld;
+      const css = `${PSEUDO_ELEMENT[kort] ?? (['first', 'left', 'right', 'blank'].includes(kort) ? '@page ' : 'p')}${vaelger} {\n  ${['first', 'left', 'right', 'blank'].includes(kort) ? 'margin: 2cm' : 'color: teal'};\n}`;
+      i.eksempel = tjekCss(css).length ? null : {css};
     }
   }
   pk.born.sort(alfabetisk);
@@ -356,15 +616,20 @@ export function lavCss(haand) {
     'linear-gradient': 'background-image: linear-gradient(to right, #fdf6e7, teal);', url: 'background-image: url("../Billeder/sol.png");',
     min: 'width: min(100%, 40em);', max: 'font-size: max(1em, 14px);', clamp: 'font-size: clamp(1em, 2.5vw, 2em);',
     hsl: 'color: hsl(180 100% 25%);', rotate: 'transform: rotate(-4deg);', scale: 'transform: scale(1.2);'};
-  for (const [fuld, f] of Object.entries(mdnFunctions)) {
+  for (const [fuld, f] of [...Object.entries(mdnFunctions), ...Object.entries(EKSTRA_FUNKTIONER)]) {
     if (f.status === 'nonstandard' || f.status === 'obsolete' || fuld.startsWith('-')) continue;
     const kort = fuld.replace(/\(\)$/, '');
-    const e = fn.tilfoej(new Element(kort, sidenavn('fn', kort), IKON.metode, {visNavn: fuld, art: 'CSS-funktion'}));
+    const e = fn.tilfoej(new Element(kort, sidenavn('fn', kort), IKON.metode, {visNavn: fuld, art: 'CSS-funktion', gruppe: f.groups?.[0] ?? (f.noegle?.includes('color') ? 'CSS Color' : null)}));
     const i = e.indhold;
-    i.lead = [`<code>${esc(fuld)}</code> er en funktion, som kan bruges i værdien af en CSS-egenskab.`];
+    const brug = /^([a-z-]+):/.exec(FN_BRUG[kort] ?? '')?.[1];
+    const gruppeNavn = GRUPPER[f.groups?.[0]]?.[0];
+    i.lead = [f.om ? `<code>${esc(fuld)}</code> ${f.om}` :
+      `<code>${esc(fuld)}</code> er en CSS-funktion${gruppeNavn ? ` fra gruppen ${esc(gruppeNavn)}` : ''}` +
+      (brug ? `; den står i værdien af egenskaber som <code>${esc(brug)}</code>.` : '.')];
     i.sti = '<a href="gruppe-funktioner.html">Funktioner</a>';
     i.syntaks = esc(f.syntax);
-    i.stoette = understoettelse(`css.types.${kort}`, `css.types.image.${kort}`, `css.types.color.${kort}`, `css.types.transform-function.${kort}`, `css.types.basic-shape.${kort}`, `css.types.filter-function.${kort}`);
+    i.advarsel = f.om?.includes('gammelt navn') ? `Skriv hellere <code>${kort.slice(0, 3)}()</code> i nye sider; den tager også en gennemsigtighed.` : null;
+    i.stoette = understoettelse(...(f.noegle ? [f.noegle] : []), `css.types.${kort}`, `css.types.image.${kort}`, `css.types.color.${kort}`, `css.types.transform-function.${kort}`, `css.types.basic-shape.${kort}`, `css.types.filter-function.${kort}`);
     const h = haand.get(fuld) ?? haand.get(kort);
     if (h) {
       i.lead = h.afsnit;
@@ -374,11 +639,19 @@ export function lavCss(haand) {
       const k = `eks-${kort}`;
       i.eksempel = {html: `<p class="${k}">Et afsnit, der bruger ${esc(fuld)}.</p>`, css: `.${k} { ${fnEksempler[kort]}${kort === 'var' ? ' --min-farve: teal;' : ''} }`,
         vis: kort !== 'url'};
+    } else if (FN_BRUG[kort]) {
+      i.eksempel = {css: `.eksempel {\n  ${FN_BRUG[kort]};\n}`};
     } else {
-      i.eksempel = {css: `.eksempel {\n  egenskab: ${f.syntax.replace(/\s+/g, ' ')};\n}`};
+      i.eksempel = null;
     }
   }
   fn.born.sort(alfabetisk);
+  // Related: the property a function is shown in, then functions of its group.
+  for (const e of fn.born) {
+    const brug = egenskaber.get(/^([a-z-]+):/.exec(FN_BRUG[e.tekst] ?? '')?.[1]);
+    const slags = fn.born.filter((b) => b !== e && b.indhold.gruppe && b.indhold.gruppe === e.indhold.gruppe);
+    e.indhold.relaterede = [...(brug ? [brug] : []), ...slags].slice(0, 10);
+  }
 
   for (const g of rod.born) g.indhold.liste = g.born.map((b) => [b, '']);
   rod.indhold.liste = rod.born.map((g) => [g, g.indhold.om ? esc(g.indhold.om) : '']);

@@ -16,6 +16,9 @@ const C1 = [
 const tilByte = new Map();
 for (let b = 0; b < 256; ++b) tilByte.set(b >= 0x80 && b < 0xa0 ? C1[b - 0x80] : b, b);
 
+// A Windows-1252 file's text.
+export const fraCp1252 = (buf) => buf.toString('latin1').replace(/[\x80-\x9f]/g, (c) => String.fromCodePoint(C1[c.charCodeAt(0) - 0x80]));
+
 // Text for a page: a character Windows-1252 lacks becomes a character reference,
 // so the page can keep the charset its meta line states.
 export function cp1252Side(tekst) {
@@ -94,13 +97,15 @@ export function sidenavn(...dele) {
 // --- support -------------------------------------------------------------------
 
 const stoette = new Map();
+const fraraadet = new Map();
 for (const f of Object.values(webFeatures.features)) {
   const s = f.status?.by_compat_key;
-  if (!s) continue;
-  for (const [noegle, status] of Object.entries(s)) stoette.set(noegle, status);
+  if (s) for (const [noegle, status] of Object.entries(s)) stoette.set(noegle, status);
+  if (f.discouraged) for (const noegle of f.compat_features ?? []) fraraadet.set(noegle, f.discouraged);
 }
 
-const BROWSERE = [['chrome', 'Chrome'], ['edge', 'Edge'], ['firefox', 'Firefox'], ['safari', 'Safari']];
+const BROWSERE = [['chrome', 'Chrome'], ['edge', 'Edge'], ['firefox', 'Firefox'], ['safari', 'Safari'],
+  ['chrome_android', 'Chrome på Android'], ['firefox_android', 'Firefox på Android'], ['safari_ios', 'Safari på iOS']];
 
 const dato = (d) => {
   const m = /^(\d{4})-(\d\d)-(\d\d)$/.exec(d ?? '');
@@ -110,24 +115,43 @@ const dato = (d) => {
   return `${Number(m[3])}. ${maaneder[Number(m[2]) - 1]} ${m[1]}`;
 };
 
+// A version as the data gives it: "≤18" means 18 or an earlier one.
+export const version = (v) => /^≤/.test(v) ? `${v.slice(1)} eller tidligere` : v;
+
 // The support facts of a compatibility key: a Baseline line and the first
-// version of each main browser; null when the data says nothing.
+// version of each main browser, desktop and mobile; null when the data says nothing.
 export function understoettelse(...noegler) {
   const s = noegler.map((n) => stoette.get(n)).find((x) => x);
   if (!s) return null;
+  const mangler = BROWSERE.filter(([k]) => !s.support?.[k]).map(([, navn]) => navn);
   let linje;
   if (s.baseline === 'high') {
     linje = `<span class="baseline hoej">Baseline</span> Virker i alle de store browsere og har gjort det længe (siden ${esc(dato(s.baseline_low_date))}).`;
   } else if (s.baseline === 'low') {
     linje = `<span class="baseline lav">Baseline ${esc(s.baseline_low_date?.slice(0, 4) ?? '')}</span> Virker i alle de store browsere, men først fra ${esc(dato(s.baseline_low_date))}; ældre browsere kan mangle den.`;
+  } else if (mangler.length) {
+    linje = `<span class="baseline ikke">Ikke Baseline</span> Mangler i ${og(mangler)}; prøv siden af, før du bygger på den.`;
+  } else if (noegler.some((n) => fraraadet.has(n))) {
+    linje = '<span class="baseline ikke">Ikke Baseline</span> Findes i alle de store browsere, men tæller ikke med, fordi den frarådes.';
   } else {
-    linje = '<span class="baseline ikke">Ikke Baseline</span> Virker endnu ikke i alle de store browsere; prøv siden af, før du bygger på den.';
+    linje = '<span class="baseline ikke">Ikke Baseline</span> Findes i alle de store browsere, men de er ikke enige om alle detaljer; prøv siden af, før du bygger på den.';
   }
   const versioner = BROWSERE.map(([k, navn]) => {
     const v = s.support?.[k];
-    return `<span class="browser">${navn} <b>${v ? esc(v.replace(/^≤/, 'før ')) : '&ndash;'}</b></span>`;
+    return `<span class="browser">${navn} <b>${v ? esc(version(v)) : '&ndash;'}</b></span>`;
   });
   return {linje, versioner};
+}
+
+const og = (dele) => dele.length < 2 ? dele.join('') : `${dele.slice(0, -1).join(', ')} og ${dele.at(-1)}`;
+
+// A warning for a feature the data marks as discouraged, or null.
+export function advarsel(...noegler) {
+  const d = noegler.map((n) => fraraadet.get(n)).find((x) => x);
+  if (!d) return null;
+  const erstat = (d.alternatives ?? []).map((a) => webFeatures.features[a]?.name).filter(Boolean);
+  return 'Frarådes: browserne har den stadig af hensyn til gamle sider, men nye sider bør ikke bruge den.' +
+    (erstat.length ? ` Brug i stedet ${esc(og(erstat))}.` : '');
 }
 
 // --- hand-written texts --------------------------------------------------------
@@ -184,6 +208,14 @@ function fakta(rows) {
 export const link = (e, tekst = e.indhold.visNavn ?? e.tekst) =>
   `<a href="${e.side}.html"><code>${esc(tekst)}</code></a>`;
 
+// A member with the object or interface it belongs to, so names that are
+// the same can be told apart: KeyboardEvent.repeat, not just repeat.
+const fuldtNavn = (e) => {
+  const navn = e.indhold.visNavn ?? e.tekst;
+  const ejer = e.forælder?.indhold.art;
+  return /\./.test(navn) || !['DOM-interface', 'indbygget objekt'].includes(ejer) ? navn : `${e.forælder.tekst}.${navn}`;
+};
+
 export function sideHtml(e, samme) {
   const i = e.indhold;
   const titel = i.visNavn ?? e.tekst;
@@ -194,10 +226,11 @@ export function sideHtml(e, samme) {
   krop.push(`<div class="overskrift">${i.kodeOverskrift === false ? esc(overskrift) : `<code>${esc(overskrift)}</code>`}` +
     (i.art ? ` <span class="art">${esc(i.art)}</span>` : '') + '</div>');
   if (i.sti) krop.push(`<div class="sti">${i.sti}</div>`);
+  if (i.advarsel) krop.push(`<p class="note advarsel"><b>Bemærk:</b> ${i.advarsel}</p>`);
   for (const a of i.lead ?? []) krop.push(`<p class="indledning">${a}</p>`);
   if (samme.length) {
     krop.push(`<p class="note">Et opslag på <code>${esc(e.tekst)}</code> lander på denne side. Navnet bruges også af ` +
-      samme.map((s) => `${link(s)} (${esc(s.indhold.art ?? '')})`).join(', ') + ', som har sin egen side.</p>');
+      samme.map((s) => `${link(s, fuldtNavn(s))} (${esc(s.indhold.art ?? '')})`).join(', ') + (samme.length > 1 ? ', som hver har sin egen side.</p>' : ', som har sin egen side.</p>'));
   }
   if (i.syntaks) {
     krop.push('<div class="underoverskrift">Syntaks</div>');
@@ -215,7 +248,7 @@ export function sideHtml(e, samme) {
   // Facts and browser support share one table, so the example stays in view.
   const raekker = [...(i.fakta ?? [])];
   if (i.stoette !== undefined) {
-    raekker.push(['Understøttelse', i.stoette ?
+    raekker.push([i.stoetteOverskrift ?? 'Understøttelse', i.stoette ?
       `${i.stoette.linje}<div class="browsere">${i.stoette.versioner.join(' ')}</div>` :
       'Der er ingen oplysninger om understøttelse i browserne.']);
   }
@@ -265,7 +298,7 @@ export function sideHtml(e, samme) {
     '</body>',
     '</html>',
     '',
-  ].join('\r\n');
+  ].join('\r\n').replace(/\r?\n/g, '\r\n');
 }
 
 // --- writing a structure -------------------------------------------------------
@@ -282,12 +315,14 @@ export function skrivStruktur(mappe, rod, designMappe) {
   }
   // Same element text, A–Z folded: the look-up lands on the first in tree
   // order, so that page names the others.
+  // Names written with their interface (Set.prototype.add) count as the name.
   const efterTekst = new Map();
   for (const e of alle) {
-    const k = foldAZ(e.tekst);
+    const k = foldAZ(e.indhold.opslag ?? e.tekst);
     if (!efterTekst.has(k)) efterTekst.set(k, []);
     efterTekst.get(k).push(e);
   }
+  for (const [k, g] of efterTekst) g.sort((a, b) => (foldAZ(a.tekst) === k ? 0 : 1) - (foldAZ(b.tekst) === k ? 0 : 1));
 
   rmSync(mappe, {recursive: true, force: true});
   const tekstfiler = join(mappe, 'tekstfiler');
@@ -307,7 +342,7 @@ export function skrivStruktur(mappe, rod, designMappe) {
   writeFileSync(join(mappe, 'data.txt'), cp1252Streng(linjer(alle.map((e) => `${e.ikon}${e.side}`))));
   let bytes = 0;
   for (const e of alle) {
-    const gruppe = efterTekst.get(foldAZ(e.tekst));
+    const gruppe = efterTekst.get(foldAZ(e.indhold.opslag ?? e.tekst));
     const samme = gruppe[0] === e ? gruppe.slice(1) : [];
     const side = cp1252Side(sideHtml(e, samme));
     bytes += side.length;

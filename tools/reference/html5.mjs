@@ -9,7 +9,7 @@ import {htmlEventAttributes} from 'html-event-attributes';
 import {htmlTagNames} from 'html-tag-names';
 import elementsHtml from '@webref/elements/html.json' with {type: 'json'};
 
-import {Element, IKON, alfabetisk, esc, findere, sidenavn, understoettelse} from './felles.mjs';
+import {Element, IKON, advarsel, alfabetisk, esc, findere, sidenavn, understoettelse} from './felles.mjs';
 
 // Tag groups in the order the tree shows them; a tag not named here lands in
 // "Øvrige koder", which the generator reports.
@@ -227,6 +227,8 @@ const DEL_AF = {caption: 'table', tbody: 'table', td: 'table', tfoot: 'table', t
   li: 'ul', map: 'area', rp: 'ruby', rt: 'ruby', summary: 'details'};
 const TABEL_HEL = '<table>\n  <caption>Ugens vejr</caption>\n  <thead><tr><th>Dag</th><th>Vejr</th></tr></thead>\n  <tbody><tr><td>Mandag</td><td>Sol</td></tr></tbody>\n  <tfoot><tr><td colspan="2">Målt kl. 12</td></tr></tfoot>\n</table>';
 
+const TABEL_DELE = ['caption', 'tbody', 'td', 'tfoot', 'th', 'thead', 'tr'];
+
 // Tags that belong in the page's head or never render inside a page body.
 const KUN_KODE = new Set(['html', 'head', 'body', 'title', 'meta', 'link', 'base', 'style', 'script',
   'noscript', 'template', 'slot', 'basefont', 'bgsound', 'command', 'frame', 'image', 'keygen', 'param',
@@ -248,21 +250,115 @@ const HOVED_EKSEMPLER = {
   frame: '<frameset cols="50%,50%">\n  <frame src="venstre.html">\n</frameset>',
 };
 
-const EVENT_GLOSSER = {
-  click: 'læseren klikker på elementet', dblclick: 'læseren dobbeltklikker på elementet',
-  mouseover: 'musen kommer ind over elementet', mouseout: 'musen forlader elementet',
-  mouseenter: 'musen kommer ind over elementet', mouseleave: 'musen forlader elementet',
-  mousedown: 'en museknap trykkes ned over elementet', mouseup: 'en museknap slippes over elementet',
-  mousemove: 'musen bevæger sig over elementet', keydown: 'en tast trykkes ned',
-  keyup: 'en tast slippes', keypress: 'en tast giver et tegn', load: 'siden eller filen er hentet færdig',
-  unload: 'siden forlades', change: 'værdien i et felt er ændret og bekræftet',
-  input: 'læseren skriver eller ændrer noget i et felt', submit: 'formularen sendes',
-  reset: 'formularen nulstilles', focus: 'elementet får fokus', blur: 'elementet mister fokus',
-  scroll: 'der rulles i elementet', resize: 'vinduet ændrer størrelse', error: 'der opstår en fejl ved hentning',
-  contextmenu: 'læseren åbner genvejsmenuen', wheel: 'musehjulet drejes', select: 'tekst markeres',
-  play: 'afspilningen starter', pause: 'afspilningen sættes på pause', ended: 'afspilningen er slut',
-  toggle: 'en details eller popover åbnes eller lukkes', copy: 'læseren kopierer', paste: 'læseren sætter ind',
-  cut: 'læseren klipper ud', drag: 'elementet trækkes', drop: 'noget slippes på elementet',
+// Each event: when it fires, and what fires it in the example. A live example
+// uses an element the reader can make fire the event on the page itself;
+// the others are shown as code.
+const HAENDELSER = {
+  abort: ['hentningen af en lyd eller video afbrydes, før den er færdig', 'medie'],
+  afterprint: ['siden er sendt til udskrift', 'vindue'],
+  auxclick: ['læseren klikker med en anden museknap end den venstre, fx med hjulet', 'knap'],
+  beforematch: ['browserens søgning finder tekst i et element, der er skjult med hidden="until-found"', 'kode'],
+  beforeprint: ['siden er ved at blive udskrevet; der er tid til at gøre den klar', 'vindue'],
+  beforetoggle: ['en details, en dialog eller en popover er ved at åbne eller lukke', 'details'],
+  beforeunload: ['læseren er ved at forlade siden; scriptet kan bede om en bekræftelse', 'vindue'],
+  blur: ['elementet mister fokus, fx når læseren klikker et andet sted', 'felt'],
+  cancel: ['læseren lukker en dialog med Esc', 'dialog'],
+  canplay: ['der er hentet nok af en lyd eller video til at begynde afspilningen', 'medie'],
+  canplaythrough: ['der er hentet nok af en lyd eller video til at spille den helt igennem uden pauser', 'medie'],
+  change: ['læseren har ændret værdien i et felt og er gået videre', 'felt'],
+  click: ['læseren klikker på elementet', 'knap'],
+  close: ['en dialog lukkes', 'dialog'],
+  contextlost: ['en tegneflade mister sin tegning, fx fordi grafikkortet blev nulstillet', 'kode'],
+  contextmenu: ['læseren åbner genvejsmenuen med højre museknap', 'knap'],
+  contextrestored: ['en tegneflade har fået sin tegning tilbage', 'kode'],
+  copy: ['læseren kopierer markeret tekst', 'tekst'],
+  cuechange: ['en undertekst skifter i en video', 'medie'],
+  cut: ['læseren klipper markeret tekst ud', 'tekst'],
+  dblclick: ['læseren dobbeltklikker på elementet', 'knap'],
+  drag: ['læseren trækker elementet med musen; den kommer igen og igen, så længe trækket varer', 'traek'],
+  dragend: ['læseren slipper et element, der blev trukket', 'traek'],
+  dragenter: ['noget, der trækkes, kommer ind over elementet', 'slip'],
+  dragleave: ['noget, der trækkes, forlader elementet igen', 'slip'],
+  dragover: ['noget, der trækkes, bevæger sig hen over elementet', 'slip'],
+  dragstart: ['læseren begynder at trække elementet', 'traek'],
+  drop: ['noget, der trækkes, slippes på elementet', 'slip'],
+  durationchange: ['længden af en lyd eller video bliver kendt eller ændres', 'medie'],
+  emptied: ['en lyd eller video tømmes, fx fordi en ny fil indlæses', 'medie'],
+  ended: ['en lyd eller video er spillet til ende', 'medie'],
+  error: ['en fil ikke kan hentes, fx et billede, der ikke findes', 'fejl'],
+  focus: ['elementet får fokus, fx når læseren klikker i et felt', 'felt'],
+  formdata: ['en formular samler sine data, lige før de sendes', 'form'],
+  hashchange: ['delen efter # i sidens adresse skifter', 'vindue'],
+  input: ['læseren skriver eller sletter noget i et felt; den kommer ved hvert tegn', 'felt'],
+  invalid: ['et felt ikke er udfyldt rigtigt, når formularen kontrolleres', 'ugyldig'],
+  keydown: ['læseren trykker en tast ned, mens elementet har fokus', 'felt'],
+  keypress: ['læseren trykker en tast, der giver et tegn; den er forældet, så brug hellere keydown', 'felt'],
+  keyup: ['læseren slipper en tast, mens elementet har fokus', 'felt'],
+  languagechange: ['læseren skifter sprog i browseren', 'vindue'],
+  load: ['en fil er hentet færdig: for body hele siden, for img billedet', 'billede'],
+  loadeddata: ['det første billede af en video er hentet', 'medie'],
+  loadedmetadata: ['længden og størrelsen af en lyd eller video er hentet', 'medie'],
+  loadstart: ['browseren begynder at hente en lyd eller video', 'medie'],
+  message: ['vinduet modtager en besked fra et andet vindue eller en ramme', 'vindue'],
+  messageerror: ['vinduet modtager en besked, der ikke kan læses', 'vindue'],
+  mousedown: ['læseren trykker en museknap ned over elementet', 'knap'],
+  mouseenter: ['musen kommer ind over elementet', 'knap'],
+  mouseleave: ['musen forlader elementet', 'knap'],
+  mousemove: ['musen bevæger sig hen over elementet; den kommer mange gange i sekundet', 'knap'],
+  mouseout: ['musen forlader elementet eller et af elementerne inden i', 'knap'],
+  mouseover: ['musen kommer ind over elementet eller et af elementerne inden i', 'knap'],
+  mouseup: ['læseren slipper en museknap over elementet', 'knap'],
+  offline: ['browseren mister forbindelsen til nettet', 'vindue'],
+  online: ['browseren får forbindelse til nettet igen', 'vindue'],
+  pagehide: ['læseren forlader siden, også når den gemmes til tilbage-knappen', 'vindue'],
+  pageshow: ['siden vises, også når læseren kommer tilbage til den med tilbage-knappen', 'vindue'],
+  paste: ['læseren sætter tekst ind', 'tekst'],
+  pause: ['afspilningen af en lyd eller video sættes på pause', 'medie'],
+  play: ['afspilningen af en lyd eller video starter', 'medie'],
+  playing: ['en lyd eller video spiller igen efter en pause eller en ventetid', 'medie'],
+  popstate: ['læseren går tilbage eller frem i fanens historik', 'vindue'],
+  progress: ['browseren har hentet endnu et stykke af en lyd eller video', 'medie'],
+  ratechange: ['afspilningshastigheden ændres', 'medie'],
+  rejectionhandled: ['et afvist løfte (Promise) får en catch for sent', 'vindue'],
+  reset: ['en formular nulstilles', 'form'],
+  resize: ['vinduet skifter størrelse', 'vindue'],
+  scroll: ['der rulles i elementet', 'rul'],
+  scrollend: ['rulningen i elementet er slut', 'rul'],
+  securitypolicyviolation: ['siden bryder sin egen sikkerhedspolitik, fx ved at hente et script, den ikke må', 'kode'],
+  seeked: ['læseren er sprunget til et nyt sted i en lyd eller video', 'medie'],
+  seeking: ['læseren springer til et nyt sted i en lyd eller video', 'medie'],
+  select: ['læseren markerer tekst i et felt', 'felt'],
+  slotchange: ['indholdet af en plads (slot) i en webkomponent skifter', 'kode'],
+  stalled: ['hentningen af en lyd eller video går i stå', 'medie'],
+  storage: ['et andet vindue ændrer noget i localStorage', 'vindue'],
+  submit: ['en formular sendes', 'form'],
+  suspend: ['browseren holder pause med at hente en lyd eller video', 'medie'],
+  timeupdate: ['tiden i en lyd eller video skrider frem; den kommer flere gange i sekundet', 'medie'],
+  toggle: ['en details, en dialog eller en popover er åbnet eller lukket', 'details'],
+  unhandledrejection: ['et løfte (Promise) afvises, og ingen catch tager sig af det', 'vindue'],
+  unload: ['siden forlades; brug hellere pagehide', 'vindue'],
+  volumechange: ['lydstyrken ændres eller lyden slås til eller fra', 'medie'],
+  waiting: ['afspilningen venter, fordi der ikke er hentet nok endnu', 'medie'],
+  wheel: ['læseren drejer musehjulet over elementet', 'knap'],
+};
+// The example of each kind of event: live where the reader can fire it.
+const HAENDELSE_EKSEMPEL = {
+  knap: (a) => ({html: `<button type="button" ${a}="this.textContent = 'Det skete!'">Prøv med musen</button>`}),
+  felt: (a) => ({html: `<input placeholder="Skriv her" ${a}="this.style.backgroundColor = '#fdf6e7'">`}),
+  ugyldig: (a) => ({html: `<form onsubmit="return false">\n  <input required ${a}="this.placeholder = 'Skal udfyldes'">\n  <button>Send</button>\n</form>`}),
+  form: (a) => ({html: `<form ${a}="this.lastElementChild.textContent = 'Det skete!'; return false">\n  <input name="navn">\n  <button>Send</button>\n  <button type="reset">Nulstil</button>\n  <span></span>\n</form>`}),
+  tekst: (a) => ({html: `<textarea rows="2" ${a}="this.style.backgroundColor = '#fdf6e7'">Marker og kopier denne tekst</textarea>`}),
+  billede: (a) => ({html: `<img src="../Billeder/eksempel.svg" alt="En lille tegning" width="120" ${a}="this.title = 'Hentet'">`}),
+  fejl: (a) => ({html: `<img src="../Billeder/findes-ikke.png" alt="Billedet mangler" ${a}="this.alt = 'Billedet kunne ikke hentes'">`}),
+  rul: (a) => ({html: `<div style="height: 4em; overflow: auto; border: 1px solid #ccc" ${a}="this.style.backgroundColor = '#fdf6e7'">\n  <p>Rul i denne boks.</p>\n  <p>Linje to.</p>\n  <p>Linje tre.</p>\n  <p>Linje fire.</p>\n</div>`}),
+  traek: (a) => ({html: `<p draggable="true" ${a}="this.style.color = 'teal'">Træk i denne linje</p>`}),
+  slip: (a) => ({html: `<p draggable="true">Træk denne linje</p>\n<div style="padding: 1em; border: 2px dashed teal" ondragover="event.preventDefault()" ${a}="this.style.backgroundColor = '#fdf6e7'">… hen over denne boks</div>`}),
+  details: (a) => ({html: `<details ${a}="this.lastElementChild.textContent = 'Det skete!'">\n  <summary>Klik for at folde ud</summary>\n  <p></p>\n</details>`}),
+  medie: (a) => ({html: `<video controls width="240" src="film.mp4" ${a}="console.log('Det skete')"></video>`, vis: false,
+    tekst: 'Eksemplet vises kun som kode, for filen film.mp4 følger ikke med.'}),
+  dialog: (a) => ({html: `<dialog id="eks-dialog" ${a}="console.log('Det skete')">\n  <p>En dialog.</p>\n</dialog>`, vis: false}),
+  vindue: (a) => ({html: `<body ${a}="console.log('Det skete')">`, vis: false}),
+  kode: (a) => ({html: `<div ${a}="console.log('Det skete')"></div>`, vis: false}),
 };
 
 const VINDUE = new Set(['onafterprint', 'onbeforeprint', 'onbeforeunload', 'onhashchange',
@@ -288,6 +384,20 @@ const ATTR_GLOSSER = {
   open: 'at den er åben fra start', charset: 'tegnsættet', content: 'værdien til name eller http-equiv',
   media: 'hvilke skærme eller udskrifter den gælder for', srcset: 'flere udgaver af billedet i forskellige størrelser',
   sizes: 'hvor bredt billedet vises', usemap: 'navnet på billedkortet', poster: 'billedet, der vises, før videoen starter',
+  accesskey: 'en tast, som sammen med Alt flytter fokus til elementet', autocapitalize: 'om skærmtastaturet begynder med stort bogstav',
+  autocorrect: 'om browseren må rette stavefejl, mens der skrives', autofocus: 'at elementet får fokus, så snart siden er vist',
+  contenteditable: 'om læseren kan skrive direkte i elementet', draggable: 'om elementet kan trækkes med musen',
+  enterkeyhint: 'hvad returtasten på et skærmtastatur skal hedde, fx send', exportparts: 'dele af en indlejret webkomponent, som gøres synlige udefra',
+  inert: 'at elementet og alt inden i hverken kan klikkes eller få fokus', inputmode: 'hvilket skærmtastatur der passer, fx kun tal',
+  is: 'navnet på en egen webkomponent, der bygger på en almindelig kode', itemid: 'en entydig betegnelse for en ting i strukturerede data',
+  itemprop: 'navnet på en egenskab i strukturerede data', itemref: 'id på elementer, der hører med til tingen i strukturerede data',
+  itemscope: 'at elementet beskriver én ting i strukturerede data', itemtype: 'hvilken slags ting de strukturerede data beskriver',
+  nonce: 'et engangstal, der tillader netop dette script eller stylesheet', part: 'et navn, som en del af en webkomponent kan styles udefra med',
+  popover: 'at elementet er en popover, der kan åbnes oven på siden', role: 'hvad elementet er for skærmlæsere, fx note eller navigation',
+  slot: 'hvilken plads i en webkomponent elementet sættes ind på', spellcheck: 'om browseren kontrollerer stavningen',
+  tabindex: 'om elementet kan få fokus med tabulatortasten, og i hvilken rækkefølge', translate: 'om teksten må oversættes, fx af en oversættelsestjeneste',
+  writingsuggestions: 'om browseren må foreslå ord, mens der skrives', hidden: 'at elementet er skjult',
+  lang: 'sproget, fx da eller en', dir: 'skriveretningen: ltr, rtl eller auto',
   align: 'en gammel måde at justere på; brug CSS', border: 'en gammel kant; brug CSS', bgcolor: 'en gammel baggrundsfarve; brug CSS',
 };
 
@@ -306,13 +416,51 @@ const VAERDIER = {
   content: 'Min dagbog', media: 'print', hreflang: 'da', ping: '', low: '0.2', high: '0.8', optimum: '0.5',
   wrap: 'soft', dirname: 'tekst.dir', form: 'eks-formular', formaction: 'gem.html', novalidate: '',
   allow: 'fullscreen', sandbox: '', srcdoc: '&lt;p&gt;Hej&lt;/p&gt;', poster: '../Billeder/eksempel.svg',
-  preload: 'none', async: '', defer: '', crossorigin: 'anonymous', integrity: 'sha384-…', nomodule: '',
+  preload: 'none', async: '', defer: '', crossorigin: 'anonymous', integrity: 'sha384-oqVuAfXRKap7fdgcCY5uykM6+R9GqQ8K/uxy9rx7HNQlGYl1kPzQho1wx4JwY8wC', nomodule: '',
+  accesskey: 's', autocapitalize: 'sentences', autocorrect: 'off', enterkeyhint: 'send', exportparts: 'titel',
+  inputmode: 'numeric', is: 'min-knap', itemid: 'urn:isbn:9788702000000', itemprop: 'name', itemref: 'eks-forfatter',
+  itemtype: 'https://schema.org/Person', nonce: 'r4nd0m', part: 'titel', popover: 'auto', role: 'note', slot: 'titel',
+  writingsuggestions: 'false', 'accept-charset': 'utf-8', align: 'center', alink: 'red', allowpaymentrequest: '',
+  allowusermedia: '', archive: 'gammel.jar', as: 'image', axis: 'dag', background: '../Billeder/eksempel.svg',
+  bgcolor: '#fdf6e7', blocking: 'render', border: '1', cellpadding: '4', cellspacing: '0', char: ',', charoff: '2',
+  classid: 'clsid:0', clear: 'all', closedby: 'any', codebase: '../Billeder/', codetype: 'image/svg+xml', color: 'teal',
+  colorspace: 'limited-srgb', command: 'show-modal', commandfor: 'eks-dialog', data: '../Billeder/eksempel.svg',
+  decoding: 'async', display: 'block', enctype: 'multipart/form-data', face: 'Georgia', fetchpriority: 'high',
+  formenctype: 'multipart/form-data', formmethod: 'post', formtarget: '_blank', frame: 'box', frameborder: '0',
+  hspace: '10', 'http-equiv': 'refresh', imagesizes: '120px', imagesrcset: '../Billeder/eksempel.svg 1x', language: 'javascript',
+  link: 'teal', longdesc: 'beskrivelse.html', manifest: 'dagbog.appcache', marginheight: '0', marginwidth: '0',
+  popovertarget: 'eks-boks', popovertargetaction: 'toggle', preserveAspectRatio: 'xMidYMid meet', profile: 'https://eksempel.dk/profil',
+  referrerpolicy: 'no-referrer', rev: 'made', rules: 'rows', scheme: 'ISBN', scrolling: 'no', shadowrootmode: 'open',
+  standby: 'Henter …', summary: 'Ugens vejr', text: '#333333', typemustmatch: '', valign: 'top', valuetype: 'data',
+  version: '-//W3C//DTD HTML 4.01//EN', viewBox: '0 0 120 60', vlink: 'purple', vspace: '10', xmlns: 'http://www.w3.org/1999/xhtml',
 };
+
+// Tags whose end tag may be left out, as the HTML standard allows.
+export const VALGFRI_SLUT = new Set(['li', 'dt', 'dd', 'p', 'rt', 'rp', 'optgroup', 'option', 'colgroup', 'caption',
+  'thead', 'tbody', 'tfoot', 'tr', 'td', 'th', 'html', 'head', 'body']);
+
+// Attributes that are on or off by being there, without a value.
+export const BOOLSKE = new Set(['allowfullscreen', 'async', 'autofocus', 'autoplay', 'checked', 'controls', 'default',
+  'defer', 'disabled', 'formnovalidate', 'hidden', 'inert', 'ismap', 'itemscope', 'loop', 'multiple', 'muted', 'nomodule',
+  'novalidate', 'open', 'playsinline', 'readonly', 'required', 'reversed', 'selected', 'shadowrootclonable',
+  'shadowrootdelegatesfocus', 'shadowrootserializable', 'alpha', 'disablepictureinpicture', 'disableremoteplayback',
+  'shadowrootcustomelementregistry', 'noshade', 'nowrap', 'compact', 'declare', 'nohref', 'noresize']);
+
+// Presentational and other attributes the HTML standard lists as obsolete.
+export const OBSOLETE_ATTR = new Set(['align', 'bgcolor', 'border', 'cellpadding', 'cellspacing', 'valign', 'frame', 'rules',
+  'axis', 'char', 'charoff', 'background', 'clear', 'compact', 'hspace', 'vspace', 'noshade', 'nowrap', 'frameborder',
+  'marginheight', 'marginwidth', 'scrolling', 'longdesc', 'archive', 'classid', 'codebase', 'codetype', 'declare', 'standby',
+  'alink', 'vlink', 'link', 'text', 'rev', 'language', 'profile', 'version', 'scheme', 'datapagesize', 'lowsrc', 'manifest',
+  'nohref', 'face', 'color']);
 
 // The tag's meaning for a table cell: the gloss without its leading verb.
 const hvadKoden = (t) => (KODER[t] ?? '').replace(/^er /, '');
 
 const kodeTekst = (t) => `<code>&lt;${esc(t)}&gt;</code>`;
+
+// The other names of a list, nearest to the given one first.
+const naermeste = (liste, navn) => liste.filter((x) => x !== navn)
+    .sort((a, b) => Math.abs(liste.indexOf(a) - liste.indexOf(navn)) - Math.abs(liste.indexOf(b) - liste.indexOf(navn)));
 
 export function lavHtml5(programDir, haand) {
   const alleKoder = readFileSync(join(programDir, 'Dir', 'Html', 'AlleKoder.txt'), 'latin1')
@@ -407,11 +555,12 @@ export function lavHtml5(programDir, haand) {
     const gloss = KODER[t] ?? 'er en HTML-kode';
     const foraeldet = placeret.get(t)?.tekst === 'Forældede koder';
     i.lead = [`${kodeTekst(t)} ${gloss}.`];
-    if (foraeldet) i.lead.push('Koden er forældet: kontrollen i editoren melder den som ukendt, og en ny side bør ikke bruge den.');
     i.sti = `Gruppe: <a href="${e.forælder.side}.html">${esc(e.forælder.tekst)}</a>`;
     const void_ = udenSlut.has(t);
     i.syntaks = void_ ? esc(`<${t} attribut="værdi">`) : esc(`<${t} attribut="værdi">indhold</${t}>`);
-    i.syntaksNote = void_ ? 'Koden har ingen slutkode.' : `Koden lukkes med slutkoden <code>&lt;/${esc(t)}&gt;</code>; <span class="knap">Slutkode</span> (<span class="tast">Ctrl+K</span>) i editoren skriver den.`;
+    i.syntaksNote = void_ ? 'Koden har ingen slutkode.' : VALGFRI_SLUT.has(t) ?
+      `Slutkoden <code>&lt;/${esc(t)}&gt;</code> må udelades, når det, der følger, afslutter koden; det er dog tydeligst at skrive den, og <span class="knap">Slutkode</span> (<span class="tast">Ctrl+K</span>) i editoren gør det.` :
+      `Koden lukkes med slutkoden <code>&lt;/${esc(t)}&gt;</code>; <span class="knap">Slutkode</span> (<span class="tast">Ctrl+K</span>) i editoren skriver den.`;
     const egne = (htmlElementAttributes[t] ?? []).filter((a) => attrElement.has(a)).sort();
     i.tabel = {
       overskrift: 'Egne attributter', koloner: ['Attribut', 'Hvad den er'],
@@ -423,12 +572,13 @@ export function lavHtml5(programDir, haand) {
       i.syntaksNote += ` Koden har ingen egne attributter, men kan have alle de <a href="Globale-Attributter.html">globale attributter</a>.`;
     }
     i.fakta = [
-      ['Slutkode', void_ ? 'ingen' : 'ja'],
+      ['Slutkode', void_ ? 'ingen' : VALGFRI_SLUT.has(t) ? 'kan udelades' : 'ja'],
       ['Gruppe', esc(e.forælder.tekst)],
     ];
     if (interfaces.get(t)) i.fakta.push(['DOM-interface', `<code>${esc(interfaces.get(t))}</code>`]);
     if (!htmlTagNames.includes(t)) i.fakta.push(['Bemærk', 'ikke med i listen over HTML-koder']);
     i.stoette = understoettelse(`html.elements.${t}`);
+    i.advarsel = foraeldet ? 'Koden er forældet: kontrollen i editoren melder den som ukendt, og nye sider bør ikke bruge den.' : advarsel(`html.elements.${t}`);
     const h = haand.get(`tag ${t}`);
     if (h) {
       i.lead = h.afsnit;
@@ -437,8 +587,12 @@ export function lavHtml5(programDir, haand) {
     } else {
       i.eksempel = tagEksempel(t);
     }
-    i.relaterede = [...(placeret.get(t) ? GRUPPER.find((g) => g[0] === placeret.get(t).tekst)[2].split(' ') : [])]
-        .filter((x) => x !== t && tagElement.has(x)).slice(0, 10).map((x) => tagElement.get(x));
+    // Related: the tag's own attributes, then the tags of its group.
+    const hel = TABEL_DELE.includes(t) ? 'table' : DEL_AF[t];
+    i.relaterede = [...(hel && tagElement.has(hel) ? [tagElement.get(hel)] : []),
+      ...egne.filter((a) => !OBSOLETE_ATTR.has(a)).slice(0, 6).map((a) => attrElement.get(a)),
+      ...naermeste(placeret.get(t) ? GRUPPER.find((g) => g[0] === placeret.get(t).tekst)[2].split(' ') : [], t)
+          .filter((x) => x !== hel && tagElement.has(x)).slice(0, 8).map((x) => tagElement.get(x))];
   }
 
   for (const [a, e] of attrElement) {
@@ -448,6 +602,7 @@ export function lavHtml5(programDir, haand) {
     const forael = e.forælder;
     i.sti = `Gruppe: <a href="${forael.side}.html">${esc(forael.tekst)}</a>`;
     let eksTag;
+    let haendelsesArt;
     if (a.endsWith('-')) {
       i.lead = [a === 'data-' ?
         '<code>data-</code> indleder dine egne attributter: alt, hvad der begynder med <code>data-</code>, må stå på alle koder og kan læses af JavaScript gennem <code>element.dataset</code>.' :
@@ -456,37 +611,61 @@ export function lavHtml5(programDir, haand) {
       eksTag = 'p';
     } else if (forael === globalt) {
       i.lead = [`<code>${esc(a)}</code> er en global attribut: den kan stå på alle koder.`];
+      const g = ATTR_GLOSSER[a];
+      if (g) i.lead.push(BOOLSKE.has(a) ? `Attributten har ingen værdi: står den på koden, betyder det, ${g}.` : /^(at|om|hvad|hvilke[nt]?|hvor) /.test(g) ? `Attributten angiver, ${g}.` : `Attributten angiver ${g}.`);
       eksTag = a === 'title' || a === 'lang' ? 'span' : 'p';
     } else if (forael === haendelsesGruppe) {
       const ev = a.replace(/^on/, '');
-      const naar = EVENT_GLOSSER[ev] ?? `hændelsen <code>${esc(ev)}</code> indtræffer`;
+      const [naar, art] = HAENDELSER[ev] ?? [`hændelsen <code>${esc(ev)}</code> sker`, 'kode'];
+      haendelsesArt = art;
       i.lead = [`<code>${esc(a)}</code> kører JavaScript, når ${naar}.`];
-      eksTag = VINDUE.has(a) ? 'body' : ['onchange', 'oninput', 'onselect', 'oninvalid'].includes(a) ? 'input' : ['onsubmit', 'onreset', 'onformdata'].includes(a) ? 'form' : 'button';
+      eksTag = {vindue: 'body', felt: 'input', ugyldig: 'input', form: 'form', tekst: 'textarea', billede: 'img', fejl: 'img',
+        rul: 'div', traek: 'p', slip: 'div', details: 'details', medie: 'video', dialog: 'dialog'}[art] ?? 'div';
     } else {
       const navne = paa.map(kodeTekst);
       i.lead = [`<code>${esc(a)}</code> er en attribut til ${navne.length === 1 ? 'koden' : 'koderne'} ${navne.length > 1 ? navne.slice(0, -1).join(', ') + ' og ' + navne.at(-1) : navne[0] ?? 'nogle koder'}.`];
-      if (ATTR_GLOSSER[a]) i.lead.push(`Den angiver ${ATTR_GLOSSER[a]}.`);
+      const g = ATTR_GLOSSER[a];
+      if (g && BOOLSKE.has(a)) i.lead.push(`Attributten har ingen værdi: står den på koden, betyder det, ${g}.`);
+      else if (g) i.lead.push(/^at /.test(g) ? `Attributten betyder, ${g}.` : /^(om|hvad|hvilke[nt]?|hvor) /.test(g) ? `Attributten angiver, ${g}.` : `Attributten angiver ${g}.`);
+      if (OBSOLETE_ATTR.has(a)) i.advarsel = 'Attributten er forældet: den styrer udseendet, og det gør CSS bedre. Nye sider bør ikke bruge den.';
       eksTag = paa.find((x) => !KUN_KODE.has(x)) ?? paa[0] ?? 'p';
     }
-    i.syntaks = esc(`<${eksTag} ${a.endsWith('-') ? a + 'navn' : a}="værdi">`);
+    i.syntaks = esc(`<${eksTag} ${a.endsWith('-') ? a + 'navn="værdi"' : BOOLSKE.has(a) ? a : `${a}="værdi"`}>`);
     if (!erGlobal && forael !== haendelsesGruppe) {
       i.tabel = {overskrift: 'Gælder for', koloner: ['Kode', 'Hvad koden er'],
         raekker: paa.filter((x) => tagElement.has(x)).map((x) => [`<a href="${tagElement.get(x).side}.html"><code>&lt;${esc(x)}&gt;</code></a>`, hvadKoden(x)])};
     } else if (forael === haendelsesGruppe) {
-      i.fakta = [['Gælder for', VINDUE.has(a) ? 'kun <a href="kode-body.html"><code>&lt;body&gt;</code></a> (vinduets hændelser)' : 'alle koder']];
+      const kun = {medie: ['audio', 'video'], form: ['form'], dialog: ['dialog'], ugyldig: ['input', 'select', 'textarea'],
+        details: ['details', 'dialog']}[haendelsesArt];
+      i.fakta = [['Gælder for', VINDUE.has(a) ? 'kun <a href="kode-body.html"><code>&lt;body&gt;</code></a> (vinduets hændelser)' :
+        kun ? `${kun.map((t) => `<a href="kode-${t}.html"><code>&lt;${t}&gt;</code></a>`).join(', ').replace(/, ([^,]*)$/, ' og $1')}` : 'alle koder']];
     }
     i.stoette = erGlobal ? understoettelse(`html.global_attributes.${a}`) :
       forael === haendelsesGruppe ? understoettelse(`api.GlobalEventHandlers.${a}`, `api.Element.${a.slice(2)}_event`, `api.Window.${a.slice(2)}_event`, `api.HTMLElement.${a.slice(2)}_event`) :
-      understoettelse(...paa.map((x) => `html.elements.${x}.${a}`));
+      understoettelse(`html.elements.${eksTag}.${a}`, ...paa.map((x) => `html.elements.${x}.${a}`));
+    // An attribute of several tags shows the support on the tag of its example.
+    if (!erGlobal && forael !== haendelsesGruppe && paa.length > 1) i.stoetteOverskrift = `Understøttelse på ${kodeTekst(eksTag)}`;
+    i.advarsel ??= advarsel(...paa.map((x) => `html.elements.${x}.${a}`));
     const h = haand.get(`attribut ${a}`);
     if (h) {
       i.lead = h.afsnit;
       i.eksempel = {html: h.html, css: h.css, js: h.js};
       i.haandskrevet = true;
     } else {
-      i.eksempel = attributEksempel(a, eksTag, forael === haendelsesGruppe);
+      i.eksempel = attributEksempel(a, eksTag, forael === haendelsesGruppe && haendelsesArt);
     }
-    i.relaterede = paa.filter((x) => tagElement.has(x)).slice(0, 12).map((x) => tagElement.get(x));
+    // Related: the tags an attribute belongs to and their other attributes;
+    // events of the same kind; a global attribute its neighbours in the group.
+    if (forael === haendelsesGruppe) {
+      const alle = haendelsesGruppe.born;
+      const her = alle.indexOf(e);
+      i.relaterede = alle.filter((b) => b !== e && HAENDELSER[b.tekst.slice(2)]?.[1] === haendelsesArt)
+          .sort((x, y) => Math.abs(alle.indexOf(x) - her) - Math.abs(alle.indexOf(y) - her)).slice(0, 8);
+    } else if (!erGlobal && !a.endsWith('-')) {
+      const koder = paa.filter((x) => tagElement.has(x));
+      i.relaterede = [...koder.slice(0, 6).map((x) => tagElement.get(x)),
+        ...(htmlElementAttributes[eksTag] ?? []).filter((x) => x !== a && attrElement.has(x)).slice(0, 6).map((x) => attrElement.get(x))];
+    }
   }
 
   for (const g of [...rod.born]) {
@@ -501,7 +680,7 @@ export function lavHtml5(programDir, haand) {
 
   function tagEksempel(t) {
     if (HOVED_EKSEMPLER[t]) return {html: HOVED_EKSEMPLER[t], vis: false, tekst: 'Koden hører hjemme i sidens opbygning og vises ikke i sig selv.'};
-    if (['caption', 'tbody', 'td', 'tfoot', 'th', 'thead', 'tr'].includes(t)) return {html: TABEL_HEL};
+    if (TABEL_DELE.includes(t)) return {html: TABEL_HEL};
     const hel = DEL_AF[t];
     if (hel) return {html: EKSEMPLER[hel] ?? `<${hel}></${hel}>`, vis: !KUN_KODE.has(hel)};
     if (EKSEMPLER[t]) return {html: EKSEMPLER[t], vis: !KUN_KODE.has(t)};
@@ -513,12 +692,7 @@ export function lavHtml5(programDir, haand) {
   }
 
   function attributEksempel(a, tag, haendelse) {
-    if (haendelse) {
-      if (tag === 'body') return {html: `<body ${a}="sidenHentet()">`, vis: false};
-      if (tag === 'form') return {html: `<form ${a}="return tjekFormular()">\n  <input name="navn">\n</form>`, vis: false};
-      if (tag === 'input') return {html: `<input ${a}="this.style.backgroundColor = '#fdf6e7'">`};
-      return {html: `<button type="button" ${a}="this.textContent = 'Det skete!'">Prøv mig</button>`};
-    }
+    if (haendelse) return HAENDELSE_EKSEMPEL[haendelse](a);
     if (a === 'data-') return {html: '<p data-vejr="sol" onclick="this.textContent = this.dataset.vejr">Klik, så viser afsnittet sin data-vejr.</p>'};
     if (a === 'aria-') return {html: '<button type="button" aria-label="Luk">&#215;</button>'};
     const vaerdi = {class: 'fremhaevet', id: 'eks-id', title: 'En lille forklaring', lang: 'en',
@@ -531,7 +705,7 @@ export function lavHtml5(programDir, haand) {
     const v = VAERDIER[a];
     const indhold = {a: 'Et link', button: 'Knap', label: 'Navn', option: 'Valg', td: 'Celle', th: 'Overskrift',
       q: 'et citat', abbr: 'EU', time: 'i morgen', ol: '<li>Første</li><li>Anden</li>', textarea: 'Tekst'}[tag] ?? 'Indhold';
-    const attr = v === undefined ? `${a}="…"` : v === '' ? a : `${a}="${v}"`;
+    const attr = v === '' || (v === undefined && BOOLSKE.has(a)) ? a : `${a}="${v ?? ''}"`;
     const vis = v !== undefined && !KUN_KODE.has(tag) && !['td', 'th', 'tr', 'li', 'option', 'col'].includes(tag);
     if (udenSlut.has(tag)) return {html: `<${tag} ${attr}>`, vis};
     return {html: `<${tag} ${attr}>${indhold}</${tag}>`, vis};
