@@ -17,6 +17,11 @@ for arg in "$@"; do
   esac
 done
 ./scripts/deps.sh
+# The reference generator's checks run when node is there; its packages come
+# from the lock file.
+if command -v npm >/dev/null && [ ! -d tools/node_modules ]; then
+  (cd tools && npm ci --no-audit --no-fund --loglevel=error)
+fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${cmake_args[@]+"${cmake_args[@]}"} >/dev/null
 cmake --build "$build" ${targets[@]+"${targets[@]}"}
 export QT_QPA_PLATFORM=offscreen

@@ -14,6 +14,10 @@ packages=(
   libhunspell-dev hunspell-da libzip-dev
   clang libclang-rt-14-dev
   poppler-utils desktop-file-utils
+  libgit2-dev git
+  qt6-translations-l10n
+  qt6-pdf-dev libqpdf-dev
+  lintian appstream help2man man-db
 )
 
 missing=()

@@ -24,7 +24,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dagbog"));
     QApplication::setApplicationVersion(QStringLiteral(DAGBOG_UDGAVE));
-    QGuiApplication::setDesktopFileName(QStringLiteral("dagbog"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(DAGBOG_APPID));
 
     if (k.udskriv) return udskrivDagbogFraKommandolinje(k.udskrivStruktur, k.udskrivFil);
 

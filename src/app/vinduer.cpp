@@ -11,6 +11,7 @@
 #include "main/mainform.h"
 #include "platform/ikoner.h"
 #include "platform/stilarter.h"
+#include "platform/tilgaengelighed.h"
 
 #include <QApplication>
 
@@ -27,6 +28,7 @@ Tkontrolform *kontrolform = nullptr;
 void opretVinduer() {
     // Every window, message box included, shows the program's own icon.
     QApplication::setWindowIcon(Ikoner::program());
+    Tilgaengelighed::navngivAlle();
     Stilarter::anvend(QStringLiteral("Iceberg Classico")); // the look until the saved one is read
     mainform = new Tmainform;
     memoForm = new TmemoForm;

@@ -37,6 +37,7 @@ TStruktur::TStruktur(QWidget *parent)
     : QTreeWidget(parent)
     , m_billeder(Ikoner::trae(0))
     , m_collator(QLocale()) {
+    setAccessibleName(QStringLiteral("Struktur"));
     setColumnCount(1);
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -124,6 +124,7 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
 
     EditorBog = new QTabWidget(this);
     EditorBog->setObjectName(QStringLiteral("EditorBog"));
+    EditorBog->setAccessibleName(QStringLiteral("Editorens sider"));
     lodret->addWidget(EditorBog);
 
     auto *side1 = new QWidget;
@@ -161,6 +162,8 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     };
     EditorDesign = nyEditor(QStringLiteral("EditorDesign"));
     EditorFunktioner = nyEditor(QStringLiteral("EditorFunktioner"));
+    EditorDesign->setAccessibleName(QStringLiteral("design.css"));
+    EditorFunktioner->setAccessibleName(QStringLiteral("funktioner.js"));
     filside(QStringLiteral("side3"), QStringLiteral("Design"), EditorDesign, aGemDesign,
             QStringLiteral("Button5"), aCssInfo);
     filside(QStringLiteral("side4"), QStringLiteral("Funktioner"), EditorFunktioner, aGemFunktioner,
@@ -329,6 +332,7 @@ QWidget *Twinform::byggRedigerside() {
     l->addWidget(topPanel);
 
     Editor = nyEditor(QStringLiteral("Editor"));
+    Editor->setAccessibleName(QStringLiteral("Sidens kode"));
     Editor->setParent(side2);
     l->addWidget(Editor, 1);
 

@@ -184,6 +184,7 @@ void Tdagbogform::byggMenulinje() {
     Label1->setObjectName(QStringLiteral("Label1"));
     Edit = new QLineEdit(menuPanel);
     Edit->setObjectName(QStringLiteral("Edit"));
+    Label1->setBuddy(Edit);
     Edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit));
     Edit->setMaximumWidth(60);

@@ -9,5 +9,6 @@ Teditform::Teditform(QWidget *parent)
     setObjectName(QStringLiteral("editform"));
     RE = new TRichEdit(this);
     RE->setObjectName(QStringLiteral("RE"));
+    RE->setAccessibleName(QStringLiteral("Sidens tekst"));
     (new QVBoxLayout(this))->addWidget(RE);
 }

@@ -87,6 +87,7 @@ Tinfoform::Tinfoform(QWidget *parent)
     venstre->setContentsMargins(0, 0, 0, 0);
     infoBog = new QTabWidget(leftPanel);
     infoBog->setObjectName(QStringLiteral("infoBog"));
+    infoBog->setAccessibleName(QStringLiteral("Sidepaneler"));
     infoBog->addTab(byggStrukturside(), QStringLiteral("Struktur"));
     infoBog->addTab(byggSoegeside(), QStringLiteral("Søg"));
     connect(infoBog, &QTabWidget::currentChanged, this, [this](int side) {
@@ -204,6 +205,7 @@ QWidget *Tinfoform::byggSoegeside() {
     auto *linje = new QHBoxLayout;
     EditFind = new QLineEdit(side2);
     EditFind->setObjectName(QStringLiteral("EditFind"));
+    EditFind->setAccessibleName(QStringLiteral("Søgeord"));
     connect(EditFind, &QLineEdit::textChanged, this,
             [this] { aSearch->setEnabled(!EditFind->text().isEmpty()); });
     connect(EditFind, &QLineEdit::returnPressed, this, [this] {
@@ -218,6 +220,7 @@ QWidget *Tinfoform::byggSoegeside() {
 
     Findis = new QListWidget(side2);
     Findis->setObjectName(QStringLiteral("Findis"));
+    Findis->setAccessibleName(QStringLiteral("Fundne sider"));
     Findis->setSelectionMode(QAbstractItemView::SingleSelection);
     Findis->setItemDelegate(new TListeRaekke(19, Findis));
     Findis->setUniformItemSizes(true);
@@ -258,6 +261,7 @@ QWidget *Tinfoform::byggBrowserpanel() {
     NavigateBar->addAction(Alast);
     Edit = new QLineEdit(NavigateBar);
     Edit->setObjectName(QStringLiteral("Edit"));
+    Edit->setAccessibleName(QStringLiteral("Adresse"));
     connect(Edit, &QLineEdit::textChanged, this, &Tinfoform::opdaterHandlinger);
     connect(Edit, &QLineEdit::returnPressed, this, &Tinfoform::AgoExecute);
     NavigateBar->addWidget(Edit);

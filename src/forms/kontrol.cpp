@@ -70,6 +70,7 @@ Tkontrolform::Tkontrolform(QWidget *parent)
 
     Tree = new QTreeWidget(this);
     Tree->setObjectName(QStringLiteral("Tree"));
+    Tree->setAccessibleName(QStringLiteral("Kodetræ"));
     Tree->setHeaderHidden(true);
     Tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tree->installEventFilter(this);

@@ -10,6 +10,7 @@ TmemoForm::TmemoForm(QWidget *parent)
     setObjectName(QStringLiteral("memoForm"));
     Memo = new QPlainTextEdit(this);
     Memo->setObjectName(QStringLiteral("Memo"));
+    Memo->setAccessibleName(QStringLiteral("Kladde"));
     Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     (new QVBoxLayout(this))->addWidget(Memo);
 }

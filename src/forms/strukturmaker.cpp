@@ -74,6 +74,7 @@ Tstrukturform::Tstrukturform(QWidget *parent)
 
     strukturBog = new QTabWidget(this);
     strukturBog->setObjectName(QStringLiteral("strukturBog"));
+    strukturBog->setAccessibleName(QStringLiteral("Sider"));
     side1 = byggSide1();
     side2 = byggSide2();
     strukturBog->addTab(side1, QStringLiteral("Ny struktur | Rediger struktur"));
@@ -105,6 +106,7 @@ QWidget *Tstrukturform::byggSide1() {
     Label1->setFont(fed);
     strukturboks = new QListWidget(side);
     strukturboks->setObjectName(QStringLiteral("strukturboks"));
+    Label1->setBuddy(strukturboks);
     strukturboks->setItemDelegate(new TListeRaekke(20, strukturboks));
     strukturboks->installEventFilter(this);
     connect(strukturboks, &QListWidget::itemDoubleClicked, this, [this] {
@@ -132,6 +134,7 @@ QWidget *Tstrukturform::byggSide1() {
 
     navnEdit = new QLineEdit(side);
     navnEdit->setObjectName(QStringLiteral("navnEdit"));
+    navnEdit->setAccessibleName(QStringLiteral("Navn på ny struktur"));
     opretKnap = trykknap(side, QStringLiteral("opretKnap"), QStringLiteral("Opret struktur"),
                          QStringLiteral("Opret en ny struktur"));
     connect(navnEdit, &QLineEdit::returnPressed, this, &Tstrukturform::opretStruktur);
@@ -148,6 +151,7 @@ QWidget *Tstrukturform::byggSide1() {
          QStringLiteral("strukturen kan indføres, åb-"), QStringLiteral("nes."), QString(),
          QStringLiteral("4. Strukturen laves ved op-"),
          QStringLiteral("rettelse af strukturpunkter.")});
+    nyMemo->setAccessibleName(QStringLiteral("Om nye strukturer"));
     Memo = fastTekst(side, QStringLiteral("Memo"),
                      {QString(),
                       QStringLiteral("En informationsstruktur er en struktur"),
@@ -169,6 +173,7 @@ QWidget *Tstrukturform::byggSide1() {
                       QString(),
                       QStringLiteral("Funktionen aktiveres ved rediger-"),
                       QStringLiteral("knappen.")});
+    Memo->setAccessibleName(QStringLiteral("Om informationsstrukturer"));
 
     auto *venstre = new QVBoxLayout;
     venstre->addWidget(Label1);

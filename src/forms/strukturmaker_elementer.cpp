@@ -110,10 +110,12 @@ QWidget *Tstrukturform::byggSide2() {
     InfoLabel->setObjectName(QStringLiteral("InfoLabel"));
     elementEdit = new QLineEdit(side);
     elementEdit->setObjectName(QStringLiteral("elementEdit"));
+    InfoLabel->setBuddy(elementEdit);
     elementEdit->setReadOnly(true);
 
     infostruktur = new TStruktur(side);
     infostruktur->setObjectName(QStringLiteral("infostruktur"));
+    infostruktur->setAccessibleName(QStringLiteral("Strukturens elementer"));
     infostruktur->viewport()->installEventFilter(this);
     connect(infostruktur, &QTreeWidget::itemClicked, this, [this] {
         beforeRediger();
@@ -179,6 +181,8 @@ QWidget *Tstrukturform::byggSide2() {
     tekstLabel->setObjectName(QStringLiteral("tekstLabel"));
     auto *filnavnLabel = new QLabel(QStringLiteral("Elementets filnavn"), side);
     filnavnLabel->setObjectName(QStringLiteral("filnavnLabel"));
+    tekstLabel->setBuddy(tekstEdit);
+    filnavnLabel->setBuddy(dataEdit);
     connect(tekstEdit, &QLineEdit::textChanged, this, [this](const QString &tekst) {
         if (EnsNavn->isChecked()) dataEdit->setText(tekst);
         insertAktiv = true;

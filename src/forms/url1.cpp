@@ -32,8 +32,10 @@ Turlform1::Turlform1(QWidget *parent)
     deler->setObjectName(QStringLiteral("deler"));
     strukturliste = new QListWidget(deler);
     strukturliste->setObjectName(QStringLiteral("strukturliste"));
+    strukturliste->setAccessibleName(QStringLiteral("Strukturer"));
     urlListe = new QListWidget(deler);
     urlListe->setObjectName(QStringLiteral("urlListe"));
+    urlListe->setAccessibleName(QStringLiteral("Besøgte sider"));
     deler->setStretchFactor(1, 1);
     // Row i of both lists is one history entry: they select together.
     for (QListWidget *liste : {strukturliste, urlListe}) {

@@ -194,6 +194,7 @@ void Tmainform::byggVindue() {
     venstre->setContentsMargins(0, 0, 0, 0);
     Bog = new QTabWidget(leftPanel);
     Bog->setObjectName(QStringLiteral("Bog"));
+    Bog->setAccessibleName(QStringLiteral("Sidepaneler"));
     const QStyle *s = style();
     Bog->addTab(byggKalenderside(), s->standardIcon(QStyle::SP_FileDialogDetailedView), QString());
     Bog->addTab(byggStrukturside(), s->standardIcon(QStyle::SP_DirIcon), QString());

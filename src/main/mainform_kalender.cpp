@@ -102,6 +102,7 @@ QWidget *Tmainform::byggKalenderside() {
 
     kalender = new QCalendarWidget(side1);
     kalender->setObjectName(QStringLiteral("kalender"));
+    kalender->setAccessibleName(QStringLiteral("Kalender"));
     kalender->setFirstDayOfWeek(Qt::Monday);
     kalender->setGridVisible(true);
     kalender->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);

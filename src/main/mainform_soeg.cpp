@@ -89,6 +89,7 @@ QWidget *Tmainform::byggSoegeside() {
     auto *linje = new QHBoxLayout;
     EditFind = new QLineEdit(side3);
     EditFind->setObjectName(QStringLiteral("EditFind"));
+    EditFind->setAccessibleName(QStringLiteral("Søgeord"));
     connect(EditFind, &QLineEdit::textChanged, this, &Tmainform::aSearchUpdate);
     connect(EditFind, &QLineEdit::returnPressed, this, [this] {
         aSearchUpdate();
@@ -109,6 +110,7 @@ QWidget *Tmainform::byggSoegeside() {
 
     Findis = new Findliste(side3, [this] { FindisDblClick(); });
     Findis->setObjectName(QStringLiteral("Findis"));
+    Findis->setAccessibleName(QStringLiteral("Fundne sider"));
     Findis->setSelectionMode(QAbstractItemView::SingleSelection);
     Findis->setItemDelegate(new TListeRaekke(raekkeHoejde, Findis));
     Findis->setUniformItemSizes(true);

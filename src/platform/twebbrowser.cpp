@@ -96,7 +96,9 @@ private:
 };
 
 TWebBrowser::TWebBrowser(QWidget *parent)
-    : QWebEngineView(parent) {}
+    : QWebEngineView(parent) {
+    setAccessibleName(QStringLiteral("Sidevisning"));
+}
 
 void TWebBrowser::showEvent(QShowEvent *e) {
     opretSide();

@@ -116,7 +116,7 @@ const farveSwatch = (n) => `<span class="farveproeve" style="background-color: $
 // The CSS group, placed first in the tree: a beginner's questions come before the properties.
 export function cssGrundbegreber(rod, haand) {
   const g = new Element('Grundbegreber', 'gruppe-grundbegreber', IKON.gruppe, {kodeOverskrift: false, art: 'gruppe',
-    lead: ['Grundbegreberne er det, alle regler i et stylesheet bygger på: vælgerne, der udpeger elementerne, enhederne og værdityperne, som værdierne skrives med, og kaskaden, der afgør, hvilken regel der vinder. Står markøren på en enhed som <code>px</code> eller på en kombinator som <code>&gt;</code>, lander opslaget her.'],
+    lead: ['Grundbegreberne er det, alle regler i et stylesheet bygger på: vælgerne, der udpeger elementerne, enhederne og værdityperne, som værdierne skrives med, og kaskaden, der afgør, hvilken regel der vinder. Står markøren i designeditoren på en enhed som <code>px</code> eller på en kombinator som <code>&gt;</code>, lander opslaget på dens side i denne gruppe.'],
     listeOverskrift: 'Emnerne', om: 'vælgere, enheder, værdityper og kaskaden'});
   rod.born.unshift(g);
   g.forælder = rod;
@@ -153,7 +153,7 @@ export function cssGrundbegreber(rod, haand) {
     e.indhold.stoette = understoettelse(`css.types.${noegle}`);
     if (tekst === 'Farvenavne') {
       const navne = mdnSyntaxes['named-color'].syntax.split('|').map((s) => s.trim());
-      e.indhold.tabel = {overskrift: `Alle ${navne.length} navne`, koloner: ['Farve', 'Farve', 'Farve', 'Farve'], raekker: []};
+      e.indhold.tabel = {overskrift: `Alle ${navne.length} navne`, koloner: ['', '', '', ''], raekker: []};
       for (let r = 0; r < navne.length; r += 4) e.indhold.tabel.raekker.push(navne.slice(r, r + 4).map(farveSwatch));
     }
   }
@@ -196,7 +196,7 @@ const OPERATORER = [
   ['<', 'op-mindre', 'mindre end', 'a < b', 'operators.less_than'],
   ['>', 'op-stoerre', 'større end', 'a > b', 'operators.greater_than'],
   ['//', 'op-kommentar', 'kommentar', '// resten af linjen', null],
-  ['Destrukturering', 'op-destrukturering', 'destrukturering', 'const { a, b } = objekt;', 'operators.destructuring'],
+  ['Destrukturering', 'op-destrukturering', 'udpakning af lister og objekter', 'const { a, b } = objekt;', 'operators.destructuring'],
 ];
 
 export function jsOperatorer(rod, haand) {
