@@ -60,6 +60,12 @@ QString getDato() {
     return getDato(QDate::currentDate());
 }
 
+QString langDato(const QDate &d) {
+    return ugedagNavn(d.dayOfWeek()).toLower() + u' ' + QString::number(d.day()) +
+           QStringLiteral(". ") + maanedNavn(d.month()).toLower() + u' ' +
+           QString::number(d.year());
+}
+
 QString getKlokken(const QTime &t) {
     return toCifre(t.hour()) + QLatin1Char(':') + toCifre(t.minute()) + QLatin1Char(':') +
            toCifre(t.second());
@@ -164,6 +170,12 @@ QString maanedElementNavn(const QDate &d) {
 QString dagElementNavn(const QDate &d) {
     return getString(QString::number(d.month())) + QLatin1Char(' ') +
            getString(QString::number(d.day())) + QLatin1Char(' ') + ugedagNavn(d.dayOfWeek());
+}
+
+QDate dagElementDato(int aar, QStringView navn) {
+    if (navn.size() < 7 || navn[2] != u' ' || navn[5] != u' ') return {};
+    const QDate d(aar, navn.left(2).toInt(), navn.mid(3, 2).toInt());
+    return d.isValid() && dagElementNavn(d) == navn ? d : QDate();
 }
 
 // QDate clamps to the target month's last day, which is what the calendar wants.

@@ -21,6 +21,8 @@ QString ugedagNavn(int isoUgedag);
 // "Tirsdag 05. Marts 2024".
 QString getDato(const QDate &d);
 QString getDato();
+// "tirsdag 5. marts 2024".
+QString langDato(const QDate &d);
 // "09:05:03".
 QString getKlokken(const QTime &t);
 QString getKlokken();
@@ -49,6 +51,8 @@ QString strukturNavnFor(int aar); // "Dagbog 2024"
 int dagbogsAar(QStringView strukturNavn);
 QString maanedElementNavn(const QDate &d); // "03 Marts"
 QString dagElementNavn(const QDate &d);    // "03 05 Tirsdag"
+// The date in year aar whose day element is named navn; invalid for any other name.
+QDate dagElementDato(int aar, QStringView navn);
 
 // Calendar steps; a day the target month lacks becomes its last day.
 QDate naesteMaaned(const QDate &d);

@@ -286,6 +286,7 @@ void Tmainform::FormActivate() {
     tilbydGendannelse();
     if (!opstart) return;
     opstart = false;
+    QTimer::singleShot(0, this, &Tmainform::visMinderVedStart);
     if (brugerlevel == 0) {
         spmform->fortael(
             {QStringLiteral("Velkommen til dagbogen!"),

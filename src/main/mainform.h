@@ -4,6 +4,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 
 class QAction;
 class QBoxLayout;
@@ -14,6 +15,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
+class QVBoxLayout;
 class QMdiArea;
 class QMenu;
 class QTabBar;
@@ -65,6 +68,15 @@ public:
     void markerDagsider();
     // The date selected and its page opened, as "Åben valgte dato" does.
     void aabnDato(const QDate &dato);
+
+    // "På denne dag" and "Tilfældig dag"
+    int opdaterMinder(); // the number of days listed
+    void visMinderVedStart();
+    void minderListeAktiveret(QListWidgetItem *raekke);
+    void tilfaeldigKnapClick();
+    std::function<int(int)> tilfaeldigTal; // [0, n); the tests set their own
+    QListWidget *minderListe = nullptr;
+    QTimer *minderUr = nullptr;
 
     // Holidays
     void hdButtonClick();
@@ -224,6 +236,7 @@ protected:
 private:
     void byggVindue();
     QWidget *byggKalenderside();
+    void byggMinder(QWidget *side, QVBoxLayout *lodret);
     QWidget *byggStrukturside();
     QWidget *byggSoegeside();
     QWidget *byggIndstillingsside();

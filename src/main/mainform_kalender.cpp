@@ -142,7 +142,14 @@ QWidget *Tmainform::byggKalenderside() {
     ButtonOpret->setObjectName(QStringLiteral("ButtonOpret"));
     hint(ButtonOpret, QStringLiteral("Åben valgte dato til gennemlæsning eller redigering"));
     connect(ButtonOpret, &QPushButton::clicked, this, &Tmainform::ButtonOpretClick);
-    lodret->addWidget(ButtonOpret);
+    auto *tilfaeldigKnap = new QPushButton(QStringLiteral("Tilfældig dag"), side1);
+    tilfaeldigKnap->setObjectName(QStringLiteral("tilfaeldigKnap"));
+    hint(tilfaeldigKnap, QStringLiteral("Åben en tilfældig skrevet dag fra et tidligere år"));
+    connect(tilfaeldigKnap, &QPushButton::clicked, this, &Tmainform::tilfaeldigKnapClick);
+    auto *knapper = new QHBoxLayout;
+    knapper->addWidget(ButtonOpret, 1);
+    knapper->addWidget(tilfaeldigKnap);
+    lodret->addLayout(knapper);
 
     auto *aabne = new QHBoxLayout;
     auto *visDatomappe = knap(side1, QStringLiteral("visDatomappe"), QString(),
@@ -163,7 +170,7 @@ QWidget *Tmainform::byggKalenderside() {
     aabne->addWidget(dagbogKnap, 1);
     aabne->addWidget(infoButton);
     lodret->addLayout(aabne);
-    lodret->addStretch();
+    byggMinder(side1, lodret);
     return side1;
 }
 
@@ -273,6 +280,8 @@ void Tmainform::kalenderChange() {
     dTekst = dData = dagNavn;
     opdater = false;
     Aopdater->setEnabled(false);
+    // At start the memories wait until the window is on screen.
+    if (!opstart && minderUr) minderUr->start();
 }
 
 void Tmainform::AopdaterExecute() {

@@ -27,6 +27,8 @@ private slots:
     void skridt();
     void dagbogsAar_data();
     void dagbogsAar();
+    void fremmedeDagnavne_data();
+    void fremmedeDagnavne();
 };
 
 namespace {
@@ -292,6 +294,7 @@ void TstKalender::elementNavne() {
     QCOMPARE(strukturNavnFor(dato.year()), struktur);
     QCOMPARE(maanedElementNavn(dato), maaned);
     QCOMPARE(dagElementNavn(dato), dag);
+    QCOMPARE(dagElementDato(dato.year(), dag), dato);
 }
 
 void TstKalender::skridt_data() {
@@ -342,6 +345,21 @@ void TstKalender::dagbogsAar() {
     QFETCH(QString, navn);
     QFETCH(int, aar);
     QCOMPARE(::dagbogsAar(navn), aar);
+}
+
+// Names in a year's page folder that are no day of that year.
+void TstKalender::fremmedeDagnavne_data() {
+    QTest::addColumn<QString>("navn");
+    QTest::newRow("forkert ugedag") << "03 05 Onsdag";
+    QTest::newRow("29/2 i et almindeligt år") << "02 29 Onsdag";
+    QTest::newRow("måned") << "03 Marts";
+    QTest::newRow("uden nuller") << "3 5 Tirsdag";
+    QTest::newRow("tilføjet tekst") << "03 05 Tirsdag kopi";
+}
+
+void TstKalender::fremmedeDagnavne() {
+    QFETCH(QString, navn);
+    QVERIFY(!dagElementDato(2023, navn).isValid());
 }
 
 QTEST_GUILESS_MAIN(TstKalender)

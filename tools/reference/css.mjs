@@ -54,10 +54,10 @@ const GRUPPER = {
   'CSS Paged Media': ['Sideskift', 'hvor en side, spalte eller region må deles, fx ved udskrift'],
   'CSS Containment': ['Afgrænsning', 'dele af siden, som browseren kan tegne for sig'],
   'CSS Conditional Rules': ['Afgrænsning', 'dele af siden, som browseren kan tegne for sig'],
-  'CSS Scroll Snap': ['Rulning', 'rulning, der standser ved bestemte steder, og andre detaljer ved rulning'],
-  'CSS Overscroll Behavior': ['Rulning', 'rulning, der standser ved bestemte steder, og andre detaljer ved rulning'],
-  'CSS Scroll Anchoring': ['Rulning', 'rulning, der standser ved bestemte steder, og andre detaljer ved rulning'],
-  'CSS Scrollbars Styling': ['Rulning', 'rulning, der standser ved bestemte steder, og andre detaljer ved rulning'],
+  'CSS Scroll Snap': ['Rulning', 'hvordan en boks ruller: hvor rulningen standser, og hvad der sker ved kanten'],
+  'CSS Overscroll Behavior': ['Rulning', 'hvordan en boks ruller: hvor rulningen standser, og hvad der sker ved kanten'],
+  'CSS Scroll Anchoring': ['Rulning', 'hvordan en boks ruller: hvor rulningen standser, og hvad der sker ved kanten'],
+  'CSS Scrollbars Styling': ['Rulning', 'hvordan en boks ruller: hvor rulningen standser, og hvad der sker ved kanten'],
   'CSS Ruby': ['Ruby', 'opstilling af små udtaletekster over tegn'],
   'Scalable Vector Graphics': ['SVG', 'udseendet af tegninger i SVG: fyld, streger og markører'],
   'MathML': ['Formler', 'opstilling af matematiske formler'],
@@ -65,6 +65,8 @@ const GRUPPER = {
   'CSS Cascading and Inheritance': ['Arv og nulstilling', 'nulstilling af alle egenskaber på én gang'],
   'CSS Values and Units': ['Værdier', 'egenskaber omkring værdier og enheder'],
 };
+// A clause after "styrer" takes a comma: "styrer, hvordan …".
+const komma = (om) => /^(hvordan|hvad|hvor|om) /.test(om) ? ',' : '';
 const OEVRIGE = ['Øvrige egenskaber', 'egenskaber, der ikke hører til en af de andre grupper'];
 
 // Short Danish descriptions of the basic value types.
@@ -423,7 +425,7 @@ export function lavCss(haand) {
     const [navn, om] = GRUPPER[mdnGruppe] ?? OEVRIGE;
     if (!grupper.has(navn)) {
       grupper.set(navn, new Element(navn, sidenavn('gruppe', navn.replace(/[æÆ]/g, 'ae').replace(/[øØ]/g, 'oe').replace(/[åÅ]/g, 'aa')), IKON.gruppe,
-          {kodeOverskrift: false, art: 'egenskabsgruppe', lead: [`Egenskaberne i gruppen ${esc(navn)} styrer ${om}.`], om, listeOverskrift: 'Egenskaberne'}));
+          {kodeOverskrift: false, art: 'egenskabsgruppe', lead: [`Egenskaberne i gruppen ${esc(navn)} styrer${komma(om)} ${om}.`], om, listeOverskrift: 'Egenskaberne'}));
     }
     return grupper.get(navn);
   };
@@ -443,7 +445,7 @@ export function lavCss(haand) {
     const e = new Element(navn, sidenavn('egenskab', navn), IKON.egenskab, {visNavn: navn, art: 'CSS-egenskab'});
     const i = e.indhold;
     const arves = p.inherited === true || w?.inherited === 'yes';
-    i.lead = [`<code>${esc(navn)}</code> hører til gruppen ${esc(g.tekst)}, som styrer ${g.indhold.om}.`];
+    i.lead = [`<code>${esc(navn)}</code> hører til gruppen ${esc(g.tekst)}, som styrer${komma(g.indhold.om)} ${g.indhold.om}.`];
     if (p.status === 'experimental') i.lead.push('Egenskaben er ny og stadig under udvikling.');
     i.advarsel = ALIASER[navn] ?
       `<code>${esc(navn)}</code> er et gammelt navn, som browserne stadig forstår. Brug <code>${ALIASER[navn]}</code> i nye sider.` :

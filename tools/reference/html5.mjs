@@ -401,6 +401,15 @@ const ATTR_GLOSSER = {
   align: 'en gammel måde at justere på; brug CSS', border: 'en gammel kant; brug CSS', bgcolor: 'en gammel baggrundsfarve; brug CSS',
 };
 
+// Where an attribute means something else on one tag.
+const ATTR_PAA_KODE = {
+  'map/name': 'navnet, som usemap på et billede peger på', 'meta/name': 'hvilken oplysning content giver, fx description',
+  'iframe/name': 'rammens navn, som target på et link kan pege på', 'slot/name': 'pladsens navn',
+  'details/name': 'en gruppe, hvor kun én details er åben ad gangen', 'object/name': 'objektets navn, som target kan pege på',
+  'output/name': 'navnet, resultatet sendes med', 'param/name': 'parameterens navn', 'a/type': 'filtypen, linket fører til',
+  'link/type': 'filtypen, fx text/css', 'ol/type': 'nummereringens slags: 1, a, A, i eller I', 'script/type': 'hvilken slags script, fx module',
+};
+
 // Example values of common attributes.
 const VAERDIER = {
   href: 'https://da.wikipedia.org/', src: '../Billeder/eksempel.svg', alt: 'En lille tegning',
@@ -413,7 +422,7 @@ const VAERDIER = {
   list: 'eks-liste', accept: 'image/*', action: 'gem.html', method: 'post', span: '2', scope: 'col',
   headers: 'eks-dag', abbr: 'Dag', srcset: '../Billeder/eksempel.svg 1x', sizes: '120px', usemap: '#eks-kort',
   shape: 'rect', coords: '0,0,60,40', kind: 'subtitles', srclang: 'da', default: '', charset: 'utf-8',
-  content: 'Min dagbog', media: 'print', hreflang: 'da', ping: '', low: '0.2', high: '0.8', optimum: '0.5',
+  content: 'Min dagbog', media: 'print', hreflang: 'da', ping: 'https://eksempel.dk/klik', low: '0.2', high: '0.8', optimum: '0.5',
   wrap: 'soft', dirname: 'tekst.dir', form: 'eks-formular', formaction: 'gem.html', novalidate: '',
   allow: 'fullscreen', sandbox: '', srcdoc: '&lt;p&gt;Hej&lt;/p&gt;', poster: '../Billeder/eksempel.svg',
   preload: 'none', async: '', defer: '', crossorigin: 'anonymous', integrity: 'sha384-oqVuAfXRKap7fdgcCY5uykM6+R9GqQ8K/uxy9rx7HNQlGYl1kPzQho1wx4JwY8wC', nomodule: '',
@@ -564,7 +573,7 @@ export function lavHtml5(programDir, haand) {
     const egne = (htmlElementAttributes[t] ?? []).filter((a) => attrElement.has(a)).sort();
     i.tabel = {
       overskrift: 'Egne attributter', koloner: ['Attribut', 'Hvad den er'],
-      raekker: egne.map((a) => [`<a href="${attrElement.get(a).side}.html"><code>${esc(a)}</code></a>`, ATTR_GLOSSER[a] ?? 'attribut til denne kode']),
+      raekker: egne.map((a) => [`<a href="${attrElement.get(a).side}.html"><code>${esc(a)}</code></a>`, ATTR_PAA_KODE[`${t}/${a}`] ?? ATTR_GLOSSER[a] ?? 'attribut til denne kode']),
       note: `Desuden kan koden have alle de <a href="Globale-Attributter.html">globale attributter</a> og <a href="gruppe-haendelser.html">hændelserne</a>.`,
     };
     if (!egne.length) {

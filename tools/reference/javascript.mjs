@@ -147,6 +147,11 @@ function typeTekst(t) {
 }
 
 function typeDansk(t) {
+  // A union reads as its parts: "true eller false, et tal eller en tekst".
+  if (t?.union) {
+    const dele = [...new Set(t.idlType.map((x) => ({tal: 'et tal', tekst: 'en tekst', 'sandt eller falsk': 'true eller false'})[typeDansk(x)] ?? typeDansk(x)))];
+    return dele.length < 2 ? dele.join('') : `${dele.slice(0, -1).join(', ')} eller ${dele.at(-1)}`;
+  }
   const s = typeTekst(t).replace(/\?$/, '');
   if (/^(DOMString|USVString|ByteString|CSSOMString)$/.test(s) || /TrustedHTML|TrustedScript/.test(s)) return 'tekst';
   if (s === 'boolean') return 'sandt eller falsk';
@@ -216,6 +221,7 @@ function argument(p, navn) {
   if (navn === 'Array' && p.navn === 'callbackfn' && /previousValue/.test(p.type)) return '(sum, x) => sum + x';
   if (efterNavn[p.navn]) return efterNavn[p.navn];
   if (/=>/.test(p.type)) return '(x) => x';
+  if (/SetLike|^Set</.test(p.type)) return 'new Set(["sol"])';
   if (/^number/.test(p.type)) return '1';
   if (/^string/.test(p.type)) return '"sol"';
   if (/^boolean/.test(p.type)) return 'true';
@@ -255,8 +261,12 @@ function idlArgument(a) {
     id: '0', handle: '0', contextId: '"2d"', property: '"color"', label: '"tid"', index: '0', method: '"dialog"',
     title: '"Ny titel"', features: '""', string: '"Hej"', item: 'document.body', options: '{}', replacement: '"nyt"', filename: '"data.txt"', tag: '"p"',
   };
-  if (efterNavn[a.name]) return efterNavn[a.name];
   const d = typeDansk(a.idlType);
+  // The name suggests the value, the type has the last word.
+  const v = efterNavn[a.name];
+  if (v && d === 'tekst' && !/^"/.test(v)) return '"tekst"';
+  if (v && d === 'tal' && !/^[\d.]|Math/.test(v)) return '1';
+  if (v) return v;
   if (d === 'tekst') return '"tekst"';
   if (d === 'tal') return '1';
   if (d === 'sandt eller falsk') return 'true';
@@ -272,7 +282,7 @@ function nyVaerdi(navn, t) {
     alt: '"En lille tegning"', placeholder: '"Skriv her"', fillStyle: '"teal"', strokeStyle: '"teal"', font: '"16px Georgia"',
     lineWidth: '3', globalAlpha: '0.5', cssText: '"color: teal"', volume: '0.5', currentTime: '10', playbackRate: '1.5',
     returnValue: '"ok"', search: '"?dag=lørdag"', pathname: '"/dagbog/"', name: '"navn"', type: '"text"', action: '"gem.html"',
-    method: '"post"', target: '"_blank"', status: '"Gemt"', cookie: '"tema=mørk"', nodeValue: '"Ny tekst"', data: '"Ny tekst"'};
+    method: '"post"', target: '"_blank"', status: '"Gemt"', hidden: 'true', srcset: '"../Billeder/eksempel.svg 1x"', cookie: '"tema=mørk"', nodeValue: '"Ny tekst"', data: '"Ny tekst"'};
   if (efterNavn[navn]) return efterNavn[navn];
   const d = typeDansk(t);
   if (d === 'sandt eller falsk') return 'true';
@@ -378,7 +388,9 @@ export async function lavJavaScript(haand) {
         bi.haandskrevet = true;
       } else {
         const foer = statisk ? '' : `const ${vaerdiNavn} = ${VAERDI[navn]?.[2] ?? 'null'};\n`;
-        const args = (sig?.parametre ?? []).filter((p) => !p.valgfri).map((p) => p.gentages ? (/^number/.test(p.type) ? '3, 7, 5' : argument(p, navn)) : argument(p, navn));
+        // Without a required argument the first optional one shows what goes in.
+        const ps = sig?.parametre ?? [];
+        const args = (ps.some((p) => !p.valgfri) ? ps.filter((p) => !p.valgfri) : ps.slice(0, 1)).map((p) => p.gentages ? (/^number/.test(p.type) ? '3, 7, 5' : argument(p, navn)) : argument(p, navn));
         const kald = metode ? `${forran}.${m}(${args.join(', ')})` : `${forran}.${m}`;
         bi.eksempel = !metode || sig ? {kode: foer + (bi.giverIntet ? `${kald};` : `console.log(${kald});`)} : null;
       }
@@ -499,7 +511,8 @@ export async function lavJavaScript(haand) {
     const ejer = ejere.get(foldAZ(b.tekst));
     if (!ejer || ejer === b || !['metode', 'egenskab', 'konstant'].includes(b.indhold.art)) continue;
     b.indhold.opslag = b.tekst;
-    b.tekst = `${b.forælder.tekst}.prototype.${b.tekst}`;
+    // console is a namespace, not an interface with a prototype.
+    b.tekst = `${b.forælder.tekst}${b.forælder.tekst === 'console' ? '' : '.prototype'}.${b.tekst}`;
     b.indhold.visNavn = b.tekst;
   }
   const finder = findere(rod);

@@ -3,7 +3,7 @@
 // "egenskab/ord" wins over the general one.
 
 const ORD = {
-  none: 'ingen: egenskaben gør intet',
+  none: 'ingen; det, egenskaben styrer, er slået fra',
   auto: 'browseren vælger selv ud fra indholdet og omgivelserne',
   normal: 'den almindelige opførsel',
   hidden: 'skjult',
