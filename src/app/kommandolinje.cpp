@@ -68,11 +68,16 @@ Kommandolinje laesKommandolinje(const QStringList &argumenter, const QDate &idag
         QStringLiteral("udskriv"),
         QStringLiteral("Skriv strukturen STRUKTUR som bog i PDF-filen FIL uden at åbne et vindue."),
         QStringLiteral("STRUKTUR"));
+    const QCommandLineOption statistik(
+        QStringLiteral("statistik"),
+        QStringLiteral("Skriv tallene for dagbogen STRUKTUR (fx \"Dagbog 2024\") uden at åbne et "
+                       "vindue: skrevne dage, ord, striber og de mest brugte ord."),
+        QStringLiteral("STRUKTUR"));
     const QCommandLineOption hjaelp({QStringLiteral("h"), QStringLiteral("help")},
                                     QStringLiteral("Vis denne hjælp."));
     const QCommandLineOption udgave({QStringLiteral("v"), QStringLiteral("version")},
                                     QStringLiteral("Vis programmets udgave."));
-    p.addOptions({dato, rod, udskriv, hjaelp, udgave});
+    p.addOptions({dato, rod, udskriv, statistik, hjaelp, udgave});
     p.addPositionalArgument(QStringLiteral("FIL"),
                             QStringLiteral("PDF-filen som --udskriv skriver bogen i."),
                             QStringLiteral("[FIL]"));
@@ -108,6 +113,10 @@ Kommandolinje laesKommandolinje(const QStringList &argumenter, const QDate &idag
     if (p.isSet(rod)) {
         k.rod = p.value(rod);
         if (k.rod.isEmpty()) return fejl(QStringLiteral("Tilvalget --rod mangler en mappe."));
+    }
+    if (p.isSet(statistik)) {
+        k.statistik = true;
+        k.statistikStruktur = p.value(statistik);
     }
     const QStringList rest = p.positionalArguments();
     if (p.isSet(udskriv)) {

@@ -21,6 +21,9 @@ struct Kommandolinje {
     bool udskriv = false;
     QString udskrivStruktur;
     QString udskrivFil;
+    // --statistik STRUKTUR: the diary year in figures on standard output, without a window.
+    bool statistik = false;
+    QString statistikStruktur;
 
     // Prints what there is to print and gives the exit code.
     int afslut() const;

@@ -1,4 +1,5 @@
 #include "app/kommandolinje.h"
+#include "app/statistiklinje.h"
 #include "app/udskrivbog.h"
 #include "app/vinduer.h"
 #include "main/mainform.h"
@@ -16,6 +17,10 @@ int main(int argc, char **argv) {
     const Kommandolinje k = laesKommandolinje(argumenter, QDate::currentDate());
     if (!k.start) return k.afslut();
     if (!k.rod.isEmpty()) qputenv("DAGBOG_ROOT", k.rod.toLocal8Bit());
+    if (k.statistik) {
+        QCoreApplication app(argc, argv);
+        return statistikFraKommandolinje(k.statistikStruktur);
+    }
     // Writing the book needs no screen.
     if (k.udskriv && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

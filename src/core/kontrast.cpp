@@ -25,4 +25,18 @@ double forhold(quint32 a, quint32 b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+quint32 tilpas(quint32 farve, quint32 baggrund, double mindst) {
+    const quint32 maal = forhold(0x000000, baggrund) >= forhold(0xFFFFFF, baggrund) ? 0 : 0xFFFFFF;
+    quint32 ud = farve;
+    for (int trin = 1; forhold(ud, baggrund) < mindst && trin <= 20; ++trin) {
+        const double k = trin / 20.0;
+        auto bland = [&](int skift) {
+            const int a = (farve >> skift) & 0xff, b = (maal >> skift) & 0xff;
+            return quint32(std::lround(a + (b - a) * k)) << skift;
+        };
+        ud = bland(16) | bland(8) | bland(0);
+    }
+    return ud;
+}
+
 } // namespace Kontrast

@@ -11,5 +11,8 @@ double luminans(quint32 rgb);
 // Contrast ratio of two colours, from 1 (the same) to 21 (black on white);
 // the order does not matter.
 double forhold(quint32 a, quint32 b);
+// The colour moved towards black or white, whichever stands further from the
+// background, just far enough to reach the ratio mindst against it.
+quint32 tilpas(quint32 farve, quint32 baggrund, double mindst);
 
 } // namespace Kontrast

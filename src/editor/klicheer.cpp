@@ -1,6 +1,7 @@
 // The editor window's snippets, special characters, end tag and look-ups.
 #include "app/vinduer.h"
 #include "controls/struktur.h"
+#include "editor/tagmenuer.h"
 #include "forms/info.h"
 #include "main/hint.h"
 #include "main/mainform.h"
@@ -211,17 +212,11 @@ void Twinform::byggKlicheHandlinger() {
 
     PUspecialtegn = new QMenu(this);
     PUspecialtegn->setObjectName(QStringLiteral("PUspecialtegn"));
-    const struct {
-        const char *navn, *tekst, *hint, *entitet;
-    } tegn[] = {{"MxMellemrum", "Mellemrum", "Udskriver et ekstra mellemrum", "&nbsp;"},
-                {"MxGreaterThan", "Større end", "", "&gt;"},
-                {"MxMindreEnd", "Mindre end", "", "&lt;"},
-                {"MxSpecialtegn", "Ampersant", "", "&amp;"}};
-    for (const auto &t : tegn) {
-        QAction *a = PUspecialtegn->addAction(QString::fromUtf8(t.tekst));
-        a->setObjectName(QString::fromLatin1(t.navn));
-        a->setStatusTip(QString::fromUtf8(t.hint));
-        const QString entitet = QString::fromLatin1(t.entitet);
+    for (const Specialtegn &t : specialtegn()) {
+        QAction *a = PUspecialtegn->addAction(t.tekst);
+        a->setObjectName(t.navn);
+        a->setStatusTip(t.hint);
+        const QString entitet = t.entitet;
         connect(a, &QAction::triggered, this, [this, entitet] {
             hoved->taginf->UdskrivKode(entitet, QString());
             XYinfo();

@@ -310,11 +310,15 @@ void Tmainform::hentOpt() {
         visHtmlBar = false;
         sikkerhedskopier = true;
         stavekontrol = true;
+        farver = true;
+        previewSiden = false;
         setGeometry(left, top, bredde, hoejde);
         Skaermplads::tilpas(this);
         HtmlKoderCheck->setChecked(visHtmlBar);
         SikkerhedskopiCheck->setChecked(sikkerhedskopier);
         visStavekontrol();
+        FarverCheck->setChecked(farver);
+        PreviewSidenCheck->setChecked(previewSiden);
         return;
     }
     const bool alt = o.tekst(designNavn) && o.tal(top) && o.tal(left) && o.tal(bredde) &&
@@ -325,9 +329,13 @@ void Tmainform::hentOpt() {
     Skaermplads::tilpas(this);
     if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
     // Lines added later: an older file without them keeps the defaults.
-    if (alt && o.flag(sikkerhedskopier)) o.flag(stavekontrol);
+    if (alt && o.flag(sikkerhedskopier) && o.flag(stavekontrol) && o.tekst(gemUdgaverLinje) &&
+        o.flag(farver))
+        o.flag(previewSiden);
     SikkerhedskopiCheck->setChecked(sikkerhedskopier);
     visStavekontrol();
+    FarverCheck->setChecked(farver);
+    PreviewSidenCheck->setChecked(previewSiden);
 }
 
 void Tmainform::gemOpt() {
@@ -340,7 +348,9 @@ void Tmainform::gemOpt() {
                    bogstavName, QString::number(bogstavSize), QString::number(brugerlevel),
                    visHtmlBar ? QStringLiteral("1") : QStringLiteral("0"),
                    sikkerhedskopier ? QStringLiteral("1") : QStringLiteral("0"),
-                   stavekontrol ? QStringLiteral("1") : QStringLiteral("0")});
+                   stavekontrol ? QStringLiteral("1") : QStringLiteral("0"), gemUdgaverLinje,
+                   farver ? QStringLiteral("1") : QStringLiteral("0"),
+                   previewSiden ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
 bool Tmainform::gemAendredeSider() {

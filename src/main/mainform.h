@@ -130,6 +130,8 @@ public:
     void HtmlKoderCheckClick();
     void StavekontrolCheckClick();
     void visStavekontrol(); // the check box and every editor follow stavekontrol
+    void FarverCheckClick();
+    void PreviewSidenCheckClick();
     // A window saved design.css or funktioner.js: the others reload what they have not changed.
     void filGemt(const QString &sti, Twinform *afsender);
 
@@ -182,7 +184,10 @@ public:
     QString bogstavName;
     int bogstavSize = 10;
     bool visHtmlBar = false;
-    bool stavekontrol = true; // spell checking in every page editor
+    bool stavekontrol = true;                      // spell checking in every page editor
+    QString gemUdgaverLinje = QStringLiteral("1"); // line 14, kept as read
+    bool farver = true;                            // colours of the code in the editors
+    bool previewSiden = false;                     // the page's preview beside its editor
     TStavning *stavning = nullptr;
     QString OldFontname;
     QString OldFontSizname;
@@ -216,6 +221,8 @@ public:
     QList<QLabel *> hdLabels;
     QCheckBox *HtmlKoderCheck;
     QCheckBox *StavekontrolCheck;
+    QCheckBox *FarverCheck;
+    QCheckBox *PreviewSidenCheck;
     QComboBox *designBox;
     QComboBox *FontName;
     TFontSizeComboBox *SizBox;

@@ -155,6 +155,21 @@ QWidget *Tmainform::byggIndstillingsside() {
         hintLabel->setWordWrap(true);
         lodret->addWidget(hintLabel);
     }
+    FarverCheck = new QCheckBox(QStringLiteral("Farver i koden"), side4);
+    FarverCheck->setObjectName(QStringLiteral("FarverCheck"));
+    FarverCheck->setChecked(farver);
+    hint(FarverCheck,
+         QStringLiteral("Vis koder, attributter, værdier og kommentarer i hver sin farve"));
+    connect(FarverCheck, &QCheckBox::toggled, this, &Tmainform::FarverCheckClick);
+    lodret->addWidget(FarverCheck);
+
+    PreviewSidenCheck = new QCheckBox(QStringLiteral("Preview ved siden af"), side4);
+    PreviewSidenCheck->setObjectName(QStringLiteral("PreviewSidenCheck"));
+    PreviewSidenCheck->setChecked(previewSiden);
+    hint(PreviewSidenCheck,
+         QStringLiteral("Vis siden ved siden af koden, mens du skriver, også før den er gemt"));
+    connect(PreviewSidenCheck, &QCheckBox::toggled, this, &Tmainform::PreviewSidenCheckClick);
+    lodret->addWidget(PreviewSidenCheck);
     byggSikkerhedsfelt(side4, lodret);
     lodret->addStretch();
 
@@ -313,6 +328,18 @@ void Tmainform::visStavekontrol() {
         StavekontrolCheck->setChecked(stavekontrol && stavning->ordbogFindes());
     }
     stavning->saetSlaaetTil(stavekontrol);
+}
+
+void Tmainform::FarverCheckClick() {
+    farver = FarverCheck->isChecked();
+    for (Twinform *w : editorVinduer())
+        w->saetFarver(farver);
+}
+
+void Tmainform::PreviewSidenCheckClick() {
+    previewSiden = PreviewSidenCheck->isChecked();
+    for (Twinform *w : editorVinduer())
+        w->visPreviewSiden(previewSiden);
 }
 
 void Tmainform::StavekontrolCheckClick() {

@@ -246,11 +246,13 @@ void TstHovedvindue::lukningSkriverOptionsfilOgNaesteStartHilserIkke() {
     stop();
     const QList<QByteArray> linjer =
         laesBytes(brugerDir() + QStringLiteral("/Egenskaber/mainform.txt")).split('\n');
-    QCOMPARE(linjer.size(), 14); // thirteen lines, each ended by CR LF
+    QCOMPARE(linjer.size(), 17); // sixteen lines, each ended by CR LF
     QCOMPARE(linjer[0], QByteArray("Sky\r"));
     QCOMPARE(linjer[9], QByteArray("1\r"));
     QCOMPARE(linjer[11], QByteArray("1\r")); // daily backups, on by default
     QCOMPARE(linjer[12], QByteArray("1\r")); // spell checking, on by default
+    QCOMPARE(linjer[14], QByteArray("1\r")); // colours of the code, on by default
+    QCOMPARE(linjer[15], QByteArray("0\r")); // the preview beside the editor, off by default
     QVERIFY(QFile::exists(brugerDir() + QStringLiteral("/Egenskaber/Dagbog.txt")));
     QVERIFY(QFile::exists(brugerDir() + QStringLiteral("/Egenskaber/infoform.txt")));
 
@@ -271,6 +273,8 @@ void TstHovedvindue::optionsfilMedTiLinjer() {
     QCOMPARE(mainform->bogstavSize, 12);
     QCOMPARE(mainform->brugerlevel, 1);
     QCOMPARE(mainform->visHtmlBar, false);
+    QCOMPARE(mainform->farver, true);
+    QCOMPARE(mainform->previewSiden, false);
     QCOMPARE(mainform->geometry().width(), 950);
 }
 

@@ -1,5 +1,6 @@
 #include "app/kommandolinje.h"
 #include "app/vinduer.h"
+#include "core/kalender.h"
 #include "editor/win.h"
 #include "main/mainform.h"
 #include "platform/enkeltinstans.h"
@@ -173,6 +174,50 @@ private slots:
         connect(&instans, &TEnkeltInstans::besked, this, [&](const QByteArray &b) { faaet = b; });
         QVERIFY(!TEnkeltInstans(navn(rod.rod())).start("dato 2024-03-05"));
         QTRY_COMPARE(faaet, QByteArray("dato 2024-03-05"));
+    }
+
+    // A year of pages whose figures this test counts itself; the program, without a
+    // window system, prints the same.
+    void statistikTaellerEfterReglen() {
+        TestRod rod;
+        qputenv("XDG_CACHE_HOME", rod.sti(QStringLiteral("cache")).toUtf8());
+        const QString mappe =
+            rod.sti(Mapper::brugernavn() + QStringLiteral("/Struktur/Dagbog 2023/tekstfiler/"));
+        const QStringList slags{"gl&aelig;de", "e-mail", "42", "<b>s</b>ol"};
+        int skrevne = 0, stribe = 0, laengste = 0;
+        qint64 ord = 0;
+        for (QDate d(2023, 1, 1); d.year() == 2023; d = d.addDays(1)) {
+            const int n =
+                d.dayOfYear() % 13 == 0 || d.dayOfYear() % 29 == 0 ? 0 : d.dayOfYear() % 9 + 1;
+            QStringList tekst;
+            for (int i = 0; i < n; ++i)
+                tekst << slags[(i + d.day()) % slags.size()];
+            skrivBytes(mappe + dagElementNavn(d) + QStringLiteral(".html"),
+                       QStringLiteral("<html><head><title>%1</title></head><body><div "
+                                      "class=\"overskrift\">%1</div><p>%2</p></body></html>")
+                           .arg(dagElementNavn(d), tekst.join(u' '))
+                           .toLatin1());
+            stribe = n ? stribe + 1 : 0;
+            skrevne += n > 0;
+            ord += n;
+            laengste = std::max(laengste, stribe);
+        }
+        QScopedPointer<QProcess> p(program({"--statistik", "Dagbog 2023"}, "findes-ikke"));
+        QVERIFY(p->waitForFinished(20000));
+        QCOMPARE(p->exitCode(), 0);
+        const QStringList linjer = QString::fromUtf8(p->readAllStandardOutput()).split(u'\n');
+        QCOMPARE(linjer.value(0), QStringLiteral("Skrevne dage: %1").arg(skrevne));
+        QCOMPARE(linjer.value(1), QStringLiteral("Ord: %1").arg(ord));
+        QVERIFY2(
+            linjer.value(2).startsWith(QStringLiteral("Længste stribe: %1 dage, ").arg(laengste)),
+            qPrintable(linjer.value(2)));
+
+        QScopedPointer<QProcess> q(program({"--statistik", "Dagbog 1999"}, "findes-ikke"));
+        QVERIFY(q->waitForFinished(20000));
+        QCOMPARE(q->exitCode(), 2);
+        QCOMPARE(QString::fromUtf8(q->readAllStandardError()),
+                 QStringLiteral("dagbog: Dagbogen \"Dagbog 1999\" findes ikke.\n"));
+        QVERIFY(q->readAllStandardOutput().isEmpty());
     }
 };
 
