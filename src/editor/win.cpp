@@ -238,9 +238,12 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     // A shortcut typed before the idle update has run must find its action as
     // the text now stands (Ctrl+S right after the first key), so a change of
     // the modified state updates the actions at once.
-    for (TRichEdit *e : {Editor, EditorDesign, EditorFunktioner})
+    for (TRichEdit *e : {Editor, EditorDesign, EditorFunktioner}) {
         connect(e->document(), &QTextDocument::modificationChanged, this,
                 &Twinform::opdaterHandlinger);
+        connect(e->document(), &QTextDocument::modificationChanged, this,
+                [this] { hoved->visAendret(CapNavn, harAendringer()); });
+    }
     auto *opdaterer = new QTimer(this);
     opdaterer->setInterval(100);
     connect(opdaterer, &QTimer::timeout, this, &Twinform::opdaterHandlinger);
@@ -606,6 +609,10 @@ bool Twinform::spoerg(TRichEdit *editor, const QStringList &linjer, const QStrin
     if (spmform->spoerg(linjer)) return gemFil(editor, sti);
     editor->setModified(false);
     return true;
+}
+
+bool Twinform::harAendringer() const {
+    return Editor->Modified() || EditorDesign->Modified() || EditorFunktioner->Modified();
 }
 
 bool Twinform::spoergOmGem() {

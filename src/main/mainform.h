@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
@@ -66,6 +67,9 @@ public:
     void visDatomappeClick();
     void AdagbogExecute();
     void markerDagsider();
+    // The calendar's own colours (weekends, today) made for the design in effect.
+    void kalenderFarver();
+    QColor kalenderfarve(quint32 farve) const;
     // The date selected and its page opened, as "Åben valgte dato" does.
     void aabnDato(const QDate &dato);
 
@@ -108,6 +112,8 @@ public:
     QString faneNavn(int indeks) const; // the page name of a tab, as written
     void SetTCindex();
     void fokusTab(const QString &navn);
+    // A small mark beside the name of a page with unsaved changes.
+    void visAendret(const QString &navn, bool aendret);
     void CloseTab(const QString &navn);
     void tcChange(int indeks);
     void UpdateWeb();
@@ -147,6 +153,9 @@ public:
     void SikkerhedskopiCheckClick();
     void sikkerhedKnapClick();
     QString kopiDir() const;
+    // Where the picture dialog opens, and the folder a picture was last taken from.
+    QString billedStartmappe() const;
+    void billedmappeBrugt(const QString &mappe);
     bool sikkerhedskopier = true;
     QCheckBox *SikkerhedskopiCheck;
     Tsikkerhedform *sikkerhedform = nullptr;
@@ -204,7 +213,7 @@ public:
     QTabBar *tc;
     QTabWidget *Bog;
     QMdiArea *klient;
-    QCalendarWidget *kalender;
+    QCalendarWidget *kalender = nullptr;
     QLineEdit *yEdit, *mEdit, *dEdit, *dayEdit, *monthEdit, *yearEdit;
     QToolButton *datoLabel;
     TStruktur *Struktur;
