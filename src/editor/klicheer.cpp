@@ -267,16 +267,12 @@ void Twinform::skrivKliche(const QString &navn) {
     }
     QString billedlinje;
     if (k->bredde) {
-        const QString valgt = Dialoger::vaelgFil(
-            this, QStringLiteral("Vælg billede"),
-            QStringLiteral(
-                "Alle(*.jpg,*.png,*.gif,*.ico) (*.jpg *.png *.gif *.ico);;JPEG Image File (*.jpg);;"
-                "Portable Network Graphics (*.png);;GIF Image (*.gif);;Icons (*.ico)"),
-            QStringLiteral("jpg"));
+        const QString valgt = Dialoger::vaelgBillede(this, hoved->billedStartmappe());
         if (valgt.isEmpty()) {
             XYinfo();
             return;
         }
+        hoved->billedmappeBrugt(QFileInfo(valgt).absolutePath());
         const QString mappe = hoved->Struktur->Billedmappe();
         // Other pages may show a picture of the same name: it is never replaced.
         const QString navnet = Mapper::kopierBillede(valgt, mappe);

@@ -2,6 +2,7 @@
 
 #include "app/vinduer.h"
 #include "core/sammenlign.h"
+#include "editor/filvagt.h"
 #include "editor/fuldfoerer.h"
 #include "editor/kodemarkering.h"
 #include "editor/stavemarkering.h"
@@ -207,6 +208,9 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
         e->setFontNavn(hoved->bogstavName);
         e->setFontStoerrelse(hoved->bogstavSize);
     }
+    for (TRichEdit *e : {Editor, EditorDesign, EditorFunktioner})
+        new Filvagt(e);
+    connect(Editor->findChild<Filvagt *>(), &Filvagt::genindlaest, this, &Twinform::visPreview);
     Filnavn = sti;
     Editor->LoadFromFile(Filnavn);
     Editor->setModified(false);
@@ -234,9 +238,12 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     // A shortcut typed before the idle update has run must find its action as
     // the text now stands (Ctrl+S right after the first key), so a change of
     // the modified state updates the actions at once.
-    for (TRichEdit *e : {Editor, EditorDesign, EditorFunktioner})
+    for (TRichEdit *e : {Editor, EditorDesign, EditorFunktioner}) {
         connect(e->document(), &QTextDocument::modificationChanged, this,
                 &Twinform::opdaterHandlinger);
+        connect(e->document(), &QTextDocument::modificationChanged, this,
+                [this] { hoved->visAendret(CapNavn, harAendringer()); });
+    }
     auto *opdaterer = new QTimer(this);
     opdaterer->setInterval(100);
     connect(opdaterer, &QTimer::timeout, this, &Twinform::opdaterHandlinger);
@@ -557,6 +564,13 @@ void Twinform::visPreview() {
 }
 
 bool Twinform::gemFil(TRichEdit *editor, const QString &sti) {
+    // Another window, program or sync tool may have saved the file since it was read.
+    const Filvagt *vagt = editor->findChild<Filvagt *>();
+    if (vagt && vagt->aendretPaaDisk() &&
+        !spmform->spoerg({QStringLiteral("Filen %1 er ændret på disken, efter den blev åbnet.")
+                              .arg(QFileInfo(sti).fileName()),
+                          QStringLiteral("Skal den nyere fil overskrives?")}))
+        return false;
     const bool gemt = Dialoger::kommando([editor, &sti] { editor->SaveToFile(sti); }, this);
     if (gemt) hoved->sikkerhedskopiVedGem();
     return gemt;
@@ -595,6 +609,10 @@ bool Twinform::spoerg(TRichEdit *editor, const QStringList &linjer, const QStrin
     if (spmform->spoerg(linjer)) return gemFil(editor, sti);
     editor->setModified(false);
     return true;
+}
+
+bool Twinform::harAendringer() const {
+    return Editor->Modified() || EditorDesign->Modified() || EditorFunktioner->Modified();
 }
 
 bool Twinform::spoergOmGem() {

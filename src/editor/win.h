@@ -32,6 +32,8 @@ public:
     void lukUdenSpoergsmaal(); // at program end, after the files have been asked about
     // Asks about every modified file of this window; false when a save failed.
     bool spoergOmGem();
+    // Unsaved changes in any of the three editors: what closing would ask about.
+    bool harAendringer() const;
 
     void XYinfo();
     void UdskrivLinje(const QString &S);

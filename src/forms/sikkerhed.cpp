@@ -1,10 +1,13 @@
 #include "sikkerhed.h"
 
+#include "app/vinduer.h"
 #include "controls/struktur.h"
 #include "core/rotation.h"
+#include "forms/spm.h"
 #include "main/mainform.h"
 #include "platform/dialoger.h"
 #include "platform/sikkerhedskopi.h"
+#include "platform/skaermplads.h"
 #include "platform/zipfil.h"
 
 #include <QDir>
@@ -15,6 +18,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QUrl>
@@ -33,6 +37,7 @@ Tsikkerhedform::Tsikkerhedform(Tmainform *hovedvindue)
     setObjectName(QStringLiteral("sikkerhedform"));
     setWindowTitle(QStringLiteral("Sikkerhedskopier"));
     resize(620, 420);
+    Skaermplads::aabnesMidtOverHovedvinduet(this);
 
     mappeLabel = new QLabel(this);
     mappeLabel->setObjectName(QStringLiteral("mappeLabel"));
@@ -141,6 +146,12 @@ void Tsikkerhedform::GendanKnapClick() {
     const QDate dato = Rotation::datoAfArkiv(QFileInfo(arkiv).fileName());
     const QString nyt = Rotation::gendannetNavn(
         navn, dato, [&mappe](const QString &n) { return QFileInfo::exists(mappe + n); });
+    const QLocale dansk(QLocale::Danish, QLocale::Denmark);
+    if (!spmform->spoerg({QStringLiteral("Strukturen \"") + navn + QStringLiteral("\" fra ") +
+                          dansk.toString(dato, QStringLiteral("d. MMMM yyyy")) +
+                          QStringLiteral(" gendannes som \"") + nyt +
+                          QStringLiteral("\". Dine nuværende sider røres ikke.")}))
+        return;
     if (!Zipfil::udpak(arkiv, valgt->data(praefiksRolle).toString(), mappe + nyt)) {
         Dialoger::fejl(QStringLiteral("Strukturen ") + navn +
                            QStringLiteral(" kunne ikke gendannes fra ") +
@@ -148,13 +159,10 @@ void Tsikkerhedform::GendanKnapClick() {
                        this);
         return;
     }
-    if (!iProgrammappe) {
-        hoved->createStrukturPU();
-        Dialoger::kommando([this, &nyt] { hoved->LoadStrukturen(nyt); }, this);
-        hoved->Bog->setCurrentIndex(1);
-    }
-    Dialoger::info(QStringLiteral("Strukturen er gendannet som \"") + nyt + QStringLiteral("\"."),
-                   this);
+    // The user goes on with the structure they had; the copy waits in the list.
+    if (!iProgrammappe) hoved->createStrukturPU();
+    hoved->statusBar()->showMessage(
+        QStringLiteral("Strukturen er gendannet som \"") + nyt + QStringLiteral("\"."), 10000);
 }
 
 void Tsikkerhedform::AabnMappeKnapClick() {

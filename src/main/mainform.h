@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFuture>
 #include <QIcon>
 #include <QList>
@@ -72,6 +73,9 @@ public:
     void visDatomappeClick();
     void AdagbogExecute();
     void markerDagsider();
+    // The calendar's own colours (weekends, today) made for the design in effect.
+    void kalenderFarver();
+    QColor kalenderfarve(quint32 farve) const;
     // The date selected and its page opened, as "Åben valgte dato" does.
     void aabnDato(const QDate &dato);
 
@@ -114,6 +118,8 @@ public:
     QString faneNavn(int indeks) const; // the page name of a tab, as written
     void SetTCindex();
     void fokusTab(const QString &navn);
+    // A small mark beside the name of a page with unsaved changes.
+    void visAendret(const QString &navn, bool aendret);
     void CloseTab(const QString &navn);
     void tcChange(int indeks);
     void UpdateWeb();
@@ -153,6 +159,9 @@ public:
     void SikkerhedskopiCheckClick();
     void sikkerhedKnapClick();
     QString kopiDir() const;
+    // Where the picture dialog opens, and the folder a picture was last taken from.
+    QString billedStartmappe() const;
+    void billedmappeBrugt(const QString &mappe);
     bool sikkerhedskopier = true;
     QCheckBox *SikkerhedskopiCheck;
     Tsikkerhedform *sikkerhedform = nullptr;
@@ -210,7 +219,7 @@ public:
     QTabBar *tc;
     QTabWidget *Bog;
     QMdiArea *klient;
-    QCalendarWidget *kalender;
+    QCalendarWidget *kalender = nullptr;
     QLineEdit *yEdit, *mEdit, *dEdit, *dayEdit, *monthEdit, *yearEdit;
     QToolButton *datoLabel;
     TStruktur *Struktur;
@@ -260,7 +269,8 @@ private:
                         const QKeySequence &genvej);
     void opdaterHandlinger();
     QList<QPair<QString, QString>> soegemapper() const;
-    void standardHTML(int niveau);
+    void gemNySide(const QString &sideNavn, const QString &html);
+    void genopbygDagbogsaar();
     void aabnSide(const QString &sideNavn);
     bool gemAendredeSider();
     void indlaesLister();
@@ -275,4 +285,7 @@ private:
     // Set by "Spring over"; the worker stops at the next file.
     std::shared_ptr<std::atomic<bool>> kopiAfbryd = std::make_shared<std::atomic<bool>>(false);
     bool kopiFejlVist = false;
+    // Kept unsaved text is offered once, before the first editor window opens.
+    bool gendannelseTilbudt = false;
+    void tilbydGendannelse();
 };

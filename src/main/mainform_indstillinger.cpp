@@ -1,6 +1,9 @@
 // The settings page: the editors' font, the program's style and the HTML bar.
 #include "mainform.h"
 
+#include "core/startmappe.h"
+#include "platform/tekstfil.h"
+
 #include "app/vinduer.h"
 #include "controls/fontsizebox.h"
 #include "core/sammenlign.h"
@@ -16,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
@@ -23,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -347,4 +352,25 @@ void Tmainform::StavekontrolCheckClick() {
     if (!stavning->ordbogFindes()) return;
     stavekontrol = StavekontrolCheck->isChecked();
     stavning->saetSlaaetTil(stavekontrol);
+}
+
+static QString billedmappeFil(const QString &optDir) {
+    return optDir + QStringLiteral("billedmappe.txt");
+}
+
+QString Tmainform::billedStartmappe() const {
+    QString sidst;
+    try {
+        if (QFileInfo::exists(billedmappeFil(optDir)))
+            sidst = Tekstfil::laesLinjer(billedmappeFil(optDir)).value(0);
+    } catch (const Tekstfil::FilFejl &) {
+        // An unreadable note of the last folder just means none.
+    }
+    return ::billedStartmappe(
+        sidst, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), QDir::homePath(),
+        [](const QString &m) { return QFileInfo(m).isDir(); });
+}
+
+void Tmainform::billedmappeBrugt(const QString &mappe) {
+    Dialoger::kommando([&] { Tekstfil::skriv(billedmappeFil(optDir), {mappe}); }, this);
 }

@@ -3,7 +3,9 @@
 
 #include "app/vinduer.h"
 #include "controls/struktur.h"
+#include "core/dagbogsaar.h"
 #include "core/kalender.h"
+#include "core/kontrast.h"
 #include "core/sammenlign.h"
 #include "forms/dagbog.h"
 #include "forms/info.h"
@@ -107,8 +109,13 @@ QWidget *Tmainform::byggKalenderside() {
     kalender->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
     kalender->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     kalender->setLocale(QLocale(QLocale::Danish, QLocale::Denmark));
+    // "man." and "tor." in the panel's narrow columns: a size smaller, not cut.
+    QTextCharFormat hoved = kalender->headerTextFormat();
+    hoved.setFontPointSize(kalender->font().pointSizeF() * 0.85);
+    kalender->setHeaderTextFormat(hoved);
     connect(kalender, &QCalendarWidget::selectionChanged, this, &Tmainform::kalenderChange);
     connect(kalender, &QCalendarWidget::currentPageChanged, this, &Tmainform::markerDagsider);
+    kalenderFarver();
     lodret->addWidget(kalender);
 
     auto *trin = new QHBoxLayout;
@@ -378,8 +385,25 @@ void Tmainform::markerDagsider() {
     }
     QTextCharFormat idag = kalender->dateTextFormat(QDate::currentDate());
     idag.setFontUnderline(true);
-    idag.setForeground(QColor(0, 90, 180));
+    idag.setForeground(kalenderfarve(0x005AB4));
     kalender->setDateTextFormat(QDate::currentDate(), idag);
+}
+
+QColor Tmainform::kalenderfarve(quint32 farve) const {
+    // Readable on the day cells and on the weekday headers of every design.
+    const QPalette p = kalender->palette();
+    return QColor(Kontrast::mindst(farve,
+                                   {p.color(QPalette::Base).rgb() & 0xFFFFFF,
+                                    p.color(QPalette::AlternateBase).rgb() & 0xFFFFFF},
+                                   4.5));
+}
+
+void Tmainform::kalenderFarver() {
+    QTextCharFormat weekend;
+    weekend.setForeground(kalenderfarve(0xD00000));
+    kalender->setWeekdayTextFormat(Qt::Saturday, weekend);
+    kalender->setWeekdayTextFormat(Qt::Sunday, weekend);
+    markerDagsider();
 }
 
 // ---- Day pages ----
@@ -407,45 +431,11 @@ void Tmainform::opretStruktur() {
         Struktur->HentStruktur();
 }
 
-void Tmainform::standardHTML(int niveau) {
-    auto ord = [](const QString &tekst, int n) { return tekst.split(u' ').value(n - 1); };
-    QString titel;
-    QString klasse;
-    switch (niveau) {
-    case 1:
-        titel = yTekst;
-        klasse = QStringLiteral("overskriftAar");
-        break;
-    case 2:
-        titel = ord(mTekst, 2) + u' ' + ord(yTekst, 2);
-        klasse = QStringLiteral("overskriftMaaned");
-        break;
-    default:
-        titel = ord(dTekst, 3) + u' ' + ord(dTekst, 2) + QStringLiteral(". ") + ord(mTekst, 2);
-        klasse = QStringLiteral("overskrift");
-        break;
-    }
-    const QStringList linjer{
-        QStringLiteral("<!DOCTYPE html>"),
-        QStringLiteral("<html>"),
-        QStringLiteral("<head>"),
-        QStringLiteral("<title>") + titel + QStringLiteral("</title>"),
-        QStringLiteral(
-            "<meta http-equiv=\"content-type\" content=\"text/html; charset=windows-1252\">"),
-        QStringLiteral("<meta http-equiv=\"X-UA-Compatible\" content=\"IE=11\">"),
-        QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" href=\"..\\..\\design.css\">"),
-        QStringLiteral("<script type=\"text/javascript\" src=\"..\\..\\funktioner.js\"></script>"),
-        QStringLiteral("</head>"),
-        QStringLiteral("<body>"),
-        QStringLiteral("<div class=\"") + klasse + QStringLiteral("\">") + titel +
-            QStringLiteral("</div>"),
-        QStringLiteral("<DIV class=\"HovedSpalte\">"),
-        QString(),
-        QStringLiteral("</DIV>"),
-        QStringLiteral("</body>"),
-        QStringLiteral("</html>"),
-    };
-    memoForm->Memo->setPlainText(linjer.join(u'\n'));
+void Tmainform::gemNySide(const QString &sideNavn, const QString &html) {
+    // A page that exists is the user's, whatever the tree says: a template never replaces it.
+    if (QFileInfo::exists(sideSti(sideNavn))) return;
+    memoForm->Memo->setPlainText(html);
+    memoForm->gemOgRyd(sideSti(sideNavn));
 }
 
 bool Tmainform::opretNyStruktur() {
@@ -484,24 +474,21 @@ bool Tmainform::opretNyStruktur() {
 
     if (Struktur->antal() == 0) {
         Struktur->NyNode(yTekst, yData, 0, false, true);
-        standardHTML(1);
-        memoForm->gemOgRyd(sideSti(yData));
+        gemNySide(yData, Dagbogsaar::skabelon(1, yTekst, mTekst, dTekst));
         yMade = resultat = true;
     }
     if (Struktur->getNodeTekst(mData).isEmpty()) {
         Struktur->setFlytmode(naAddChild);
         Struktur->setSelected(yData);
         Struktur->NyNode(mTekst, mData, 1, false, true);
-        standardHTML(2);
-        memoForm->gemOgRyd(sideSti(mData));
+        gemNySide(mData, Dagbogsaar::skabelon(2, yTekst, mTekst, dTekst));
         mMade = resultat = true;
     }
     if (Struktur->getNodeTekst(dData).isEmpty()) {
         Struktur->setSelected(mData);
         Struktur->setFlytmode(naAddChild);
         Struktur->NyNode(dTekst, dData, 6, false, true);
-        standardHTML(3);
-        memoForm->gemOgRyd(sideSti(dData));
+        gemNySide(dData, Dagbogsaar::skabelon(3, yTekst, mTekst, dTekst));
         dMade = resultat = true;
     }
     if (resultat) {

@@ -82,11 +82,15 @@ private slots:
     void vinduesskiftLukkerKontrolvinduet();
     void kontrolvinduetsSaetninger();
     void gemtDesignIndlaesesIAndreVinduer();
+    void filAendretPaaDisken_data();
+    void filAendretPaaDisken();
     void programslutSpoergerOmRedigeredeSider();
     void smaltHovedvindueSkaererIntetAf();
     void faneskiftBringerVinduetFrem_data();
     void faneskiftBringerVinduetFrem();
     void ogtegnIFanen();
+    void aendretSideMaerkesIFanen_data();
+    void aendretSideMaerkesIFanen();
     void kontrolvinduetFoelgerSidenavnet_data();
     void kontrolvinduetFoelgerSidenavnet();
     void programslutSkriverIkkeKontrolOptioner();
@@ -291,7 +295,7 @@ void TstEditorvindue::kontrolvinduetsSaetninger() {
         {&Tmainform::kontrolFmSlutkoder, QStringLiteral("Der er 1 slutkode for meget")},
         {&Tmainform::kontrolKoder, QStringLiteral("1 ukendt kode")},
         {&Tmainform::visAttributter, QStringLiteral("1 kode med attributter")},
-        {&Tmainform::kontrolAttributter, QStringLiteral("2 ukendte attributter")},
+        {&Tmainform::kontrolAttributter, QStringLiteral("1 ukendt attribut")},
     };
     for (const auto &[kontrol, saetning] : tilfaelde) {
         (mainform->*kontrol)();
@@ -322,6 +326,50 @@ void TstEditorvindue::gemtDesignIndlaesesIAndreVinduer() {
     QCOMPARE(laesBytes(mainform->designName), QByteArray("body { color: red; }\r\n"));
     QCOMPARE(v[0]->EditorDesign->Text(), QStringLiteral("body { color: red; }"));
     QVERIFY(v[1]->EditorDesign->Text().startsWith(QStringLiteral("/* egen */")));
+    // The modified copy does not write over the newer file without asking.
+    v[1]->aGemDesign->trigger();
+    QCOMPARE(Dialoger::Test::vist().count(QStringLiteral("Spørgsmål")), 1);
+    QCOMPARE(laesBytes(mainform->designName), QByteArray("body { color: red; }\r\n"));
+    QVERIFY(v[1]->EditorDesign->Modified());
+}
+
+void TstEditorvindue::filAendretPaaDisken_data() {
+    QTest::addColumn<bool>("redigeret");
+    QTest::addColumn<int>("svar"); // to the question at save
+    QTest::newRow("uredigeret følger filen") << false << 0;
+    QTest::newRow("redigeret, Nej") << true << 2;
+    QTest::newRow("redigeret, Ja") << true << 1;
+}
+
+// Another program writes the page while it is open.
+void TstEditorvindue::filAendretPaaDisken() {
+    QFETCH(bool, redigeret);
+    QFETCH(int, svar);
+    Twinform *w = aabnSide(rod->sti(QStringLiteral("egne")), QStringLiteral("side"));
+    if (redigeret) {
+        w->Editor->setSelStart(0);
+        w->Editor->setSelText(QStringLiteral("mit "));
+    }
+    skrivBytes(w->Filnavn, "andet program\r\n");
+    if (!redigeret) {
+        QTRY_COMPARE(w->Editor->Text(), QStringLiteral("andet program"));
+        QVERIFY(!w->Editor->Modified());
+        return;
+    }
+    Dialoger::Test::koeSvar(svar);
+    w->aGemExecute();
+    QCOMPARE(spmform->tekst->toPlainText(),
+             QStringLiteral("Filen side.html er ændret på disken, efter den blev åbnet.\n"
+                            "Skal den nyere fil overskrives?"));
+    QCOMPARE(laesBytes(w->Filnavn).startsWith("mit "), svar == 1);
+    QCOMPARE(w->Editor->Modified(), svar == 2);
+    if (svar == 1) return;
+    // Closing: "Ja" to saving, "Nej" to overwriting keeps the window and its text.
+    Dialoger::Test::koeSvar(1);
+    Dialoger::Test::koeSvar(2);
+    w->luk();
+    QCOMPARE(mainform->editorVinduer(), QList<Twinform *>{w});
+    QCOMPARE(laesBytes(w->Filnavn), QByteArray("andet program\r\n"));
 }
 
 void TstEditorvindue::programslutSpoergerOmRedigeredeSider() {
@@ -387,6 +435,42 @@ void TstEditorvindue::ogtegnIFanen() {
     QCOMPARE(mainform->tc->currentIndex(), 0);
     og->luk();
     QTRY_COMPARE(faner(), QStringList{QStringLiteral("Andet")});
+}
+
+void TstEditorvindue::aendretSideMaerkesIFanen_data() {
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<bool>("gem");
+    QTest::newRow("siden gemmes") << "Editor" << true;
+    QTest::newRow("siden fortrydes") << "Editor" << false;
+    QTest::newRow("design gemmes") << "EditorDesign" << true;
+}
+
+void TstEditorvindue::aendretSideMaerkesIFanen() {
+    QFETCH(QString, editor);
+    QFETCH(bool, gem);
+    aabnDato(QDate(2024, 3, 5));
+    Twinform *w = forrest();
+    auto *e = w->findChild<TRichEdit *>(editor);
+    QVERIFY(e);
+    const auto maerkede = [] {
+        QStringList m;
+        for (int i = 0; i < mainform->tc->count(); ++i)
+            if (!mainform->tc->tabIcon(i).isNull()) m << mainform->tc->tabText(i);
+        return m;
+    };
+    QCOMPARE(maerkede(), QStringList());
+    e->setSelStart(0);
+    QTest::keyClicks(e, QStringLiteral("x"));
+    // The name stays the page name; only the mark beside it tells of the change.
+    QCOMPARE(maerkede(), QStringList{QStringLiteral("03 05 Tirsdag")});
+    QCOMPARE(faner(), (QStringList{"Dagbog 2024", "03 Marts", "03 05 Tirsdag"}));
+    if (gem && e == w->Editor)
+        w->aGemExecute();
+    else if (gem)
+        w->aGemDesignExecute();
+    else
+        e->document()->undo();
+    QCOMPARE(maerkede(), QStringList());
 }
 
 void TstEditorvindue::kontrolvinduetFoelgerSidenavnet_data() {

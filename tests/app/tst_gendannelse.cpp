@@ -73,18 +73,22 @@ private slots:
     }
 
     // The child types and is killed with SIGKILL three seconds later; the next
-    // start offers the text back.
+    // start offers the text back, also when the page was touched in between.
+    // Answer 0 closes the question (Esc): the next start asks again.
     void draebtProgramTilbyderTeksten_data() {
         QTest::addColumn<int>("svar");
         QTest::addColumn<bool>("design");
-        QTest::newRow("Ja, siden") << 1 << false;
-        QTest::newRow("Nej, siden") << 2 << false;
-        QTest::newRow("Ja, design.css") << 1 << true;
+        QTest::addColumn<bool>("roert");
+        QTest::newRow("Ja, rørt side") << 1 << false << true;
+        QTest::newRow("Nej, siden") << 2 << false << false;
+        QTest::newRow("Ja, design.css") << 1 << true << false;
+        QTest::newRow("Esc, rørt side") << 0 << false << true;
     }
 
     void draebtProgramTilbyderTeksten() {
         QFETCH(int, svar);
         QFETCH(bool, design);
+        QFETCH(bool, roert);
         const QString tekst = QStringLiteral("Blåbær og æbler på gåden");
         const QString designSti = bruger() + QStringLiteral("/Struktur/design.css");
         const QByteArray sideFoer = laesBytes(side());
@@ -104,6 +108,11 @@ private slots:
         QVERIFY(barn.waitForFinished(10000));
         QCOMPARE(barn.exitStatus(), QProcess::CrashExit);
         QCOMPARE(gendanfiler().size(), 1);
+        if (roert) {
+            QFile f(side());
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime));
+        }
 
         Dialoger::Test::koeSvar(svar);
         start();
@@ -119,11 +128,18 @@ private slots:
         QCOMPARE(laesBytes(side()), sideFoer);
         QCOMPARE(laesBytes(designSti), designFoer);
 
-        // "Nej" throws the text away; after "Ja" it stays kept until it is saved.
+        // "Nej" sets the text aside; after "Ja" it stays kept until it is saved.
         QCOMPARE(mainform->editorVinduer().size(), svar == 1 ? 1 : 0);
         Gendannelse::ventPaaSkrivning();
-        QCOMPARE(gendanfiler().size(), svar == 1 ? 1 : 0);
+        QCOMPARE(gendanfiler().size(), svar == 2 ? 0 : 1);
+        QCOMPARE(QDir(gendanMappe() + QStringLiteral("Kasseret")).entryList(QDir::Files).size(),
+                 svar == 2 ? 1 : 0);
         if (svar == 2) return;
+        if (svar == 0) {
+            nedlaegVinduer();
+            Dialoger::Test::koeSvar(1);
+            start();
+        }
         Twinform *w = mainform->editorVinduer().first();
         QCOMPARE(w->Filnavn, side());
         TRichEdit *e = design ? w->EditorDesign : w->Editor;
@@ -174,25 +190,71 @@ private slots:
         QVERIFY(gendanfiler().isEmpty());
     }
 
-    void foraeldedeOgForaeldreloese() {
-        auto gendanfil = [&](const QString &maal) {
-            const QString fil = gendanMappe() + Gendannelse::filnavn(maal, maal);
-            skrivBytes(fil, "\xEF\xBB\xBF" + maal.toUtf8() + "\r\n" + maal.toUtf8() + "\r\n\r\nx");
-            return fil;
-        };
-        const QString gammel = gendanfil(side());
-        QFile f(gammel);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-1),
-                              QFileDevice::FileModificationTime));
-        f.close();
-        const QString forladt =
-            gendanfil(bruger() + QStringLiteral("/Struktur/Væk/tekstfiler/Væk.html"));
+    // Decided by content: a kept text the page already holds goes silently, even
+    // when newer than the page. Set-aside texts older than 30 days go too.
+    void tilbudVedStart_data() {
+        QTest::addColumn<QString>("maal");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("udenLister");
+        QTest::addColumn<bool>("spurgt");
+        QTest::addColumn<bool>("bliver");
+        const QString gemt = QStringLiteral("<html><body>\r\n<p>Før</p>\r\n</body></html>");
+        QTest::newRow("siden rummer teksten") << "" << gemt << false << false << false;
+        QTest::newRow("lister mangler") << ""
+                                        << "x" << true << true << false;
+        QTest::newRow("siden er væk") << "/Struktur/Væk/tekstfiler/Væk.html"
+                                      << "x" << false << false << true;
+    }
+
+    void tilbudVedStart() {
+        QFETCH(QString, maal);
+        QFETCH(QString, tekst);
+        QFETCH(bool, udenLister);
+        QFETCH(bool, spurgt);
+        QFETCH(bool, bliver);
+        const QString sti = maal.isEmpty() ? side() : bruger() + maal;
+        const QString fil = gendanMappe() + Gendannelse::filnavn(sti, sti);
+        skrivBytes(fil, "\xEF\xBB\xBF" + sti.toUtf8() + "\r\n" + sti.toUtf8() + "\r\n\r\n" +
+                            tekst.toUtf8());
+        const QString kasseret = gendanMappe() + QStringLiteral("Kasseret/");
+        for (const int dage : {40, 10}) {
+            const QString k = kasseret + QString::number(dage) + QStringLiteral(".txt");
+            skrivBytes(k, "gammel");
+            QFile f(k);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-dage),
+                                  QFileDevice::FileModificationTime));
+        }
+        if (udenLister)
+            QVERIFY(QFile::remove(rod->sti(QStringLiteral("Program/Dir/Html/AlleKoder.txt"))));
+        Dialoger::Test::koeSvar(2);
         start();
-        QVERIFY(!Dialoger::Test::vist().contains(QStringLiteral("Spørgsmål")));
-        QVERIFY(!QFileInfo::exists(gammel)); // the page was saved after it
-        QVERIFY(QFileInfo::exists(forladt)); // its page is gone: the text stays for the user
+        QCOMPARE(Dialoger::Test::vist().contains(QStringLiteral("Spørgsmål")), spurgt);
+        QCOMPARE(QFileInfo::exists(fil), bliver);
+        QCOMPARE(QFileInfo::exists(kasseret + QFileInfo(fil).fileName()), spurgt);
+        QVERIFY(!QFileInfo::exists(kasseret + QStringLiteral("40.txt")));
+        QVERIFY(QFileInfo::exists(kasseret + QStringLiteral("10.txt")));
         QVERIFY(mainform->editorVinduer().isEmpty());
+    }
+
+    // A recovery file that cannot be written is said once, not every two seconds.
+    void gendanfilKanIkkeSkrives() {
+        skrivBytes(gendanMappe().chopped(1), "en fil i vejen");
+        start();
+        Twinform *w = aabnSiden();
+        auto *g = w->Editor->findChild<Gendannelse *>();
+        QVERIFY(g);
+        const QString besked = QStringLiteral("Den ugemte tekst kan ikke lægges til side i ") +
+                               QDir::toNativeSeparators(gendanMappe().chopped(1)) +
+                               QStringLiteral(". Gem selv siden snart.");
+        for (const QString &forventet : {besked, QString()}) {
+            mainform->statusBar()->clearMessage();
+            QTest::keyClicks(w->Editor, QStringLiteral("z"));
+            g->skrivNu();
+            Gendannelse::ventPaaSkrivning();
+            QCoreApplication::processEvents();
+            QCOMPARE(mainform->statusBar()->currentMessage(), forventet);
+        }
     }
 
     void fejlVisesEnGang() {
@@ -298,12 +360,23 @@ private slots:
 
         const QString navn = QStringLiteral("Dagbog 2024 (gendannet ") +
                              QDate::currentDate().toString(Qt::ISODate) + u')';
-        for (const QString &ventet : {navn, navn + QStringLiteral(" 2")}) {
+        const QString foer = mainform->strukturNavn;
+        // "Nej" restores nothing; each "Ja" makes a new copy beside the structures.
+        for (const QString &ventet : {QString(), navn, navn + QStringLiteral(" 2")}) {
+            Dialoger::Test::koeSvar(ventet.isEmpty() ? 2 : 1);
             vindue->GendanKnap->click();
-            QCOMPARE(Dialoger::Test::vist().last(),
+            const QString spurgt = ventet.isEmpty() ? navn : ventet;
+            QCOMPARE(spmform->tekst->toPlainText(),
+                     QStringLiteral("Strukturen \"Dagbog 2024\" fra ") +
+                         dansk.toString(QDate::currentDate(), QStringLiteral("d. MMMM yyyy")) +
+                         QStringLiteral(" gendannes som \"") + spurgt +
+                         QStringLiteral("\". Dine nuværende sider røres ikke."));
+            QCOMPARE(QFileInfo::exists(mainform->strukturDir + spurgt), !ventet.isEmpty());
+            if (ventet.isEmpty()) continue;
+            QCOMPARE(mainform->statusBar()->currentMessage(),
                      QStringLiteral("Strukturen er gendannet som \"") + ventet +
                          QStringLiteral("\"."));
-            QCOMPARE(mainform->strukturNavn, ventet);
+            QCOMPARE(mainform->strukturNavn, foer);
             QCOMPARE(mainform->Struktur->antal(), elementer);
             QVERIFY(mainform->SLstruk.contains(ventet));
         }
@@ -316,6 +389,7 @@ private slots:
 
         // The program folder's structure goes back beside the other information structures.
         vindue->strukturListe->setCurrentRow(1);
+        Dialoger::Test::koeSvar(1);
         vindue->GendanKnap->click();
         const QString gendannet = opskrifter + QStringLiteral(" (gendannet ") +
                                   QDate::currentDate().toString(Qt::ISODate) + u')';

@@ -14,10 +14,15 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QtTest>
 
 namespace {
@@ -77,12 +82,15 @@ private slots:
     void igenOpretterIntetOgOmskriverIkke();
     void nyeDageOgMaanederSorteresPaaPlads();
     void tomAarsmappeTagesOp();
+    void aarUdenTraeBeholderSiderne_data();
+    void aarUdenTraeBeholderSiderne();
     void lukningSkriverOptionsfilOgNaesteStartHilserIkke();
     void optionsfilMedTiLinjer();
     void lukningMedLaeserenSynligSkjulerKun();
     void manglendeListeStopperOpstarten();
-    void spoergsmaalCentreresPaaHovedvinduet_data();
-    void spoergsmaalCentreresPaaHovedvinduet();
+    void qtsEgneTeksterPaaDansk();
+    void vinduerCentreresPaaHovedvinduet_data();
+    void vinduerCentreresPaaHovedvinduet();
 };
 
 void TstHovedvindue::foersteStartOpretterMapperOgByderVelkommen() {
@@ -190,6 +198,51 @@ void TstHovedvindue::tomAarsmappeTagesOp() {
     QVERIFY(QFile::exists(aar(2024) + QStringLiteral("tekstfiler/03 05 Tirsdag.html")));
 }
 
+void TstHovedvindue::aarUdenTraeBeholderSiderne_data() {
+    // The pages in tekstfiler/ of a 2024 folder without struktur.txt and data.txt;
+    // 5 March 2024 is then opened.
+    QTest::addColumn<QStringList>("sider");
+    QTest::addColumn<QByteArray>("trae");
+    QTest::addColumn<QString>("besked");
+    QTest::newRow("de tre sider")
+        << QStringList{"Dagbog 2024", "03 Marts", "03 05 Tirsdag", "noter", "03 05 Mandag"}
+        << QByteArray("Dagbog 2024\r\n\t03 Marts\r\n\t\t03 05 Tirsdag\r\n") << "3 sider";
+    QTest::newRow("andre dage") << QStringList{"Dagbog 2024", "12 December", "12 24 Tirsdag",
+                                               "03 Marts", "03 01 Fredag"}
+                                << QByteArray(
+                                       "Dagbog 2024\r\n\t03 Marts\r\n\t\t03 01 Fredag\r\n\t\t03 05 "
+                                       "Tirsdag\r\n\t12 December\r\n\t\t12 24 Tirsdag\r\n")
+                                << "5 sider";
+    QTest::newRow("dag uden aar og maaned")
+        << QStringList{"02 29 Torsdag"}
+        << QByteArray("Dagbog 2024\r\n\t02 Februar\r\n\t\t02 29 Torsdag\r\n\t03 "
+                      "Marts\r\n\t\t03 05 Tirsdag\r\n")
+        << "1 side";
+}
+
+void TstHovedvindue::aarUdenTraeBeholderSiderne() {
+    QFETCH(QStringList, sider);
+    QFETCH(QByteArray, trae);
+    QFETCH(QString, besked);
+    const QString mappe = aar(2024) + QStringLiteral("tekstfiler/");
+    QDir().mkpath(mappe);
+    for (const QString &s : sider)
+        skrivBytes(mappe + s + QStringLiteral(".html"), "mit: " + s.toUtf8());
+    start();
+    aabnDato(QDate(2024, 3, 5));
+    for (const QString &s : sider)
+        QCOMPARE(laesBytes(mappe + s + QStringLiteral(".html")), "mit: " + s.toUtf8());
+    QCOMPARE(laesBytes(aar(2024) + QStringLiteral("struktur.txt")), trae);
+    QVERIFY(mainform->statusBar()->currentMessage().contains(besked));
+    // A year or month taken back without a page of its own gets its template.
+    if (!sider.contains(QStringLiteral("Dagbog 2024"))) {
+        QCOMPARE(laesBytes(mappe + QStringLiteral("Dagbog 2024.html")),
+                 side("Dagbog 2024", "overskriftAar"));
+        QCOMPARE(laesBytes(mappe + QStringLiteral("02 Februar.html")),
+                 side("Februar 2024", "overskriftMaaned"));
+    }
+}
+
 void TstHovedvindue::lukningSkriverOptionsfilOgNaesteStartHilserIkke() {
     start();
     aabnDato(QDate(2024, 3, 5));
@@ -253,23 +306,56 @@ void TstHovedvindue::manglendeListeStopperOpstarten() {
     QVERIFY(!mainform->taginf->Excludeliste().antal());
 }
 
-void TstHovedvindue::spoergsmaalCentreresPaaHovedvinduet_data() {
-    QTest::addColumn<QRect>("hovedvindue");
-    QTest::newRow("til venstre") << QRect(40, 60, 900, 700);
-    QTest::newRow("til højre") << QRect(1000, 300, 889, 640);
+void TstHovedvindue::qtsEgneTeksterPaaDansk() {
+    start();
+    const auto tekster = [](const QList<QAction *> &handlinger) {
+        QStringList t;
+        for (const QAction *a : handlinger)
+            if (!a->isSeparator()) t << a->text().section(u'\t', 0, 0);
+        return t;
+    };
+    QLineEdit felt;
+    std::unique_ptr<QMenu> menu(felt.createStandardContextMenu());
+    QCOMPARE(tekster(menu->actions()), (QStringList{"&Fortryd", "&Omgør", "K&lip", "&Kopiér",
+                                                    "&Sæt ind", "Slet", "Markér alt"}));
+    QFileDialog dialog(mainform, QStringLiteral("Vælg et billede"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList knapper;
+    for (const QAbstractButton *k : dialog.findChild<QDialogButtonBox *>()->buttons())
+        knapper << k->text();
+    QCOMPARE(knapper, (QStringList{"&Åbn", "Annuller"}));
+    QStringList etiketter;
+    for (const QLabel *l : dialog.findChildren<QLabel *>())
+        etiketter << l->text();
+    QVERIFY2(etiketter.contains(QStringLiteral("&Filnavn:")), qPrintable(etiketter.join(u'|')));
 }
 
-void TstHovedvindue::spoergsmaalCentreresPaaHovedvinduet() {
+void TstHovedvindue::vinduerCentreresPaaHovedvinduet_data() {
+    QTest::addColumn<QString>("vindue");
+    QTest::addColumn<QRect>("hovedvindue");
+    for (const char *v : {"spmform", "sikkerhedform"}) {
+        QTest::addRow("%s til venstre", v) << v << QRect(40, 60, 900, 700);
+        QTest::addRow("%s til højre", v) << v << QRect(1000, 300, 889, 640);
+    }
+}
+
+void TstHovedvindue::vinduerCentreresPaaHovedvinduet() {
+    QFETCH(QString, vindue);
     QFETCH(QRect, hovedvindue);
     start();
     mainform->setGeometry(hovedvindue);
-    spmform->show();
-    QVERIFY(QTest::qWaitForWindowExposed(spmform));
+    QWidget *w = spmform;
+    if (vindue != QLatin1String("spmform")) {
+        mainform->findChild<QPushButton *>(QStringLiteral("sikkerhedKnap"))->click();
+        w = mainform->findChild<QWidget *>(vindue);
+    }
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
     QCoreApplication::processEvents();
-    const QPoint forskel = spmform->geometry().center() - mainform->geometry().center();
+    const QPoint forskel = w->geometry().center() - mainform->geometry().center();
     QVERIFY2(forskel.manhattanLength() <= 1,
              qPrintable(QStringLiteral("%1,%2").arg(forskel.x()).arg(forskel.y())));
-    spmform->hide();
+    w->hide();
 }
 
 DAGBOG_GUI_TEST_MAIN(TstHovedvindue)
