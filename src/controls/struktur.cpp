@@ -2,8 +2,11 @@
 
 #include "core/historiktekst.h"
 #include "platform/historik.h"
+#include "platform/mapper.h"
+
 #include "platform/ikoner.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -369,7 +372,14 @@ void TStruktur::SletNode() {
     for (const QTreeWidgetItem *e : sider) {
         if (!harData(e) || !gyldigtSidenavn(sideNavn(e))) continue;
         const QString fil = FInfomappe + sideNavn(e) + QStringLiteral(".html");
-        if (QFileInfo(fil).isFile() && FileDeleteRB(fil) && e != valgt) ++slettede;
+        // A page that cannot go to the trash keeps its element.
+        if (!QFileInfo(fil).isFile()) continue;
+        if (!FileDeleteRB(fil))
+            throw Tekstfil::FilFejl(fil,
+                                    QStringLiteral("Siden \"%1\" kunne ikke lægges i "
+                                                   "papirkurven, så elementet er ikke slettet.")
+                                        .arg(QDir::toNativeSeparators(fil)));
+        if (e != valgt) ++slettede;
     }
     Historik::beskriv(Historiktekst::sletning(valgt->text(0), slettede));
     slutFlyt();
@@ -379,7 +389,7 @@ void TStruktur::SletNode() {
 
 bool TStruktur::FileDeleteRB(const QString &AFileName) {
     if (AFileName.isEmpty() || !QFileInfo::exists(AFileName)) return false;
-    if (!QFile::moveToTrash(QFileInfo(AFileName).absoluteFilePath())) return false;
+    if (!Mapper::tilPapirkurv(AFileName)) return false;
     Historik::aendret(AFileName);
     return true;
 }
