@@ -48,8 +48,20 @@ namespace {
 
 enum Side { sideDagbog, sideRediger, sideDesign, sideFunktioner };
 
+constexpr int panelBredde = 60; // the least width of a status panel
+
 QPlainTextEdit *fokusEditor() {
     return qobject_cast<QPlainTextEdit *>(QApplication::focusWidget());
+}
+
+// A status panel of a fixed size while its text fits: a label that may change size
+// has the whole window laid out and repainted at each new text, that is at each key.
+void saetPanel(QLabel *panel, const QString &tekst) {
+    if (panel->text() == tekst) return;
+    panel->setText(tekst);
+    const QSize hint = panel->sizeHint();
+    const QSize maal(qMax(panelBredde, hint.width()), hint.height());
+    if (panel->minimumSize() != maal || panel->maximumSize() != maal) panel->setFixedSize(maal);
 }
 
 } // namespace
@@ -374,7 +386,7 @@ QWidget *Twinform::byggRedigerside() {
     for (int i = 0; i < 5; ++i) {
         auto *panel = new QLabel(tekster[i], Info);
         panel->setObjectName(QStringLiteral("Info%1").arg(i));
-        panel->setMinimumWidth(i == 4 ? 0 : 60);
+        panel->setMinimumWidth(i == 4 ? 0 : panelBredde);
         Info->addWidget(panel, i == 4 ? 1 : 0);
         InfoPaneler.append(panel);
     }
@@ -533,8 +545,8 @@ void Twinform::XYinfo() {
     LinieAntal = unsigned(Editor->LinjeAntal());
     posY = Editor->CaretLinje();
     posX = unsigned(Editor->CaretKolonne());
-    InfoPaneler[1]->setText(QString::number(LinieAntal));
-    InfoPaneler[3]->setText(QString::number(posX) + u',' + QString::number(posY + 1));
+    saetPanel(InfoPaneler[1], QString::number(LinieAntal));
+    saetPanel(InfoPaneler[3], QString::number(posX) + u',' + QString::number(posY + 1));
 }
 
 void Twinform::UdskrivLinje(const QString &S) {
