@@ -64,7 +64,7 @@ int main(int argc, char **argv) {
     w->Editor->setFocus();
     w->Editor->setSelStart(w->Editor->Text().size() / 2);
     QApplication::processEvents();
-    w->XYinfo(); // the first call lays out the whole page once
+    w->Editor->LinjeAntal(); // lays out and counts the whole page once
 
     const int antal = 300;
     auto tast = [&] {

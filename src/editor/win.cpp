@@ -48,7 +48,8 @@ namespace {
 
 enum Side { sideDagbog, sideRediger, sideDesign, sideFunktioner };
 
-constexpr int panelBredde = 60; // the least width of a status panel
+constexpr int panelBredde = 60;    // the least width of a status panel
+constexpr int taelleskridtMs = 12; // how long counting the lines may keep the events waiting
 
 QPlainTextEdit *fokusEditor() {
     return qobject_cast<QPlainTextEdit *>(QApplication::focusWidget());
@@ -236,6 +237,10 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     new Fuldfoerer(EditorDesign, kodeDesign, fuldfoerelseslister.get());
     new Fuldfoerer(EditorFunktioner, kodeFunktioner, fuldfoerelseslister.get());
     new Tagpartner(Editor, stavemarkering, &hoved->taginf->Nosluttagliste());
+    taelleUr = new QTimer(this);
+    taelleUr->setSingleShot(true);
+    taelleUr->setInterval(0);
+    connect(taelleUr, &QTimer::timeout, this, &Twinform::XYinfo);
     previewUr = new QTimer(this);
     previewUr->setSingleShot(true);
     previewUr->setInterval(500);
@@ -542,6 +547,12 @@ void Twinform::opdaterPreviewSiden() {
 }
 
 void Twinform::XYinfo() {
+    // A long page is counted in steps between events, and the status line
+    // follows once it is; a short one at once.
+    if (!Editor->taelLinjer(taelleskridtMs)) {
+        taelleUr->start();
+        return;
+    }
     LinieAntal = unsigned(Editor->LinjeAntal());
     posY = Editor->CaretLinje();
     posX = unsigned(Editor->CaretKolonne());

@@ -121,4 +121,5 @@ private:
     bool udenSpoergsmaal = false;
     class QSplitter *redigerDeler;
     class QTimer *previewUr;
+    class QTimer *taelleUr = nullptr; // the next step of counting a long page's lines
 };

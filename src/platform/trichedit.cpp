@@ -7,6 +7,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -219,6 +220,12 @@ void TRichEdit::tekstAendret(int fra, int fjernet, int tilfoejet) {
 }
 
 void TRichEdit::sikrLinjer() const {
+    taelLinjer(-1);
+}
+
+bool TRichEdit::taelLinjer(int maksMs) const {
+    QElapsedTimer ur;
+    ur.start();
     anvendVentendeStoerrelse();
     QTextDocument *doc = document();
     QPlainTextDocumentLayout *lay = layoutAf(doc);
@@ -235,14 +242,20 @@ void TRichEdit::sikrLinjer() const {
         m_snavsTil = blokke - 1;
         m_bygget = true;
     }
-    if (m_snavsFra > m_snavsTil) return;
+    if (m_snavsFra > m_snavsTil) return true;
 
     bool aendret = false;
+    bool udloebet = false;
     {
         // One size change for the view afterwards instead of one per block.
         const QSignalBlocker stille(lay);
         QTextBlock b = doc->findBlockByNumber(m_snavsFra);
         for (int i = m_snavsFra; i <= m_snavsTil && b.isValid(); ++i, b = b.next()) {
+            if (maksMs >= 0 && ur.elapsed() > maksMs) {
+                m_snavsFra = i; // the rest in a later step
+                udloebet = true;
+                break;
+            }
             lay->ensureBlockLayout(b);
             const int n = qMax(1, b.layout()->lineCount());
             if (n == m_antal[i]) continue;
@@ -253,10 +266,12 @@ void TRichEdit::sikrLinjer() const {
             aendret = true;
         }
     }
+    if (aendret) emit lay->documentSizeChanged(lay->documentSize());
+    if (udloebet) return false;
     m_snavsFra = 0;
     m_snavsTil = -1;
     if (!m_fenwickGyldig) byggFenwick();
-    if (aendret) emit lay->documentSizeChanged(lay->documentSize());
+    return true;
 }
 
 void TRichEdit::byggFenwick() const {

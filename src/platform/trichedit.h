@@ -36,7 +36,10 @@ public:
     int CaretLinje() const;
     int CaretKolonne() const;
 
-    int LinjeAntal() const;     // an empty editor has one line
+    int LinjeAntal() const; // an empty editor has one line
+    // Counts the displayed lines of the blocks not yet counted for about maksMs;
+    // true once all are, so that a long text can be counted between events.
+    bool taelLinjer(int maksMs) const;
     QString Linje(int n) const; // without its line break
     void ErstatLinje(int n, const QString &tekst);
     int LinjeStart(int n) const; // first editor position of line n, -1 outside
