@@ -11,7 +11,7 @@ packages=(
   qt6-qpa-plugins libqt6svg6
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth imagemagick
-  libhunspell-dev hunspell-da libzip-dev
+  libhunspell-dev hunspell-da libzip-dev zlib1g-dev
   clang libclang-rt-14-dev
   poppler-utils desktop-file-utils
   libgit2-dev git

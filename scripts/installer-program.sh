@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs data/Program into the root's Program folder: creates it when missing,
-# refreshes the delivered files, never deletes what the user made there.
+# Installs data/Program into the root's Program folder by the program's own
+# rule: creates it when missing, replaces only delivered files the user has not
+# changed (the changed ones stay; the new ones go to Program/Nye udgaver), and
+# never deletes anything. Needs the built program (run.sh builds it first).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root="${DAGBOG_ROOT:-$HOME/Dagbogsmappe}"
-mkdir -p "$root/Program"
-cp -R data/Program/. "$root/Program/"
+program="${DAGBOG_PROGRAM:-build/dagbog}"
+if [ ! -x "$program" ]; then
+  echo "installer-program.sh: $program mangler; byg programmet først (./run.sh)." >&2
+  exit 1
+fi
+QT_QPA_PLATFORM=offscreen "$program" --opdater-programmappe "$PWD/data/Program"

@@ -3,9 +3,15 @@
 #include "app/vinduer.h"
 #include "core/datotekst.h"
 #include "main/mainform.h"
+#include "platform/mapper.h"
+#include "platform/programmappe.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QTimer>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -77,7 +83,10 @@ Kommandolinje laesKommandolinje(const QStringList &argumenter, const QDate &idag
                                     QStringLiteral("Vis denne hjælp."));
     const QCommandLineOption udgave({QStringLiteral("v"), QStringLiteral("version")},
                                     QStringLiteral("Vis programmets udgave."));
-    p.addOptions({dato, rod, udskriv, statistik, hjaelp, udgave});
+    QCommandLineOption programmappe(QStringLiteral("opdater-programmappe"), QString(),
+                                    QStringLiteral("FRA"));
+    programmappe.setFlags(QCommandLineOption::HiddenFromHelp);
+    p.addOptions({dato, rod, udskriv, statistik, hjaelp, udgave, programmappe});
     p.addPositionalArgument(QStringLiteral("FIL"),
                             QStringLiteral("PDF-filen som --udskriv skriver bogen i."),
                             QStringLiteral("[FIL]"));
@@ -119,6 +128,11 @@ Kommandolinje laesKommandolinje(const QStringList &argumenter, const QDate &idag
         k.statistikStruktur = p.value(statistik);
     }
     const QStringList rest = p.positionalArguments();
+    if (p.isSet(programmappe)) {
+        k.programmappeFra = p.value(programmappe);
+        if (k.programmappeFra.isEmpty())
+            return fejl(QStringLiteral("Tilvalget --opdater-programmappe mangler en mappe."));
+    }
     if (p.isSet(udskriv)) {
         if (rest.size() != 1)
             return fejl(QStringLiteral("--udskriv skal have en struktur og én PDF-fil."));
@@ -131,12 +145,33 @@ Kommandolinje laesKommandolinje(const QStringList &argumenter, const QDate &idag
     return k;
 }
 
+int opdaterProgrammappeFraKommandolinje(const QString &fra) {
+    const QString til = Mapper::rod() + QStringLiteral("/Program");
+    const Programmappe::Opdatering r = Programmappe::opdater(fra, til, true);
+    for (const QString &fil : r.beholdt)
+        std::printf("%s\n",
+                    QStringLiteral("Din ændrede fil er beholdt: Program/%1 (den nye ligger i "
+                                   "Program/%2)")
+                        .arg(fil, QLatin1String(Programmappe::nyeUdgaver))
+                        .toLocal8Bit()
+                        .constData());
+    if (r.kopieret && !r.fejl) return 0;
+    std::fprintf(stderr, "%s\n",
+                 QStringLiteral("dagbog: Programmappen %1 kunne ikke opdateres fra %2.")
+                     .arg(QDir::toNativeSeparators(til), QDir::toNativeSeparators(fra))
+                     .toLocal8Bit()
+                     .constData());
+    return 1;
+}
+
 QByteArray beskedTilKoerende(const Kommandolinje &k) {
     if (k.dato) return "dato " + k.dato->toString(Qt::ISODate).toLatin1();
     return "vis";
 }
 
-void udfoerBesked(const QByteArray &besked) {
+namespace {
+
+void udfoerNu(const QByteArray &besked) {
     if (!mainform) return;
     // A minimised or hidden window comes back; the desktop decides whether it
     // also takes the focus from the program the user is in.
@@ -148,4 +183,27 @@ void udfoerBesked(const QByteArray &besked) {
         const QDate d = QDate::fromString(QString::fromLatin1(besked.mid(5)), Qt::ISODate);
         if (d.isValid()) mainform->aabnDato(d);
     }
+}
+
+QList<QByteArray> &ventende() {
+    static QList<QByteArray> koe;
+    return koe;
+}
+
+// An open question may be about the selection a message would change (a
+// deletion, say): the messages wait until it is answered.
+void udfoerVentende() {
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(200, &udfoerVentende);
+        return;
+    }
+    for (const QByteArray &b : std::exchange(ventende(), {}))
+        udfoerNu(b);
+}
+
+} // namespace
+
+void udfoerBesked(const QByteArray &besked) {
+    ventende().append(besked);
+    if (ventende().size() == 1) udfoerVentende();
 }

@@ -24,6 +24,9 @@ struct Kommandolinje {
     // --statistik STRUKTUR: the diary year in figures on standard output, without a window.
     bool statistik = false;
     QString statistikStruktur;
+    // --opdater-programmappe FRA (for the install script): the root's program
+    // folder refreshed from FRA by the same rule as at start, then the end.
+    QString programmappeFra;
 
     // Prints what there is to print and gives the exit code.
     int afslut() const;
@@ -31,6 +34,10 @@ struct Kommandolinje {
 
 // `argumenter` as main() receives them, the program's own name first.
 Kommandolinje laesKommandolinje(const QStringList &argumenter, const QDate &idag);
+
+// The root's program folder refreshed from `fra` (run.sh's install step);
+// the kept files on standard output. The exit code.
+int opdaterProgrammappeFraKommandolinje(const QString &fra);
 
 // What a second start hands the running program, and how that program carries
 // it out: the date's page opened, and the main window brought forward.

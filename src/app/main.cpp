@@ -43,6 +43,7 @@ int main(int argc, char **argv) {
     const Kommandolinje k = laesKommandolinje(argumenter, QDate::currentDate());
     if (!k.start) return k.afslut();
     if (!k.rod.isEmpty()) qputenv("DAGBOG_ROOT", k.rod.toLocal8Bit());
+    if (!k.programmappeFra.isEmpty()) return opdaterProgrammappeFraKommandolinje(k.programmappeFra);
     if (k.statistik) {
         QCoreApplication app(argc, argv);
         return statistikFraKommandolinje(k.statistikStruktur);
@@ -62,9 +63,10 @@ int main(int argc, char **argv) {
     TEnkeltInstans instans(TEnkeltInstans::navnFor(Mapper::brugernavn(), Mapper::rod()));
     if (!instans.start(beskedTilKoerende(k))) return 0; // the running program took it
 
-    Programmappe::opdater(Programmappe::installeretKopi(),
-                          Mapper::rod() + QStringLiteral("/Program"));
+    const Programmappe::Opdatering programmappe = Programmappe::opdater(
+        Programmappe::installeretKopi(), Mapper::rod() + QStringLiteral("/Program"));
     opretVinduer();
+    mainform->visBeholdteFiler(programmappe.beholdt);
     // Drawn later, from the event loop.
     if (qEnvironmentVariableIsSet("DAGBOG_STARTMAALING"))
         mainform->installEventFilter(new StartMaaling(mainform));

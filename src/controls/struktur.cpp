@@ -1,7 +1,10 @@
 #include "struktur.h"
 
+#include "platform/mapper.h"
+
 #include "platform/ikoner.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -366,7 +369,12 @@ void TStruktur::SletNode() {
     for (const QTreeWidgetItem *e : sider) {
         if (!harData(e) || !gyldigtSidenavn(sideNavn(e))) continue;
         const QString fil = FInfomappe + sideNavn(e) + QStringLiteral(".html");
-        if (QFileInfo(fil).isFile()) FileDeleteRB(fil);
+        // A page that cannot go to the trash keeps its element.
+        if (QFileInfo(fil).isFile() && !FileDeleteRB(fil))
+            throw Tekstfil::FilFejl(fil,
+                                    QStringLiteral("Siden \"%1\" kunne ikke lægges i "
+                                                   "papirkurven, så elementet er ikke slettet.")
+                                        .arg(QDir::toNativeSeparators(fil)));
     }
     slutFlyt();
     delete valgt;
@@ -375,7 +383,7 @@ void TStruktur::SletNode() {
 
 bool TStruktur::FileDeleteRB(const QString &AFileName) {
     if (AFileName.isEmpty() || !QFileInfo::exists(AFileName)) return false;
-    return QFile::moveToTrash(QFileInfo(AFileName).absoluteFilePath());
+    return Mapper::tilPapirkurv(AFileName);
 }
 
 void TStruktur::AlphaSort(bool rekursiv) {

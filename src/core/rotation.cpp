@@ -39,7 +39,9 @@ QList<QDate> behold(QList<QDate> datoer, int dage, int maaneder) {
     return ud;
 }
 
-QList<QDate> fjern(const QList<QDate> &datoer, int dage, int maaneder) {
+QList<QDate> fjern(const QList<QDate> &datoer, const QDate &idag, int dage, int maaneder) {
+    if (std::any_of(datoer.begin(), datoer.end(), [&](const QDate &d) { return d > idag; }))
+        return {};
     const QList<QDate> beholdes = behold(datoer, dage, maaneder);
     QList<QDate> ud;
     for (const QDate &d : datoer)

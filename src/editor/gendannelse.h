@@ -12,7 +12,8 @@ class Tmainform;
 // Egenskaber/Gendan/ folder, so a crash or a power cut loses at most the last
 // two seconds of typing. The file is written in a worker thread, atomically,
 // and removed as soon as the editor is no longer modified (saved, answered
-// "Nej", undone, reloaded).
+// "Nej", undone, reloaded). It also keeps what the file was when the editing
+// began, so the next start decides by content whether to offer the text.
 class Gendannelse : public QObject {
     Q_OBJECT
 public:
@@ -30,9 +31,10 @@ public:
 
     // A recovery file as read back.
     struct Fil {
-        QString sti;    // the recovery file itself
-        QString maal;   // the file it belongs to
-        QString vindue; // the page whose window held the editor
+        QString sti;        // the recovery file itself
+        QString maal;       // the file it belongs to
+        QString vindue;     // the page whose window held the editor
+        QByteArray stempel; // the file when the editing began; empty in older files
         QString tekst;
         QDateTime tid;
     };
@@ -42,8 +44,10 @@ public:
     // Waits for the writes that are under way.
     static void ventPaaSkrivning();
 
-    // At start: offers every recovery file newer than its file back, one
-    // question each; "Ja" opens it modified in an editor window, "Nej" removes it.
+    // At start: offers every kept text that differs from its file back, one
+    // question each; "Ja" opens it modified in an editor window, "Nej" puts the
+    // recovery file in Kasseret/ (kept there for 30 days), closing the question
+    // keeps it for the next start.
     static void tilbydVedStart(Tmainform *hoved);
 
 private:
@@ -55,6 +59,7 @@ private:
     QString m_maal;
     QString m_vindue;
     QString m_filsti;
+    QByteArray m_stempel;
     QTimer m_ur;
     bool m_stille = false;
 };

@@ -16,14 +16,19 @@ TStavning::TStavning(const QString &ordbog, const QString &ordliste, QObject *pa
     setObjectName(QStringLiteral("stavning"));
     if (!QFileInfo::exists(m_ordliste)) return;
     try {
-        for (const QString &linje : Tekstfil::laesLinjer(m_ordliste)) {
+        const QStringList linjer = Tekstfil::laesLinjer(m_ordliste);
+        m_egne.reserve(linjer.size());
+        m_kendte.reserve(linjer.size());
+        for (const QString &linje : linjer) {
             const QString ord = linje.trimmed();
-            if (ord.isEmpty() || m_egne.contains(ord)) continue;
+            if (ord.isEmpty() || m_kendte.contains(ord)) continue;
+            m_kendte.insert(ord);
             m_egne << ord;
             m_kontrol.tilfoej(ord);
         }
     } catch (const Tekstfil::FilFejl &) {
-        // An unreadable list leaves the dictionary as it is; the next addition rewrites it.
+        // The words in it would be lost by writing it anew; it stays as it is.
+        m_ulaeselig = true;
     }
 }
 
@@ -44,11 +49,17 @@ void TStavning::saetSlaaetTil(bool til) {
 
 void TStavning::tilfoejOrdbog(const QString &ord) {
     if (ord.isEmpty()) return;
-    if (!m_egne.contains(ord)) {
+    if (m_ulaeselig)
+        throw Tekstfil::FilFejl(
+            m_ordliste, QStringLiteral("Ordbogen \"%1\" kunne ikke læses, da programmet startede. "
+                                       "Ordet er ikke tilføjet, så filen ikke overskrives.")
+                            .arg(m_ordliste));
+    if (!m_kendte.contains(ord)) {
         QStringList ny = m_egne;
         ny << ord;
         Tekstfil::skriv(m_ordliste, ny);
         m_egne = ny;
+        m_kendte.insert(ord);
     }
     m_kontrol.tilfoej(ord);
     m_svar.remove(ord);

@@ -27,7 +27,8 @@ public:
     // Answers are kept: a page repeats its words, and the dictionary is slow to ask.
     bool korrekt(const QString &ord) const;
     QStringList forslag(const QString &ord) const { return m_kontrol.forslag(ord, 7); }
-    // Written to the word list at once (throws Tekstfil::FilFejl when it cannot be).
+    // Written to the word list at once (throws Tekstfil::FilFejl when it cannot
+    // be, or when the list could not be read at start).
     void tilfoejOrdbog(const QString &ord);
     void ignorer(const QString &ord);
 
@@ -38,7 +39,9 @@ signals:
 private:
     Stavekontrol m_kontrol;
     QString m_ordliste;
-    QStringList m_egne;
+    QStringList m_egne;       // in the list's order
+    QSet<QString> m_kendte;   // the same words, to look up
+    bool m_ulaeselig = false; // the list is there but could not be read
     bool m_til = true;
     mutable QHash<QString, bool> m_svar;
 };

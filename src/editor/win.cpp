@@ -2,6 +2,7 @@
 
 #include "app/vinduer.h"
 #include "core/sammenlign.h"
+#include "editor/filvagt.h"
 #include "editor/fuldfoerer.h"
 #include "editor/kodemarkering.h"
 #include "editor/stavemarkering.h"
@@ -207,6 +208,9 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
         e->setFontNavn(hoved->bogstavName);
         e->setFontStoerrelse(hoved->bogstavSize);
     }
+    for (TRichEdit *e : {Editor, EditorDesign, EditorFunktioner})
+        new Filvagt(e);
+    connect(Editor->findChild<Filvagt *>(), &Filvagt::genindlaest, this, &Twinform::visPreview);
     Filnavn = sti;
     Editor->LoadFromFile(Filnavn);
     Editor->setModified(false);
@@ -560,6 +564,13 @@ void Twinform::visPreview() {
 }
 
 bool Twinform::gemFil(TRichEdit *editor, const QString &sti) {
+    // Another window, program or sync tool may have saved the file since it was read.
+    const Filvagt *vagt = editor->findChild<Filvagt *>();
+    if (vagt && vagt->aendretPaaDisk() &&
+        !spmform->spoerg({QStringLiteral("Filen %1 er ændret på disken, efter den blev åbnet.")
+                              .arg(QFileInfo(sti).fileName()),
+                          QStringLiteral("Skal den nyere fil overskrives?")}))
+        return false;
     const bool gemt = Dialoger::kommando([editor, &sti] { editor->SaveToFile(sti); }, this);
     if (gemt) hoved->sikkerhedskopiVedGem();
     return gemt;

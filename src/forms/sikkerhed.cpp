@@ -26,7 +26,10 @@
 
 namespace {
 constexpr int stiRolle = Qt::UserRole;
-}
+constexpr int navnRolle = Qt::UserRole + 1;     // the structure's own name
+constexpr int praefiksRolle = Qt::UserRole + 2; // its entries' names in the archive
+constexpr int programRolle = Qt::UserRole + 3;  // from the program folder
+} // namespace
 
 Tsikkerhedform::Tsikkerhedform(Tmainform *hovedvindue)
     : QWidget(hovedvindue, Qt::Window)
@@ -117,7 +120,16 @@ QString Tsikkerhedform::valgtArkiv() const {
 void Tsikkerhedform::arkivValgt() {
     strukturListe->clear();
     const QString arkiv = valgtArkiv();
-    if (!arkiv.isEmpty()) strukturListe->addItems(Sikkerhedskopi::strukturer(arkiv));
+    if (!arkiv.isEmpty()) {
+        for (const Sikkerhedskopi::Struktur &s : Sikkerhedskopi::strukturer(arkiv)) {
+            auto *e = new QListWidgetItem(
+                s.iProgrammappe ? s.navn + QStringLiteral(" (programmappen)") : s.navn,
+                strukturListe);
+            e->setData(navnRolle, s.navn);
+            e->setData(praefiksRolle, s.praefiks);
+            e->setData(programRolle, s.iProgrammappe);
+        }
+    }
     if (strukturListe->count() > 0) strukturListe->setCurrentRow(0);
     GendanKnap->setEnabled(strukturListe->currentRow() >= 0);
 }
@@ -126,18 +138,21 @@ void Tsikkerhedform::GendanKnapClick() {
     const QString arkiv = valgtArkiv();
     const QListWidgetItem *valgt = strukturListe->currentItem();
     if (arkiv.isEmpty() || !valgt) return;
-    const QString navn = valgt->text();
+    const QString navn = valgt->data(navnRolle).toString();
+    // A structure of the program folder goes back beside the other information structures.
+    const bool iProgrammappe = valgt->data(programRolle).toBool();
+    const QString mappe =
+        iProgrammappe ? hoved->programDir + QStringLiteral("Struktur/") : hoved->strukturDir;
     const QDate dato = Rotation::datoAfArkiv(QFileInfo(arkiv).fileName());
     const QString nyt = Rotation::gendannetNavn(
-        navn, dato, [this](const QString &n) { return QFileInfo::exists(hoved->strukturDir + n); });
+        navn, dato, [&mappe](const QString &n) { return QFileInfo::exists(mappe + n); });
     const QLocale dansk(QLocale::Danish, QLocale::Denmark);
     if (!spmform->spoerg({QStringLiteral("Strukturen \"") + navn + QStringLiteral("\" fra ") +
                           dansk.toString(dato, QStringLiteral("d. MMMM yyyy")) +
                           QStringLiteral(" gendannes som \"") + nyt +
                           QStringLiteral("\". Dine nuværende sider røres ikke.")}))
         return;
-    if (!Zipfil::udpak(arkiv, QStringLiteral("Struktur/") + navn + u'/',
-                       hoved->strukturDir + nyt)) {
+    if (!Zipfil::udpak(arkiv, valgt->data(praefiksRolle).toString(), mappe + nyt)) {
         Dialoger::fejl(QStringLiteral("Strukturen ") + navn +
                            QStringLiteral(" kunne ikke gendannes fra ") +
                            QFileInfo(arkiv).fileName() + u'.',
@@ -145,7 +160,7 @@ void Tsikkerhedform::GendanKnapClick() {
         return;
     }
     // The user goes on with the structure they had; the copy waits in the list.
-    hoved->createStrukturPU();
+    if (!iProgrammappe) hoved->createStrukturPU();
     hoved->statusBar()->showMessage(
         QStringLiteral("Strukturen er gendannet som \"") + nyt + QStringLiteral("\"."), 10000);
 }

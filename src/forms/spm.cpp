@@ -87,6 +87,18 @@ bool Tspmform::spoerg(const QStringList &linjer) {
     return visModal() == 1;
 }
 
+Tspmform::Svar Tspmform::spoergEllerLuk(const QStringList &linjer) {
+    tekst->setPlainText(linjer.join(u'\n'));
+    switch (Dialoger::visModal(this)) {
+    case 1:
+        return Svar::Ja;
+    case 2:
+        return Svar::Nej;
+    default:
+        return Svar::Lukket;
+    }
+}
+
 void Tspmform::fortael(const QStringList &linjer) {
     SetBoxValues(true);
     tekst->setPlainText(linjer.join(u'\n'));

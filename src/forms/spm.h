@@ -18,6 +18,10 @@ public:
     int visModal();
     // Question mode with these lines; true when the answer is "Ja".
     bool spoerg(const QStringList &linjer);
+    // For the one caller that must tell a closed box (Esc, the window's close
+    // button) from "Nej".
+    enum class Svar { Ja, Nej, Lukket };
+    Svar spoergEllerLuk(const QStringList &linjer);
     // Information mode with these lines, then back to question mode.
     void fortael(const QStringList &linjer);
 

@@ -47,6 +47,21 @@ TBogudskrift::TBogudskrift(const TStruktur &struktur, const QString &titel, cons
 
 TBogudskrift::~TBogudskrift() = default;
 
+bool TBogudskrift::somHtml(const QString &maal) {
+    return maal.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive) ||
+           maal.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive);
+}
+
+QString TBogudskrift::billedfil(const QString &billedmappe, const QString &fil) {
+    constexpr qint64 hoejst = 20 * 1024 * 1024;
+    const QString mappe = QFileInfo(billedmappe).canonicalFilePath();
+    const QFileInfo f(billedmappe + u'/' + fil);
+    const QString sti = f.canonicalFilePath();
+    if (mappe.isEmpty() || !sti.startsWith(mappe + u'/') || !f.isFile() || f.size() > hoejst)
+        return {};
+    return sti;
+}
+
 void TBogudskrift::start(const QString &maal) {
     if (m_koerer) return;
     m_koerer = true;
@@ -94,8 +109,7 @@ void TBogudskrift::laesNogle() {
 }
 
 void TBogudskrift::skrivBog() {
-    const bool somHtml = m_maal.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive) ||
-                         m_maal.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive);
+    const bool html = somHtml(m_maal);
     // In the PDF the engine reads the pictures from their folder; the HTML
     // file carries them inside, so it can be sent on by itself.
     QHash<QString, QString> kilder;
@@ -103,11 +117,11 @@ void TBogudskrift::skrivBog() {
     auto nyKilde = [&](const QString &fil) -> QString {
         const auto fundet = kilder.constFind(fil);
         if (fundet != kilder.cend()) return *fundet;
-        const QString sti = m_billedmappe + fil;
+        const QString sti = billedfil(m_billedmappe, fil);
         QString ny;
-        if (QFileInfo(sti).isFile()) {
-            if (!somHtml) {
-                ny = QUrl::fromLocalFile(QFileInfo(sti).absoluteFilePath()).toString();
+        if (!sti.isEmpty()) {
+            if (!html) {
+                ny = QUrl::fromLocalFile(sti).toString();
             } else {
                 QFile f(sti);
                 if (f.open(QIODevice::ReadOnly))
@@ -134,7 +148,7 @@ void TBogudskrift::skrivBog() {
     const QByteArray bog = Dagbogsbog::html(m_titel, sider, css).toUtf8();
 
     QString fejl;
-    if (somHtml) {
+    if (html) {
         slut(gem(m_maal, bog, fejl), fejl);
         return;
     }

@@ -28,6 +28,14 @@ public:
                  QObject *parent = nullptr);
     ~TBogudskrift() override;
 
+    // A target ending in .html or .htm is written as HTML, every other as PDF.
+    static bool somHtml(const QString &maal);
+    // The picture `fil` of the picture folder `billedmappe` as the book may
+    // use it: its canonical path when it lies inside that folder (also after
+    // links and "..") and is at most 20 MB; empty otherwise, and then the
+    // page's reference stays as it was.
+    static QString billedfil(const QString &billedmappe, const QString &fil);
+
     void start(const QString &maal);
     void annuller();
 

@@ -278,11 +278,18 @@ void Tmainform::FormShow() {
     if (!fejl.isEmpty()) QTimer::singleShot(0, this, [this, fejl] { Dialoger::fejl(fejl, this); });
 }
 
+void Tmainform::tilbydGendannelse() {
+    if (gendannelseTilbudt) return;
+    gendannelseTilbudt = true;
+    Gendannelse::tilbydVedStart(this);
+}
+
 void Tmainform::FormActivate() {
+    // Also when the tag lists failed: the kept text must not wait for them.
+    tilbydGendannelse();
     if (!opstart) return;
     opstart = false;
     QTimer::singleShot(0, this, &Tmainform::visMinderVedStart);
-    Gendannelse::tilbydVedStart(this);
     if (brugerlevel == 0) {
         spmform->fortael(
             {QStringLiteral("Velkommen til dagbogen!"),
@@ -385,4 +392,12 @@ void Tmainform::closeEvent(QCloseEvent *e) {
         w->lukUdenSpoergsmaal();
     e->accept();
     QApplication::quit();
+}
+
+void Tmainform::visBeholdteFiler(const QStringList &filer) {
+    if (filer.isEmpty()) return;
+    statusBar()->showMessage(QStringLiteral("Dine ændrede filer i programmappen er beholdt: %1. "
+                                            "De nye udgaver ligger i Program/Nye udgaver.")
+                                 .arg(filer.join(QStringLiteral(", "))),
+                             60000);
 }

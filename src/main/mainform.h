@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QColor>
+#include <QFuture>
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+
+#include <atomic>
+#include <memory>
 
 class QAction;
 class QBoxLayout;
@@ -48,6 +52,8 @@ public:
     // Start-up and shut-down
     void FormShow();
     void FormActivate();
+    // Once after the program folder's refresh: the user's changed files it kept.
+    void visBeholdteFiler(const QStringList &filer);
     void hentOpt();
     void gemOpt();
 
@@ -263,15 +269,23 @@ private:
                         const QKeySequence &genvej);
     void opdaterHandlinger();
     QList<QPair<QString, QString>> soegemapper() const;
-    void standardHTML(int niveau);
+    void gemNySide(const QString &sideNavn, const QString &html);
+    void genopbygDagbogsaar();
     void aabnSide(const QString &sideNavn);
     bool gemAendredeSider();
     void indlaesLister();
     QString sideSti(const QString &sideNavn) const;
     void byggSikkerhedsfelt(QWidget *side, QBoxLayout *lodret);
     void startSikkerhedskopi();
+    QFuture<Sikkerhedskopi::Resultat> koerSikkerhedskopi();
+    Sikkerhedskopi::Resultat ventPaaSikkerhedskopi(QFuture<Sikkerhedskopi::Resultat> f);
     void sikkerhedskopiFaerdig(const Sikkerhedskopi::Resultat &r);
 
     QFutureWatcher<Sikkerhedskopi::Resultat> *kopiVagt = nullptr;
+    // Set by "Spring over"; the worker stops at the next file.
+    std::shared_ptr<std::atomic<bool>> kopiAfbryd = std::make_shared<std::atomic<bool>>(false);
     bool kopiFejlVist = false;
+    // Kept unsaved text is offered once, before the first editor window opens.
+    bool gendannelseTilbudt = false;
+    void tilbydGendannelse();
 };

@@ -5,6 +5,7 @@
 #include "bogudskrift.h"
 #include "controls/struktur.h"
 #include "forms/dagbog.h"
+#include "forms/spm.h"
 #include "platform/dialoger.h"
 
 #include <QAction>
@@ -38,7 +39,13 @@ void Tmainform::aUdskrivDagbogExecute() {
         forael, QStringLiteral("Udskriv dagbog"), QDir::toNativeSeparators(forslag),
         QStringLiteral("PDF-fil (*.pdf);;HTML-fil med billeder (*.html)"));
     if (maal.isEmpty()) return;
-    if (QFileInfo(maal).suffix().isEmpty()) maal += QStringLiteral(".pdf");
+    // The ending comes first, so the question below is about the file really written.
+    if (!TBogudskrift::somHtml(maal) && !maal.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        maal += QStringLiteral(".pdf");
+    if (QFileInfo::exists(maal) &&
+        !spmform->spoerg({QStringLiteral("Filen findes allerede:"), QDir::toNativeSeparators(maal),
+                          QStringLiteral("Skal den erstattes?")}))
+        return;
 
     bogudskrift = new TBogudskrift(*Struktur, titel, designName, this);
     auto *vent = new QProgressDialog(QStringLiteral("Læser siderne …"), QStringLiteral("Annuller"),

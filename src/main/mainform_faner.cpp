@@ -23,6 +23,8 @@ Twinform *Tmainform::aktivtVindue() const {
 }
 
 Twinform *Tmainform::openwin(const QString &sti) {
+    // A new editor could write a recovery file over one not yet offered.
+    tilbydGendannelse();
     for (Twinform *w : editorVinduer()) {
         if (w->Filnavn == sti) {
             w->bringFrem();

@@ -3,6 +3,7 @@
 
 #include "app/vinduer.h"
 #include "controls/struktur.h"
+#include "core/dagbogsaar.h"
 #include "core/kalender.h"
 #include "core/kontrast.h"
 #include "core/sammenlign.h"
@@ -430,45 +431,11 @@ void Tmainform::opretStruktur() {
         Struktur->HentStruktur();
 }
 
-void Tmainform::standardHTML(int niveau) {
-    auto ord = [](const QString &tekst, int n) { return tekst.split(u' ').value(n - 1); };
-    QString titel;
-    QString klasse;
-    switch (niveau) {
-    case 1:
-        titel = yTekst;
-        klasse = QStringLiteral("overskriftAar");
-        break;
-    case 2:
-        titel = ord(mTekst, 2) + u' ' + ord(yTekst, 2);
-        klasse = QStringLiteral("overskriftMaaned");
-        break;
-    default:
-        titel = ord(dTekst, 3) + u' ' + ord(dTekst, 2) + QStringLiteral(". ") + ord(mTekst, 2);
-        klasse = QStringLiteral("overskrift");
-        break;
-    }
-    const QStringList linjer{
-        QStringLiteral("<!DOCTYPE html>"),
-        QStringLiteral("<html>"),
-        QStringLiteral("<head>"),
-        QStringLiteral("<title>") + titel + QStringLiteral("</title>"),
-        QStringLiteral(
-            "<meta http-equiv=\"content-type\" content=\"text/html; charset=windows-1252\">"),
-        QStringLiteral("<meta http-equiv=\"X-UA-Compatible\" content=\"IE=11\">"),
-        QStringLiteral("<link rel=\"stylesheet\" type=\"text/css\" href=\"..\\..\\design.css\">"),
-        QStringLiteral("<script type=\"text/javascript\" src=\"..\\..\\funktioner.js\"></script>"),
-        QStringLiteral("</head>"),
-        QStringLiteral("<body>"),
-        QStringLiteral("<div class=\"") + klasse + QStringLiteral("\">") + titel +
-            QStringLiteral("</div>"),
-        QStringLiteral("<DIV class=\"HovedSpalte\">"),
-        QString(),
-        QStringLiteral("</DIV>"),
-        QStringLiteral("</body>"),
-        QStringLiteral("</html>"),
-    };
-    memoForm->Memo->setPlainText(linjer.join(u'\n'));
+void Tmainform::gemNySide(const QString &sideNavn, const QString &html) {
+    // A page that exists is the user's, whatever the tree says: a template never replaces it.
+    if (QFileInfo::exists(sideSti(sideNavn))) return;
+    memoForm->Memo->setPlainText(html);
+    memoForm->gemOgRyd(sideSti(sideNavn));
 }
 
 bool Tmainform::opretNyStruktur() {
@@ -507,24 +474,21 @@ bool Tmainform::opretNyStruktur() {
 
     if (Struktur->antal() == 0) {
         Struktur->NyNode(yTekst, yData, 0, false, true);
-        standardHTML(1);
-        memoForm->gemOgRyd(sideSti(yData));
+        gemNySide(yData, Dagbogsaar::skabelon(1, yTekst, mTekst, dTekst));
         yMade = resultat = true;
     }
     if (Struktur->getNodeTekst(mData).isEmpty()) {
         Struktur->setFlytmode(naAddChild);
         Struktur->setSelected(yData);
         Struktur->NyNode(mTekst, mData, 1, false, true);
-        standardHTML(2);
-        memoForm->gemOgRyd(sideSti(mData));
+        gemNySide(mData, Dagbogsaar::skabelon(2, yTekst, mTekst, dTekst));
         mMade = resultat = true;
     }
     if (Struktur->getNodeTekst(dData).isEmpty()) {
         Struktur->setSelected(mData);
         Struktur->setFlytmode(naAddChild);
         Struktur->NyNode(dTekst, dData, 6, false, true);
-        standardHTML(3);
-        memoForm->gemOgRyd(sideSti(dData));
+        gemNySide(dData, Dagbogsaar::skabelon(3, yTekst, mTekst, dTekst));
         dMade = resultat = true;
     }
     if (resultat) {

@@ -3,6 +3,8 @@
 
 #include "app/vinduer.h"
 #include "controls/struktur.h"
+#include "core/dagbogsaar.h"
+#include "core/kalender.h"
 #include "core/sammenlign.h"
 #include "forms/dagbog.h"
 #include "forms/info.h"
@@ -23,6 +25,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QSet>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -111,9 +115,41 @@ void Tmainform::LoadStruktur() {
     Struktur->setStrukturfile(mappe + QStringLiteral("/struktur.txt"));
     Struktur->setDatafile(mappe + QStringLiteral("/data.txt"));
     Struktur->setInfomappe(mappe + QStringLiteral("/tekstfiler/"));
-    Struktur->HentStruktur();
+    if (!Struktur->HentStruktur()) genopbygDagbogsaar();
     setWindowTitle(brugernavn + QStringLiteral(" Dagbog: ") + strukturNavn);
     opdaterAntal();
+}
+
+void Tmainform::genopbygDagbogsaar() {
+    // A diary year whose tree file is gone (a copy of the pages only, a sync tool)
+    // takes its tree back from the pages that carry the diary's own names.
+    const QString navn = TStruktur::bartNavn(strukturNavn);
+    const int aar = dagbogsAar(navn);
+    if (aar == 0) return;
+    QSet<QString> sider;
+    for (const QString &fil : QDir(Struktur->Infomappe()).entryList(QDir::Files))
+        if (fil.endsWith(QStringLiteral(".html"))) sider.insert(fil.chopped(5));
+    const QList<Dagbogsaar::Element> elementer = Dagbogsaar::traeFraSider(aar, sider);
+    if (elementer.isEmpty()) return;
+    QString maaned;
+    int taget = 0;
+    for (const Dagbogsaar::Element &e : elementer) {
+        if (e.niveau == 1) maaned = e.navn;
+        if (e.niveau > 0) {
+            Struktur->setSelected(e.niveau == 1 ? navn : maaned);
+            Struktur->setFlytmode(naAddChild);
+        }
+        Struktur->NyNode(e.navn, e.navn, e.niveau == 2 ? 6 : e.niveau, false, false);
+        if (e.harSide)
+            ++taget;
+        else
+            gemNySide(e.navn, Dagbogsaar::skabelon(e.niveau + 1, navn, maaned, QString()));
+    }
+    Struktur->GemStruktur();
+    statusBar()->showMessage(
+        QStringLiteral("Træet for %1 manglede og er bygget op igen af %2 fra sidemappen.")
+            .arg(navn,
+                 taget == 1 ? QStringLiteral("1 side") : QStringLiteral("%1 sider").arg(taget)));
 }
 
 void Tmainform::LoadStrukturen(const QString &sName) {

@@ -107,7 +107,8 @@ QString vaelgGemFil(QWidget *forael, const QString &titel, const QString &forsla
         Test::vist().append(forslag);
         return filKoe().isEmpty() ? QString() : filKoe().dequeue();
     }
-    return QFileDialog::getSaveFileName(forael, titel, forslag, filtre);
+    return QFileDialog::getSaveFileName(forael, titel, forslag, filtre, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 void aabnAdresse(const QString &adresse) {

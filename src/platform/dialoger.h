@@ -37,8 +37,9 @@ QString vaelgBillede(QWidget *forael, const QString &startmappe);
 // The dialog itself, not yet shown.
 QFileDialog *billedDialog(QWidget *forael, const QString &startmappe);
 
-// A save-file dialog starting at forslag; empty when cancelled. Tests answer
-// it from the same queue as vaelgFil.
+// A save-file dialog starting at forslag; empty when cancelled. It does not
+// ask about an existing file: the caller does, once the name is final. Tests
+// answer it from the same queue as vaelgFil.
 QString vaelgGemFil(QWidget *forael, const QString &titel, const QString &forslag,
                     const QString &filtre);
 // Hands a web address to the user's web browser.

@@ -6,10 +6,14 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
 constexpr int ventetid = 2000; // ms; the running program may be busy with a page
+constexpr int tomgang = 3000;  // ms a connection may stay open without its line
+constexpr int hoejstLinje = 256;
 
 } // namespace
 
@@ -22,11 +26,19 @@ QString TEnkeltInstans::navnFor(const QString &bruger, const QString &rod) {
         QCryptographicHash::hash((bruger + u'\n' + sti).toUtf8(), QCryptographicHash::Sha256)
             .toHex()
             .left(16);
-    // The name is a file in the temporary folder: the user in plain characters, for
-    // whoever looks there; the hash tells users and roots apart.
+    // The user in plain characters, for whoever looks there; the hash tells
+    // users and roots apart.
     QString b = bruger;
     b.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]")), QStringLiteral("_"));
-    return QStringLiteral("dagbog-%1-%2").arg(b.left(32), QString::fromLatin1(hash));
+    const QString navn = QStringLiteral("dagbog-%1-%2").arg(b.left(32), QString::fromLatin1(hash));
+#ifdef Q_OS_WIN
+    return navn;
+#else
+    // In the user's own runtime folder, not the shared temporary one, where
+    // another user could take the name first.
+    const QString mappe = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return mappe.isEmpty() ? navn : mappe + u'/' + navn;
+#endif
 }
 
 TEnkeltInstans::TEnkeltInstans(const QString &navn, QObject *parent)
@@ -69,11 +81,24 @@ bool TEnkeltInstans::start(const QByteArray &besked) {
 void TEnkeltInstans::nyForbindelse() {
     while (QLocalSocket *s = m_server->nextPendingConnection()) {
         connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-        auto laes = [this, s] {
-            if (!s->canReadLine()) return;
-            const QByteArray linje = s->readLine().trimmed();
+        auto afbryd = [s] {
+            s->abort();
+            s->deleteLater();
+        };
+        // One short line, soon: anything else is not a start of ours.
+        QTimer::singleShot(tomgang, s, afbryd);
+        auto laes = [this, s, afbryd] {
+            if (!s->canReadLine()) {
+                if (s->bytesAvailable() > hoejstLinje) afbryd();
+                return;
+            }
+            const QByteArray linje = s->readLine();
+            if (linje.size() > hoejstLinje + 1) {
+                afbryd();
+                return;
+            }
             s->disconnectFromServer();
-            emit besked(linje);
+            emit besked(linje.trimmed());
         };
         connect(s, &QLocalSocket::readyRead, this, laes);
         laes();

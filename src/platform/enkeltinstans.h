@@ -10,7 +10,8 @@ class QLocalServer;
 class TEnkeltInstans : public QObject {
     Q_OBJECT
 public:
-    // The socket's name for this user's diary under `rod`; another root, another name.
+    // The socket's name for this user's diary under `rod`; another root, another
+    // name. Outside Windows a path in the user's private runtime folder.
     static QString navnFor(const QString &bruger, const QString &rod);
 
     explicit TEnkeltInstans(const QString &navn, QObject *parent = nullptr);
@@ -26,7 +27,7 @@ public:
     QString navn() const { return m_navn; }
 
 signals:
-    // A later start's message, one per start.
+    // A later start's message, one per start: one line of at most 256 bytes.
     void besked(const QByteArray &besked);
 
 private:

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
@@ -98,6 +99,52 @@ QString kopierBillede(const QString &fra, const QString &mappe) {
             return navn;
         navn = kilde.completeBaseName() + QStringLiteral(" (%1)").arg(n) + endelse;
     }
+}
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+static QString hjemmekurv() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Trash");
+}
+
+// The freedesktop trash: the home trash, or a trash at the top of another
+// disk ($top/.Trash-$uid or $top/.Trash/$uid), always as <trash>/files/<name>.
+static bool iEnKurv(const QString &sti) {
+    const QFileInfo fil(sti);
+    if (sti.isEmpty() || !fil.isAbsolute() || !fil.exists()) return false;
+    const QDir filer = fil.absoluteDir();
+    if (filer.dirName() != QStringLiteral("files")) return false;
+    const QString kurv = QFileInfo(filer.absolutePath()).absolutePath();
+    if (QFileInfo(kurv).canonicalFilePath() == QFileInfo(hjemmekurv()).canonicalFilePath())
+        return true;
+    const QString uid = QString::number(getuid());
+    const QFileInfo k(kurv);
+    return k.fileName() == QStringLiteral(".Trash-") + uid ||
+           (k.fileName() == uid &&
+            QFileInfo(k.absolutePath()).fileName() == QStringLiteral(".Trash"));
+}
+#endif
+
+bool tilPapirkurv(const QString &sti) {
+    const QString fil = QFileInfo(sti).absoluteFilePath();
+    QString iKurv;
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    QDir().mkpath(hjemmekurv() + QStringLiteral("/files"));
+    QDir().mkpath(hjemmekurv() + QStringLiteral("/info"));
+    if (!QFile::moveToTrash(fil, &iKurv)) return false;
+    if (iEnKurv(iKurv)) return true;
+    // Put back what went astray, and the note Qt wrote beside it.
+    const QFileInfo forkert(iKurv);
+    const QString info = forkert.absolutePath() + QStringLiteral("/../info/") + forkert.fileName() +
+                         QStringLiteral(".trashinfo");
+    if (forkert.exists()) QFile::rename(forkert.absoluteFilePath(), fil);
+    QFile::remove(info);
+    QDir().rmdir(forkert.absolutePath());
+    QDir().rmdir(QFileInfo(info).absolutePath());
+    return false;
+#else
+    return QFile::moveToTrash(fil, &iKurv);
+#endif
 }
 
 } // namespace Mapper

@@ -33,4 +33,10 @@ bool kopierOver(const QString &fra, const QString &til);
 // The file name used, empty when the copy failed.
 QString kopierBillede(const QString &fra, const QString &mappe);
 
+// Moves a file to the user's trash. The trash folder is made first (Qt 6.4 does
+// not make a missing data folder, and then puts the file in files/ under the
+// working folder and calls that success); a file that did not land in a trash
+// folder is put back. False when the file is not in the trash.
+bool tilPapirkurv(const QString &sti);
+
 } // namespace Mapper

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Tekstfil {
@@ -182,14 +183,38 @@ Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning) {
 
 void skrivAlle(const QList<Fil> &filer) {
     std::vector<std::unique_ptr<QSaveFile>> nye;
+    // What each file held before: a later replacement that fails puts the
+    // earlier ones back, so the files never disagree with each other.
+    QList<std::optional<QByteArray>> foer;
     for (const Fil &fil : filer) {
         Kodning kodning = fil.kodning;
         const QByteArray data = filBytes(fil.linjer, kodning);
         nye.push_back(std::make_unique<QSaveFile>(fil.sti));
         skrivMidlertidig(*nye.back(), data);
+        QFile gammel(fil.sti);
+        if (!gammel.exists()) {
+            foer.append(std::nullopt);
+            continue;
+        }
+        if (!gammel.open(QIODevice::ReadOnly)) throw FilFejl(fil.sti, laesFejl(fil.sti));
+        foer.append(gammel.readAll());
     }
-    for (const auto &f : nye)
-        if (!f->commit()) throw FilFejl(f->fileName(), skrivFejl(f->fileName()));
+    for (size_t i = 0; i < nye.size(); ++i) {
+        if (nye[i]->commit()) continue;
+        for (size_t j = 0; j < i; ++j) {
+            const QString sti = filer[qsizetype(j)].sti;
+            const std::optional<QByteArray> &gammel = foer[qsizetype(j)];
+            if (!gammel) {
+                QFile::remove(sti);
+                continue;
+            }
+            QSaveFile tilbage(sti);
+            if (!tilbage.open(QIODevice::WriteOnly) || tilbage.write(*gammel) != gammel->size() ||
+                !tilbage.commit())
+                throw FilFejl(sti, skrivFejl(sti));
+        }
+        throw FilFejl(nye[i]->fileName(), skrivFejl(nye[i]->fileName()));
+    }
 }
 
 } // namespace Tekstfil

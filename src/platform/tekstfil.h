@@ -47,7 +47,9 @@ QStringList laesLinjer(const QString &sti);
 Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning = Kodning::Ansi);
 
 // Files that belong together: none is replaced until every one has been
-// written in full beside it, so a failed write leaves them all as they were.
+// written in full beside it, and when a replacement fails the files already
+// replaced get their old content back, so a failed write leaves them all as
+// they were.
 struct Fil {
     QString sti;
     QStringList linjer;

@@ -442,6 +442,7 @@ void TRichEdit::LoadFromFile(const QString &sti) {
     const Tekstfil::Indhold ind = Tekstfil::laes(sti);
     setText(ind.linjer.join(u'\n'));
     moveCursor(QTextCursor::Start);
+    emit filIndlaest(sti);
 }
 
 // One line per block; an empty editor writes an empty file, and a last empty
@@ -460,6 +461,7 @@ QStringList TRichEdit::Linjer() const {
 void TRichEdit::SaveToFile(const QString &sti) {
     Tekstfil::skriv(sti, Linjer());
     document()->setModified(false);
+    emit filGemt(sti);
 }
 
 // ---- font ----

@@ -68,6 +68,11 @@ public:
     void setFontNavn(const QString &navn);
     void setFontStoerrelse(int punkter);
 
+signals:
+    // After a whole file was read into the editor or written from it.
+    void filIndlaest(const QString &sti);
+    void filGemt(const QString &sti);
+
 protected:
     void insertFromMimeData(const QMimeData *source) override;
     void keyPressEvent(QKeyEvent *e) override;

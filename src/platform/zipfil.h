@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <atomic>
 
 // Zip archives: the one place that knows the zip library. Entry names are
 // UTF-8, so Danish letters survive in every unpacking program.
@@ -13,12 +16,31 @@ struct Post {
     qint64 stoerrelse = 0;
 };
 
-// Writes a new archive at `sti` with the files and folders named in `poster`
-// (relative to `rod`, folders ending in '/') and the archive comment. The
-// archive is made under a temporary name and renamed when it is whole, so a
-// failure never leaves a half archive under the real name. False on failure.
-bool skriv(const QString &sti, const QString &rod, const QStringList &poster,
-           const QString &kommentar);
+// An entry to write: its name in the archive (a folder ends in '/') and the
+// file it is read from (empty for a folder).
+struct Kilde {
+    QString navn;
+    QString sti;
+};
+
+struct Skrivning {
+    QString fejl;        // empty when the archive was written; else which file and why
+    QStringList udeladt; // entries whose file vanished or changed while it was read
+    bool afbrudt = false;
+};
+
+// Writes a new archive at `sti` with the entries of `kilder` and the archive
+// comment. A file that vanishes or changes while it is read is left out (and
+// named) rather than failing the archive. The archive is made under a
+// temporary name, opened again and checked entry by entry (size and CRC),
+// and only then renamed, so a failure never leaves a half or broken archive
+// under the real name. `afbryd`, when set, stops the writing; nothing is left.
+Skrivning skriv(const QString &sti, const QList<Kilde> &kilder, const QString &kommentar,
+                const std::atomic<bool> *afbryd = nullptr);
+
+// Reads every entry of an archive back and checks its size and CRC; empty
+// when all is well, else what is wrong.
+QString kontroller(const QString &sti);
 
 // The archive comment; empty when there is none or the archive cannot be read.
 QString kommentar(const QString &sti);

@@ -774,6 +774,14 @@ QString attributFil(const QString &dir, const QString &tag) {
     if (smaa != somSkrevet && QFileInfo(smaa).isFile()) return smaa;
     return {};
 }
+
+// data-* and aria-* belong to every element.
+bool friAttribut(const QString &navn) {
+    for (const QLatin1String forstavelse : {QLatin1String("data-"), QLatin1String("aria-")})
+        if (navn.size() > forstavelse.size() && navn.startsWith(forstavelse, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
 } // namespace
 
 int Tinfotag::AttributeKontrol(const QString &AttributeDir) {
@@ -820,7 +828,7 @@ int Tinfotag::AttributeKontrol(const QString &AttributeDir) {
                 ord += c;
                 continue;
             }
-            if (!kendte.findes(ord)) {
+            if (!ord.isEmpty() && !friAttribut(ord) && !kendte.findes(ord)) {
                 marker += QStringLiteral(" Ukendt: ") + ord;
                 ++antal;
             }

@@ -1,6 +1,8 @@
 #include "app/udskrivbog.h"
 #include "app/vinduer.h"
 #include "editor/win.h"
+#include "forms/spm.h"
+#include "main/bogudskrift.h"
 #include "main/mainform.h"
 #include "platform/dialoger.h"
 #include "platform/mapper.h"
@@ -84,6 +86,10 @@ private slots:
     void pdfMedIndholdBillederOgManglendeSide();
     void htmlFilMedBillederIndeni();
     void annulleretSkriverIntet();
+    void eksisterendeFil_data();
+    void eksisterendeFil();
+    void billedfil_data();
+    void billedfil();
     void kommandolinjen_data();
     void kommandolinjen();
 };
@@ -137,6 +143,57 @@ void TstBogudskrift::annulleretSkriverIntet() {
     QTRY_VERIFY_WITH_TIMEOUT(!mainform->bogudskrift, 120000);
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(Dialoger::Test::vist().filter("Dagbogen").isEmpty());
+}
+
+void TstBogudskrift::eksisterendeFil_data() {
+    QTest::addColumn<QString>("skrevet"); // the name typed in the dialog
+    QTest::addColumn<QString>("findes");  // the file already there
+    QTest::addColumn<int>("svar");        // the question box's answer
+    QTest::addColumn<bool>("erstattet");
+    QTest::newRow("uden endelse, nej") << "bog"
+                                       << "bog.pdf" << 2 << false;
+    QTest::newRow("uden endelse, ja") << "bog"
+                                      << "bog.pdf" << 1 << true;
+    QTest::newRow("html, nej") << "bog.html"
+                               << "bog.html" << 2 << false;
+}
+
+void TstBogudskrift::eksisterendeFil() {
+    QFETCH(QString, skrevet);
+    QFETCH(QString, findes);
+    QFETCH(int, svar);
+    QFETCH(bool, erstattet);
+    skrivBytes(rod->sti(findes), "gammel");
+    Dialoger::Test::koeSvar(svar);
+    udskriv(rod->sti(skrevet));
+    QVERIFY(spmform->tekst->toPlainText().contains(QDir::toNativeSeparators(rod->sti(findes))));
+    QCOMPARE(laesBytes(rod->sti(findes)) != "gammel", erstattet);
+}
+
+void TstBogudskrift::billedfil_data() {
+    QTest::addColumn<QString>("fil");
+    QTest::addColumn<bool>("brugt");
+    QTest::newRow("i mappen") << "have.png" << true;
+    QTest::newRow("i en undermappe") << "ferie/strand.png" << true;
+    QTest::newRow("op og ud") << "../data.txt" << false;
+    QTest::newRow("op og ind igen") << "../Billeder/have.png" << true;
+    QTest::newRow("henvisning ud") << "ud.png" << false;
+    QTest::newRow("over 20 MB") << "stor.png" << false;
+    QTest::newRow("mangler") << "ingen.png" << false;
+}
+
+void TstBogudskrift::billedfil() {
+    QFETCH(QString, fil);
+    QFETCH(bool, brugt);
+    const QString mappe = aar() + "Billeder/";
+    skrivBytes(mappe + "ferie/strand.png", "png");
+    QFile::link(aar() + "struktur.txt", mappe + "ud.png");
+    QFile stor(mappe + "stor.png");
+    QVERIFY(stor.open(QIODevice::WriteOnly) && stor.resize(20 * 1024 * 1024 + 1));
+    stor.close();
+    const QString sti = TBogudskrift::billedfil(mappe, fil);
+    QCOMPARE(!sti.isEmpty(), brugt);
+    if (brugt) QCOMPARE(sti, QFileInfo(mappe + fil).canonicalFilePath());
 }
 
 void TstBogudskrift::kommandolinjen_data() {

@@ -82,6 +82,8 @@ private slots:
     void vinduesskiftLukkerKontrolvinduet();
     void kontrolvinduetsSaetninger();
     void gemtDesignIndlaesesIAndreVinduer();
+    void filAendretPaaDisken_data();
+    void filAendretPaaDisken();
     void programslutSpoergerOmRedigeredeSider();
     void smaltHovedvindueSkaererIntetAf();
     void faneskiftBringerVinduetFrem_data();
@@ -293,7 +295,7 @@ void TstEditorvindue::kontrolvinduetsSaetninger() {
         {&Tmainform::kontrolFmSlutkoder, QStringLiteral("Der er 1 slutkode for meget")},
         {&Tmainform::kontrolKoder, QStringLiteral("1 ukendt kode")},
         {&Tmainform::visAttributter, QStringLiteral("1 kode med attributter")},
-        {&Tmainform::kontrolAttributter, QStringLiteral("2 ukendte attributter")},
+        {&Tmainform::kontrolAttributter, QStringLiteral("1 ukendt attribut")},
     };
     for (const auto &[kontrol, saetning] : tilfaelde) {
         (mainform->*kontrol)();
@@ -324,6 +326,50 @@ void TstEditorvindue::gemtDesignIndlaesesIAndreVinduer() {
     QCOMPARE(laesBytes(mainform->designName), QByteArray("body { color: red; }\r\n"));
     QCOMPARE(v[0]->EditorDesign->Text(), QStringLiteral("body { color: red; }"));
     QVERIFY(v[1]->EditorDesign->Text().startsWith(QStringLiteral("/* egen */")));
+    // The modified copy does not write over the newer file without asking.
+    v[1]->aGemDesign->trigger();
+    QCOMPARE(Dialoger::Test::vist().count(QStringLiteral("Spørgsmål")), 1);
+    QCOMPARE(laesBytes(mainform->designName), QByteArray("body { color: red; }\r\n"));
+    QVERIFY(v[1]->EditorDesign->Modified());
+}
+
+void TstEditorvindue::filAendretPaaDisken_data() {
+    QTest::addColumn<bool>("redigeret");
+    QTest::addColumn<int>("svar"); // to the question at save
+    QTest::newRow("uredigeret følger filen") << false << 0;
+    QTest::newRow("redigeret, Nej") << true << 2;
+    QTest::newRow("redigeret, Ja") << true << 1;
+}
+
+// Another program writes the page while it is open.
+void TstEditorvindue::filAendretPaaDisken() {
+    QFETCH(bool, redigeret);
+    QFETCH(int, svar);
+    Twinform *w = aabnSide(rod->sti(QStringLiteral("egne")), QStringLiteral("side"));
+    if (redigeret) {
+        w->Editor->setSelStart(0);
+        w->Editor->setSelText(QStringLiteral("mit "));
+    }
+    skrivBytes(w->Filnavn, "andet program\r\n");
+    if (!redigeret) {
+        QTRY_COMPARE(w->Editor->Text(), QStringLiteral("andet program"));
+        QVERIFY(!w->Editor->Modified());
+        return;
+    }
+    Dialoger::Test::koeSvar(svar);
+    w->aGemExecute();
+    QCOMPARE(spmform->tekst->toPlainText(),
+             QStringLiteral("Filen side.html er ændret på disken, efter den blev åbnet.\n"
+                            "Skal den nyere fil overskrives?"));
+    QCOMPARE(laesBytes(w->Filnavn).startsWith("mit "), svar == 1);
+    QCOMPARE(w->Editor->Modified(), svar == 2);
+    if (svar == 1) return;
+    // Closing: "Ja" to saving, "Nej" to overwriting keeps the window and its text.
+    Dialoger::Test::koeSvar(1);
+    Dialoger::Test::koeSvar(2);
+    w->luk();
+    QCOMPARE(mainform->editorVinduer(), QList<Twinform *>{w});
+    QCOMPARE(laesBytes(w->Filnavn), QByteArray("andet program\r\n"));
 }
 
 void TstEditorvindue::programslutSpoergerOmRedigeredeSider() {

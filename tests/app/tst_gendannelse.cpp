@@ -73,18 +73,22 @@ private slots:
     }
 
     // The child types and is killed with SIGKILL three seconds later; the next
-    // start offers the text back.
+    // start offers the text back, also when the page was touched in between.
+    // Answer 0 closes the question (Esc): the next start asks again.
     void draebtProgramTilbyderTeksten_data() {
         QTest::addColumn<int>("svar");
         QTest::addColumn<bool>("design");
-        QTest::newRow("Ja, siden") << 1 << false;
-        QTest::newRow("Nej, siden") << 2 << false;
-        QTest::newRow("Ja, design.css") << 1 << true;
+        QTest::addColumn<bool>("roert");
+        QTest::newRow("Ja, rørt side") << 1 << false << true;
+        QTest::newRow("Nej, siden") << 2 << false << false;
+        QTest::newRow("Ja, design.css") << 1 << true << false;
+        QTest::newRow("Esc, rørt side") << 0 << false << true;
     }
 
     void draebtProgramTilbyderTeksten() {
         QFETCH(int, svar);
         QFETCH(bool, design);
+        QFETCH(bool, roert);
         const QString tekst = QStringLiteral("Blåbær og æbler på gåden");
         const QString designSti = bruger() + QStringLiteral("/Struktur/design.css");
         const QByteArray sideFoer = laesBytes(side());
@@ -104,6 +108,11 @@ private slots:
         QVERIFY(barn.waitForFinished(10000));
         QCOMPARE(barn.exitStatus(), QProcess::CrashExit);
         QCOMPARE(gendanfiler().size(), 1);
+        if (roert) {
+            QFile f(side());
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime));
+        }
 
         Dialoger::Test::koeSvar(svar);
         start();
@@ -119,11 +128,18 @@ private slots:
         QCOMPARE(laesBytes(side()), sideFoer);
         QCOMPARE(laesBytes(designSti), designFoer);
 
-        // "Nej" throws the text away; after "Ja" it stays kept until it is saved.
+        // "Nej" sets the text aside; after "Ja" it stays kept until it is saved.
         QCOMPARE(mainform->editorVinduer().size(), svar == 1 ? 1 : 0);
         Gendannelse::ventPaaSkrivning();
-        QCOMPARE(gendanfiler().size(), svar == 1 ? 1 : 0);
+        QCOMPARE(gendanfiler().size(), svar == 2 ? 0 : 1);
+        QCOMPARE(QDir(gendanMappe() + QStringLiteral("Kasseret")).entryList(QDir::Files).size(),
+                 svar == 2 ? 1 : 0);
         if (svar == 2) return;
+        if (svar == 0) {
+            nedlaegVinduer();
+            Dialoger::Test::koeSvar(1);
+            start();
+        }
         Twinform *w = mainform->editorVinduer().first();
         QCOMPARE(w->Filnavn, side());
         TRichEdit *e = design ? w->EditorDesign : w->Editor;
@@ -174,35 +190,82 @@ private slots:
         QVERIFY(gendanfiler().isEmpty());
     }
 
-    void foraeldedeOgForaeldreloese() {
-        auto gendanfil = [&](const QString &maal) {
-            const QString fil = gendanMappe() + Gendannelse::filnavn(maal, maal);
-            skrivBytes(fil, "\xEF\xBB\xBF" + maal.toUtf8() + "\r\n" + maal.toUtf8() + "\r\n\r\nx");
-            return fil;
-        };
-        const QString gammel = gendanfil(side());
-        QFile f(gammel);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-1),
-                              QFileDevice::FileModificationTime));
-        f.close();
-        const QString forladt =
-            gendanfil(bruger() + QStringLiteral("/Struktur/Væk/tekstfiler/Væk.html"));
+    // Decided by content: a kept text the page already holds goes silently, even
+    // when newer than the page. Set-aside texts older than 30 days go too.
+    void tilbudVedStart_data() {
+        QTest::addColumn<QString>("maal");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("udenLister");
+        QTest::addColumn<bool>("spurgt");
+        QTest::addColumn<bool>("bliver");
+        const QString gemt = QStringLiteral("<html><body>\r\n<p>Før</p>\r\n</body></html>");
+        QTest::newRow("siden rummer teksten") << "" << gemt << false << false << false;
+        QTest::newRow("lister mangler") << ""
+                                        << "x" << true << true << false;
+        QTest::newRow("siden er væk") << "/Struktur/Væk/tekstfiler/Væk.html"
+                                      << "x" << false << false << true;
+    }
+
+    void tilbudVedStart() {
+        QFETCH(QString, maal);
+        QFETCH(QString, tekst);
+        QFETCH(bool, udenLister);
+        QFETCH(bool, spurgt);
+        QFETCH(bool, bliver);
+        const QString sti = maal.isEmpty() ? side() : bruger() + maal;
+        const QString fil = gendanMappe() + Gendannelse::filnavn(sti, sti);
+        skrivBytes(fil, "\xEF\xBB\xBF" + sti.toUtf8() + "\r\n" + sti.toUtf8() + "\r\n\r\n" +
+                            tekst.toUtf8());
+        const QString kasseret = gendanMappe() + QStringLiteral("Kasseret/");
+        for (const int dage : {40, 10}) {
+            const QString k = kasseret + QString::number(dage) + QStringLiteral(".txt");
+            skrivBytes(k, "gammel");
+            QFile f(k);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-dage),
+                                  QFileDevice::FileModificationTime));
+        }
+        if (udenLister)
+            QVERIFY(QFile::remove(rod->sti(QStringLiteral("Program/Dir/Html/AlleKoder.txt"))));
+        Dialoger::Test::koeSvar(2);
         start();
-        QVERIFY(!Dialoger::Test::vist().contains(QStringLiteral("Spørgsmål")));
-        QVERIFY(!QFileInfo::exists(gammel)); // the page was saved after it
-        QVERIFY(QFileInfo::exists(forladt)); // its page is gone: the text stays for the user
+        QCOMPARE(Dialoger::Test::vist().contains(QStringLiteral("Spørgsmål")), spurgt);
+        QCOMPARE(QFileInfo::exists(fil), bliver);
+        QCOMPARE(QFileInfo::exists(kasseret + QFileInfo(fil).fileName()), spurgt);
+        QVERIFY(!QFileInfo::exists(kasseret + QStringLiteral("40.txt")));
+        QVERIFY(QFileInfo::exists(kasseret + QStringLiteral("10.txt")));
         QVERIFY(mainform->editorVinduer().isEmpty());
+    }
+
+    // A recovery file that cannot be written is said once, not every two seconds.
+    void gendanfilKanIkkeSkrives() {
+        skrivBytes(gendanMappe().chopped(1), "en fil i vejen");
+        start();
+        Twinform *w = aabnSiden();
+        auto *g = w->Editor->findChild<Gendannelse *>();
+        QVERIFY(g);
+        const QString besked = QStringLiteral("Den ugemte tekst kan ikke lægges til side i ") +
+                               QDir::toNativeSeparators(gendanMappe().chopped(1)) +
+                               QStringLiteral(". Gem selv siden snart.");
+        for (const QString &forventet : {besked, QString()}) {
+            mainform->statusBar()->clearMessage();
+            QTest::keyClicks(w->Editor, QStringLiteral("z"));
+            g->skrivNu();
+            Gendannelse::ventPaaSkrivning();
+            QCoreApplication::processEvents();
+            QCOMPARE(mainform->statusBar()->currentMessage(), forventet);
+        }
     }
 
     void fejlVisesEnGang() {
         skrivBytes(bruger() + QStringLiteral("/Sikkerhedskopier"), "en fil i vejen");
         start();
         Twinform *w = aabnSiden();
-        const QString fejl = QStringLiteral("Sikkerhedskopien kunne ikke gemmes i ") +
-                             QDir::toNativeSeparators(kopiMappe()) +
-                             QStringLiteral(". Måske er disken fuld, eller mappen må ikke skrives "
-                                            "i. Selve dagbogen er ikke rørt.");
+        const QString fejl = QStringLiteral("Sikkerhedskopien kunne ikke gemmes: ") +
+                             QDir::toNativeSeparators(QDir::cleanPath(kopiMappe())) +
+                             QStringLiteral(": mappen kan ikke oprettes. De tidligere "
+                                            "sikkerhedskopier er urørte, og selve dagbogen er "
+                                            "ikke rørt.");
         for (int i = 0; i < 3; ++i) {
             QTest::keyClicks(w->Editor, QStringLiteral("z"));
             w->aGemExecute();
@@ -259,6 +322,10 @@ private slots:
     }
 
     void gendanStruktur() {
+        // A structure made in the structure maker lives in the shared program folder.
+        const QString opskrifter = rod->sti(QStringLiteral("Program/Struktur/Opskrifter"));
+        skrivBytes(opskrifter + QStringLiteral("/struktur.txt"), "Opskrifter\r\n\tÆbleskiver\r\n");
+        skrivBytes(opskrifter + QStringLiteral("/tekstfiler/Æbleskiver.html"), "<p>Mel</p>");
         start();
         mainform->kalender->setSelectedDate(QDate(2024, 3, 5));
         QTest::mouseClick(mainform->findChild<QPushButton *>(QStringLiteral("ButtonOpret")),
@@ -286,8 +353,10 @@ private slots:
         QCOMPARE(vindue->arkivListe->topLevelItem(0)->text(0),
                  dansk.toString(QDate::currentDate(), QStringLiteral("dddd d. MMMM yyyy")));
         QVERIFY(!vindue->arkivListe->topLevelItem(0)->text(1).isEmpty());
-        QCOMPARE(vindue->strukturListe->count(), 1);
+        QCOMPARE(vindue->strukturListe->count(), 2);
         QCOMPARE(vindue->strukturListe->item(0)->text(), QStringLiteral("Dagbog 2024"));
+        QCOMPARE(vindue->strukturListe->item(1)->text(),
+                 QStringLiteral("Opskrifter (programmappen)"));
 
         const QString navn = QStringLiteral("Dagbog 2024 (gendannet ") +
                              QDate::currentDate().toString(Qt::ISODate) + u')';
@@ -317,6 +386,15 @@ private slots:
         mainform->htmlFilnavn = kopi;
         Twinform *genskabt = mainform->openwin(kopi);
         QCOMPARE(genskabt->Editor->Text(), original);
+
+        // The program folder's structure goes back beside the other information structures.
+        vindue->strukturListe->setCurrentRow(1);
+        Dialoger::Test::koeSvar(1);
+        vindue->GendanKnap->click();
+        const QString gendannet = opskrifter + QStringLiteral(" (gendannet ") +
+                                  QDate::currentDate().toString(Qt::ISODate) + u')';
+        QCOMPARE(laesBytes(gendannet + QStringLiteral("/tekstfiler/Æbleskiver.html")),
+                 QByteArray("<p>Mel</p>"));
 
         vindue->AabnMappeKnap->click();
         QCOMPARE(Dialoger::Test::vist().last(), QUrl::fromLocalFile(kopiMappe()).toString());

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QtTest>
 
 namespace {
@@ -81,6 +82,8 @@ private slots:
     void igenOpretterIntetOgOmskriverIkke();
     void nyeDageOgMaanederSorteresPaaPlads();
     void tomAarsmappeTagesOp();
+    void aarUdenTraeBeholderSiderne_data();
+    void aarUdenTraeBeholderSiderne();
     void lukningSkriverOptionsfilOgNaesteStartHilserIkke();
     void optionsfilMedTiLinjer();
     void lukningMedLaeserenSynligSkjulerKun();
@@ -193,6 +196,51 @@ void TstHovedvindue::tomAarsmappeTagesOp() {
     QCOMPARE(laesBytes(aar(2024) + QStringLiteral("data.txt")),
              QByteArray("0Dagbog 2024\r\n103 Marts\r\n603 05 Tirsdag\r\n"));
     QVERIFY(QFile::exists(aar(2024) + QStringLiteral("tekstfiler/03 05 Tirsdag.html")));
+}
+
+void TstHovedvindue::aarUdenTraeBeholderSiderne_data() {
+    // The pages in tekstfiler/ of a 2024 folder without struktur.txt and data.txt;
+    // 5 March 2024 is then opened.
+    QTest::addColumn<QStringList>("sider");
+    QTest::addColumn<QByteArray>("trae");
+    QTest::addColumn<QString>("besked");
+    QTest::newRow("de tre sider")
+        << QStringList{"Dagbog 2024", "03 Marts", "03 05 Tirsdag", "noter", "03 05 Mandag"}
+        << QByteArray("Dagbog 2024\r\n\t03 Marts\r\n\t\t03 05 Tirsdag\r\n") << "3 sider";
+    QTest::newRow("andre dage") << QStringList{"Dagbog 2024", "12 December", "12 24 Tirsdag",
+                                               "03 Marts", "03 01 Fredag"}
+                                << QByteArray(
+                                       "Dagbog 2024\r\n\t03 Marts\r\n\t\t03 01 Fredag\r\n\t\t03 05 "
+                                       "Tirsdag\r\n\t12 December\r\n\t\t12 24 Tirsdag\r\n")
+                                << "5 sider";
+    QTest::newRow("dag uden aar og maaned")
+        << QStringList{"02 29 Torsdag"}
+        << QByteArray("Dagbog 2024\r\n\t02 Februar\r\n\t\t02 29 Torsdag\r\n\t03 "
+                      "Marts\r\n\t\t03 05 Tirsdag\r\n")
+        << "1 side";
+}
+
+void TstHovedvindue::aarUdenTraeBeholderSiderne() {
+    QFETCH(QStringList, sider);
+    QFETCH(QByteArray, trae);
+    QFETCH(QString, besked);
+    const QString mappe = aar(2024) + QStringLiteral("tekstfiler/");
+    QDir().mkpath(mappe);
+    for (const QString &s : sider)
+        skrivBytes(mappe + s + QStringLiteral(".html"), "mit: " + s.toUtf8());
+    start();
+    aabnDato(QDate(2024, 3, 5));
+    for (const QString &s : sider)
+        QCOMPARE(laesBytes(mappe + s + QStringLiteral(".html")), "mit: " + s.toUtf8());
+    QCOMPARE(laesBytes(aar(2024) + QStringLiteral("struktur.txt")), trae);
+    QVERIFY(mainform->statusBar()->currentMessage().contains(besked));
+    // A year or month taken back without a page of its own gets its template.
+    if (!sider.contains(QStringLiteral("Dagbog 2024"))) {
+        QCOMPARE(laesBytes(mappe + QStringLiteral("Dagbog 2024.html")),
+                 side("Dagbog 2024", "overskriftAar"));
+        QCOMPARE(laesBytes(mappe + QStringLiteral("02 Februar.html")),
+                 side("Februar 2024", "overskriftMaaned"));
+    }
 }
 
 void TstHovedvindue::lukningSkriverOptionsfilOgNaesteStartHilserIkke() {

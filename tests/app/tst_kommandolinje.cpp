@@ -8,7 +8,9 @@
 #include "testhjaelp.h"
 
 #include <QCalendarWidget>
+#include <QDialog>
 #include <QDir>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QtTest>
 
@@ -131,8 +133,12 @@ private slots:
         QFETCH(bool, ens);
         const QString a = TEnkeltInstans::navnFor(bruger1, QDir::tempPath());
         QCOMPARE(a == TEnkeltInstans::navnFor(bruger2, rod2), ens);
-        // It becomes a file name in the temporary folder.
-        QVERIFY2(QRegularExpression("^dagbog-[A-Za-z0-9_-]+$").match(a).hasMatch(), qPrintable(a));
+        // A file in a folder only the user may enter.
+        const QFileInfo sti(a);
+        QVERIFY2(QRegularExpression("^dagbog-[A-Za-z0-9_-]+$").match(sti.fileName()).hasMatch(),
+                 qPrintable(a));
+        QVERIFY(sti.dir().path() != QDir::tempPath());
+        QCOMPARE(QFile::permissions(sti.path()) & 0x0077, QFileDevice::Permissions());
     }
 
     // A second start under the same root hands its date over to the running program and ends.
@@ -159,15 +165,58 @@ private slots:
         nedlaegVinduer();
     }
 
+    // Only one short line is taken, and a silent connection is dropped.
+    void forbindelser_data() {
+        QTest::addColumn<QByteArray>("sendt");
+        QTest::addColumn<QByteArray>("faaet");
+        QTest::newRow("en linje") << QByteArray("vis\n") << QByteArray("vis");
+        QTest::newRow("256 bytes") << QByteArray(256, 'x') + '\n' << QByteArray(256, 'x');
+        QTest::newRow("for lang") << QByteArray(257, 'x') + '\n' << QByteArray();
+        QTest::newRow("for lang uden linjeskift") << QByteArray(300, 'x') << QByteArray();
+        QTest::newRow("tavs") << QByteArray() << QByteArray();
+    }
+    void forbindelser() {
+        QFETCH(QByteArray, sendt);
+        QFETCH(QByteArray, faaet);
+        TestRod rod;
+        TEnkeltInstans instans(navn(rod.rod()));
+        QVERIFY(instans.lyt());
+        QByteArrayList beskeder;
+        connect(&instans, &TEnkeltInstans::besked, this,
+                [&](const QByteArray &b) { beskeder << b; });
+        QLocalSocket s;
+        s.connectToServer(instans.navn());
+        QVERIFY(s.waitForConnected(2000));
+        s.write(sendt);
+        QTRY_COMPARE_WITH_TIMEOUT(s.state(), QLocalSocket::UnconnectedState, 6000);
+        QCOMPARE(beskeder, faaet.isEmpty() ? QByteArrayList() : QByteArrayList{faaet});
+    }
+
+    // A message that comes while a question is open waits for the answer.
+    void beskedVenterPaaSpoergsmaal() {
+        TestRod rod;
+        opretVinduer();
+        mainform->FormActivate();
+        const QDate foer = mainform->kalender->selectedDate();
+        QDialog spoergsmaal;
+        spoergsmaal.setModal(true);
+        spoergsmaal.show();
+        udfoerBesked("dato 2024-03-05");
+        QTest::qWait(500);
+        QCOMPARE(mainform->kalender->selectedDate(), foer);
+        spoergsmaal.accept();
+        QTRY_COMPARE(mainform->kalender->selectedDate(), QDate(2024, 3, 5));
+        nedlaegVinduer();
+    }
+
     // A program killed without cleaning up leaves its socket behind; it does not block.
     void efterladtSoklenSpaerrerIkke() {
         TestRod rod;
         QScopedPointer<QProcess> p(program({}));
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(QDir::tempPath() + u'/' + navn(rod.rod())),
-                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(navn(rod.rod())), 20000);
         p->kill();
         QVERIFY(p->waitForFinished(10000));
-        QVERIFY(QFileInfo::exists(QDir::tempPath() + u'/' + navn(rod.rod())));
+        QVERIFY(QFileInfo::exists(navn(rod.rod())));
         TEnkeltInstans instans(navn(rod.rod()));
         QVERIFY(instans.start("vis"));
         QByteArray faaet;

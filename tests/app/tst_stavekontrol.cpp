@@ -83,6 +83,7 @@ private slots:
     void forslagErstatterOrdet();
     void ordetHuskes_data();
     void ordetHuskes();
+    void ulaeseligOrdbogOverskrivesIkke();
     void kontaktenGaelderAlleVinduerOgGemmes();
     void udenOrdbogErKontaktenSlaaetFraMedHint();
 };
@@ -164,6 +165,29 @@ void TstStavekontrol::ordetHuskes() {
     start();
     QCOMPARE(markeret(aabnDag(5, ord + " gikk")),
              (ordbog.isEmpty() ? QStringList{ord, "gikk"} : QStringList{"gikk"}));
+}
+
+void TstStavekontrol::ulaeseligOrdbogOverskrivesIkke() {
+    stop();
+    const QString fil = egenskaber("ordbog.txt");
+    skrivBytes(fil, "Bj\xf8rnsquist\r\n");
+    QFile::setPermissions(fil, QFileDevice::WriteOwner | QFileDevice::WriteOther);
+    {
+        // Unreadable while the program starts; root would read past the rights.
+        SomAlmindeligBruger bruger(*rod);
+        start();
+    }
+    Twinform *w = aabnDag(5, "Vi spiste turr");
+    QMenu *menu = hoejreklik(w, "turr");
+    QVERIFY(menu);
+    handling(menu, "mTilfoejOrdbog")->trigger();
+    menu->close();
+    QCOMPARE(Dialoger::Test::vist(),
+             QStringList{"Ordbogen \"" + fil +
+                         "\" kunne ikke læses, da programmet startede. Ordet er ikke tilføjet, "
+                         "så filen ikke overskrives."});
+    QFile::setPermissions(fil, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(laesBytes(fil), QByteArray("Bj\xf8rnsquist\r\n"));
 }
 
 void TstStavekontrol::kontaktenGaelderAlleVinduerOgGemmes() {

@@ -1,6 +1,7 @@
 #include "testhjaelp.h"
 
 #include "platform/dialoger.h"
+#include "platform/programmappe.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -52,6 +53,17 @@ TestRod::TestRod() {
     kopierMappe(data, program, referencer);
     for (const QString &r : referencer)
         if (QFileInfo::exists(data + u'/' + r)) linkMappe(data + u'/' + r, program + u'/' + r);
+    // As the program's refresh leaves it: the delivered files listed.
+    static const QHash<QString, QByteArray> leverede = [&] {
+        QHash<QString, QByteArray> liste;
+        QDirIterator it(data, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString sti = it.next();
+            liste.insert(sti.mid(data.size() + 1), Programmappe::kontrolsum(sti));
+        }
+        return liste;
+    }();
+    Programmappe::gemLeverede(program, leverede);
     QDir().mkpath(rod() + QStringLiteral("/xdg"));
     qputenv("DAGBOG_ROOT", rod().toUtf8());
     qputenv("XDG_DATA_HOME", (rod() + QStringLiteral("/xdg")).toUtf8());

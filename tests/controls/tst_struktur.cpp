@@ -100,6 +100,7 @@ private slots:
     void setSelectedAlleredeValgt();
     void valgtPosition();
     void sletNode();
+    void fileDeleteRB_data();
     void fileDeleteRB();
     void nyNode_data();
     void nyNode();
@@ -480,13 +481,46 @@ void TstStruktur::sletNode() {
         QVERIFY2(QFile::exists(m.side(QLatin1String(navn))), navn);
 }
 
+void TstStruktur::fileDeleteRB_data() {
+    QTest::addColumn<QString>("xdg"); // the user's data folder, under the root
+    QTest::addColumn<bool>("flyttet");
+    QTest::newRow("papirkurven findes") << "xdg" << true;
+    QTest::newRow("datamappen mangler") << "ny/xdg" << true;
+    QTest::newRow("en fil i vejen") << "fil/xdg" << false;
+}
+
+// The page goes to the user's trash or stays where it is; nothing strays into
+// the working folder, and a page that cannot go keeps its element.
 void TstStruktur::fileDeleteRB() {
+    QFETCH(QString, xdg);
+    QFETCH(bool, flyttet);
     Mappe m;
+    m.hent("Aar\r\n\tDag\r\n", "0aar\r\n6dag\r\n");
+    skrivBytes(rod->sti(QStringLiteral("fil")), "i vejen");
+    const QString arbejde = rod->sti(QStringLiteral("arbejde/") + QTest::currentDataTag());
+    QDir().mkpath(arbejde);
+    const QString foer = QDir::currentPath();
+    QDir::setCurrent(arbejde);
+    qputenv("XDG_DATA_HOME", rod->sti(xdg).toUtf8());
     QVERIFY(!TStruktur::FileDeleteRB(m.side(QStringLiteral("findes ikke"))));
-    skrivBytes(m.side(QStringLiteral("x")), "indhold");
-    QVERIFY(TStruktur::FileDeleteRB(m.side(QStringLiteral("x"))));
-    QVERIFY(!QFile::exists(m.side(QStringLiteral("x"))));
-    QCOMPARE(laesBytes(rod->trash() + QStringLiteral("/x.html")), QByteArray("indhold"));
+    skrivBytes(m.side(QStringLiteral("dag")), "indhold");
+    m.vaelg(QStringLiteral("Dag"));
+    bool fejl = false;
+    try {
+        m.s.SletNode();
+    } catch (const Tekstfil::FilFejl &f) {
+        fejl = f.besked().startsWith(QStringLiteral("Siden \"") +
+                                     QDir::toNativeSeparators(m.side(QStringLiteral("dag"))) +
+                                     QStringLiteral("\" kunne ikke lægges i papirkurven"));
+    }
+    QDir::setCurrent(foer);
+    qputenv("XDG_DATA_HOME", rod->sti(QStringLiteral("xdg")).toUtf8());
+    QCOMPARE(fejl, !flyttet);
+    QCOMPARE(beskriv(m.s), flyttet ? QStringLiteral("Aar") : QStringLiteral("Aar(Dag)"));
+    QCOMPARE(laesBytes(m.side(QStringLiteral("dag"))), flyttet ? QByteArray() : "indhold");
+    if (flyttet)
+        QCOMPARE(laesBytes(rod->sti(xdg + QStringLiteral("/Trash/files/dag.html"))), "indhold");
+    QCOMPARE(QDir(arbejde).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
 }
 
 void TstStruktur::nyNode_data() {

@@ -66,13 +66,27 @@ private slots:
         QList<QDate> arkiver;
         for (const QDate &idag : brugt) {
             arkiver << idag;
-            for (const QDate &d : Rotation::fjern(arkiver))
+            for (const QDate &d : Rotation::fjern(arkiver, idag))
                 arkiver.removeAll(d);
             QVERIFY2(arkiver.contains(idag), qPrintable(idag.toString(Qt::ISODate)));
             QVERIFY(arkiver.size() <= 7 + 12);
         }
         std::sort(arkiver.begin(), arkiver.end());
         QCOMPARE(arkiver, tilbage);
+    }
+
+    // A clock set back before the newest archive removes nothing.
+    void tilbagesatUr_data() {
+        QTest::addColumn<QDate>("idag");
+        QTest::addColumn<int>("fjernet");
+        QTest::newRow("i dag") << QDate(2025, 3, 10) << 12;
+        QTest::newRow("sat en dag tilbage") << QDate(2025, 3, 9) << 0;
+        QTest::newRow("sat et år tilbage") << QDate(2024, 3, 10) << 0;
+    }
+    void tilbagesatUr() {
+        QFETCH(QDate, idag);
+        QFETCH(int, fjernet);
+        QCOMPARE(Rotation::fjern(dage(QDate(2025, 2, 19), 20), idag).size(), fjernet);
     }
 
     void gendannetNavn_data() {

@@ -2,6 +2,7 @@
 #include "testhjaelp.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -42,22 +43,99 @@ private slots:
             skrivBytes(til + "/noter.txt", "min\r\n");
             if (!rod.isEmpty()) skrivBytes(til + "/udgave.txt", rod + '\n');
         }
-        QCOMPARE(Programmappe::opdater(fra, til), kopieret);
+        QCOMPARE(Programmappe::opdater(fra, til).kopieret, kopieret);
+        // A file of an older installation without the list of delivered files
+        // may be the user's: it stays.
         QCOMPARE(laesBytes(til + "/Html/design.css"),
-                 QByteArray(kopieret ? "ny\r\n" : "gammel\r\n"));
+                 QByteArray(rodFindes ? "gammel\r\n" : "ny\r\n"));
         QCOMPARE(QFile::exists(til + program), kopieret);
         QCOMPARE(laesBytes(til + "/udgave.txt").trimmed(), kopieret ? kilde : rod);
         QCOMPARE(laesBytes(til + mine) + laesBytes(til + "/noter.txt"),
                  rodFindes ? QByteArray("Mine\r\nmin\r\n") : QByteArray());
         // A second start finds it up to date (a copy without a stamp only fills a missing folder).
-        QVERIFY(!Programmappe::opdater(fra, til));
+        QVERIFY(!Programmappe::opdater(fra, til).kopieret);
+    }
+
+    // Two deliveries in a row with the user's changes between them. Each
+    // entry is "path=bytes"; an empty bytes value in `aendringer` is no change.
+    void toLeverancer_data() {
+        QTest::addColumn<QStringList>("foerste");
+        QTest::addColumn<QStringList>("aendringer"); // the user's, after the first
+        QTest::addColumn<QStringList>("anden");
+        QTest::addColumn<QStringList>("rod"); // the root's files afterwards
+        QTest::addColumn<QStringList>("nye"); // under Nye udgaver afterwards
+        QTest::addColumn<QStringList>("beholdt");
+        const QString t = "Struktur/S/struktur.txt", d = "Struktur/S/data.txt";
+        QTest::newRow("uændret erstattes")
+            << QStringList{"a.css=1"} << QStringList{} << QStringList{"a.css=2"}
+            << QStringList{"a.css=2"} << QStringList{} << QStringList{};
+        QTest::newRow("ændret beholdes")
+            << QStringList{"a.css=1"} << QStringList{"a.css=mit"} << QStringList{"a.css=2"}
+            << QStringList{"a.css=mit"} << QStringList{"a.css=2"} << QStringList{"a.css"};
+        QTest::newRow("træ ændret, data beholdes med")
+            << QStringList{t + "=S1", d + "=0S1"} << QStringList{t + "=S1 mit"}
+            << QStringList{t + "=S2", d + "=0S2"} << QStringList{t + "=S1 mit", d + "=0S1"}
+            << QStringList{t + "=S2", d + "=0S2"} << QStringList{d, t};
+        QTest::newRow("anden struktur erstattes")
+            << QStringList{t + "=S1", d + "=0S1", "Struktur/T/data.txt=0T1"}
+            << QStringList{t + "=S1 mit"}
+            << QStringList{t + "=S1", d + "=0S1", "Struktur/T/data.txt=0T2"}
+            << QStringList{t + "=S1 mit", "Struktur/T/data.txt=0T2"} << QStringList{}
+            << QStringList{};
+        QTest::newRow("ændret til det nye")
+            << QStringList{"a.css=1"} << QStringList{"a.css=2"} << QStringList{"a.css=2"}
+            << QStringList{"a.css=2"} << QStringList{} << QStringList{};
+        QTest::newRow("ikke længere leveret bliver")
+            << QStringList{"a.css=1", "b.css=1"} << QStringList{} << QStringList{"a.css=1"}
+            << QStringList{"a.css=1", "b.css=1"} << QStringList{} << QStringList{};
+        QTest::newRow("egen fil med leveret navn")
+            << QStringList{} << QStringList{"a.css=mit"} << QStringList{"a.css=2"}
+            << QStringList{"a.css=mit"} << QStringList{"a.css=2"} << QStringList{"a.css"};
+    }
+    void toLeverancer() {
+        QFETCH(QStringList, foerste);
+        QFETCH(QStringList, aendringer);
+        QFETCH(QStringList, anden);
+        QFETCH(QStringList, rod);
+        QFETCH(QStringList, nye);
+        QFETCH(QStringList, beholdt);
+        QTemporaryDir tmp;
+        const QString til = tmp.path() + "/Program";
+        auto skriv = [](const QString &mappe, const QStringList &filer) {
+            for (const QString &f : filer)
+                skrivBytes(mappe + u'/' + f.section(u'=', 0, 0), f.section(u'=', 1).toUtf8());
+        };
+        auto lever = [&](const QStringList &filer, const QString &navn) {
+            const QString fra = tmp.path() + u'/' + navn;
+            skriv(fra, filer);
+            skrivBytes(fra + "/udgave.txt", navn.toUtf8());
+            return Programmappe::opdater(fra, til);
+        };
+        QVERIFY(lever(foerste, "v1").beholdt.isEmpty());
+        skriv(til, aendringer);
+        const Programmappe::Opdatering r = lever(anden, "v2");
+        QVERIFY(r.kopieret && !r.fejl);
+        QCOMPARE(r.beholdt, beholdt);
+        for (const QString &f : rod)
+            QCOMPARE(laesBytes(til + u'/' + f.section(u'=', 0, 0)), f.section(u'=', 1).toUtf8());
+        QStringList fundet;
+        QDirIterator it(til + "/Nye udgaver", QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString f = it.next();
+            fundet << f.mid(til.size() + 13) + u'=' + QString::fromUtf8(laesBytes(f));
+        }
+        fundet.sort();
+        nye.sort();
+        QCOMPARE(fundet, nye);
+        // Nothing in Struktur/ but the structures themselves.
+        QVERIFY(!QFileInfo::exists(til + "/Struktur/Nye udgaver"));
     }
 
     // The test runs from the build folder, where no installed copy lies beside it.
     void hjemmeFraByggemappenIngenKopi() {
         QCOMPARE(Programmappe::installeretKopi(), QString());
         QTemporaryDir tmp;
-        QVERIFY(!Programmappe::opdater(QString(), tmp.path() + "/Program"));
+        QVERIFY(!Programmappe::opdater(QString(), tmp.path() + "/Program").kopieret);
         QVERIFY(!QFileInfo::exists(tmp.path() + "/Program"));
     }
 };

@@ -1,3 +1,5 @@
+#include "core/rotation.h"
+#include "platform/programmappe.h"
 #include "platform/sikkerhedskopi.h"
 #include "platform/tekstfil.h"
 #include "platform/zipfil.h"
@@ -10,13 +12,27 @@
 class TstSikkerhedskopi : public QObject {
     Q_OBJECT
     QScopedPointer<QTemporaryDir> tmp;
-    QString bruger, kopier;
+    QString bruger, program, kopier;
     QMap<QString, QByteArray> dagbog; // relative path -> bytes, as written
     void skriv(const QString &rel, const QByteArray &data) {
         skrivBytes(bruger + u'/' + rel, data);
         dagbog[rel] = data;
     }
-    int lav(const QDate &dag) { return int(Sikkerhedskopi::lav(bruger, kopier, dag).udfald); }
+    Sikkerhedskopi::Resultat lavKopi(const QDate &dag, const std::atomic<bool> *afbryd = nullptr) {
+        return Sikkerhedskopi::lav(bruger, program, kopier, dag, afbryd);
+    }
+    int lav(const QDate &dag) { return int(lavKopi(dag).udfald); }
+    QString fingeraftryk() {
+        Sikkerhedskopi::Kontrolsummer summer(tmp->path() + QStringLiteral("/summer.txt"));
+        return Sikkerhedskopi::fingeraftryk(Sikkerhedskopi::indhold(bruger, program, summer),
+                                            summer);
+    }
+    static QStringList navne(const QList<Sikkerhedskopi::Struktur> &strukturer) {
+        QStringList ud;
+        for (const Sikkerhedskopi::Struktur &s : strukturer)
+            ud << (s.iProgrammappe ? QStringLiteral("Program/") : QString()) + s.navn;
+        return ud;
+    }
     // Day pages with Danish names and text, as the program makes them.
     void lavDagbog(int aarstal) {
         const QLocale dansk(QLocale::Danish, QLocale::Denmark);
@@ -65,6 +81,7 @@ private slots:
     void init() {
         tmp.reset(new QTemporaryDir);
         bruger = tmp->path() + QStringLiteral("/Bruger");
+        program = tmp->path() + QStringLiteral("/Program");
         kopier = bruger + QStringLiteral("/Sikkerhedskopier/");
         dagbog.clear();
         // Three years where the content matters, one where only the archives do.
@@ -73,7 +90,7 @@ private slots:
     void cleanup() { tmp.reset(); }
 
     void treAarIKopien() {
-        const Sikkerhedskopi::Resultat r = Sikkerhedskopi::lav(bruger, kopier, QDate(2024, 12, 31));
+        const Sikkerhedskopi::Resultat r = lavKopi(QDate(2024, 12, 31));
         QCOMPARE(int(r.udfald), int(Sikkerhedskopi::Udfald::Lavet));
         QCOMPARE(r.arkiv, QStringLiteral("Dagbog-2024-12-31.zip"));
         const QString arkiv = kopier + r.arkiv;
@@ -88,7 +105,7 @@ private slots:
             QVERIFY2(ud.value(it.key()) == it.value(), qPrintable(it.key()));
         QVERIFY(
             QFileInfo(tmp->path() + QStringLiteral("/ud/Struktur/Dagbog 2023/Billeder")).isDir());
-        QCOMPARE(Sikkerhedskopi::strukturer(arkiv),
+        QCOMPARE(navne(Sikkerhedskopi::strukturer(arkiv)),
                  QStringList({"Dagbog 2022", "Dagbog 2023", "Dagbog 2024"}));
 
         // One structure unpacked under a new name, byte for byte.
@@ -127,21 +144,133 @@ private slots:
         QCOMPARE(lav(QDate(2024, 5, 4)), uaendret);
     }
 
+    // An unchanged diary is not read again; a changed page is read alone.
+    void kunDetAendredeLaeses() {
+        const Sikkerhedskopi::Resultat foerste = lavKopi(QDate(2024, 5, 1));
+        QCOMPARE(foerste.laest, int(dagbog.size()));
+        const Sikkerhedskopi::Resultat anden = lavKopi(QDate(2024, 5, 2));
+        QCOMPARE(int(anden.udfald), int(Sikkerhedskopi::Udfald::Uaendret));
+        QCOMPARE(anden.laest, 0);
+        skriv(QStringLiteral("Struktur/design.css"), "body { color: #444; }\r\n");
+        const Sikkerhedskopi::Resultat tredje = lavKopi(QDate(2024, 5, 3));
+        QCOMPARE(int(tredje.udfald), int(Sikkerhedskopi::Udfald::Lavet));
+        QCOMPARE(tredje.laest, 1);
+    }
+
     void fejlRoererIkkeDagbogen_data() {
         QTest::addColumn<bool>("filIVejen");
-        QTest::newRow("mappen er en fil") << true;
-        QTest::newRow("arkivet kan ikke omdøbes") << false;
+        QTest::addColumn<QString>("fejl");
+        QTest::newRow("mappen er en fil") << true << "Sikkerhedskopier: mappen kan ikke oprettes";
+        QTest::newRow("arkivet kan ikke omdøbes")
+            << false << "Dagbog-2024-06-01.zip.tmp: kan ikke omdøbes til Dagbog-2024-06-01.zip";
     }
+    // Says which file and why; the rotation does not run.
     void fejlRoererIkkeDagbogen() {
         QFETCH(bool, filIVejen);
-        const QString foer = Sikkerhedskopi::fingeraftryk(bruger, Sikkerhedskopi::indhold(bruger));
-        if (filIVejen)
+        QFETCH(QString, fejl);
+        const QString foer = fingeraftryk();
+        if (filIVejen) {
             skrivBytes(bruger + QStringLiteral("/Sikkerhedskopier"), "ikke en mappe");
-        else // a folder in the way of the archive's name
+        } else { // a folder in the way of the archive's name, and old archives to rotate away
             QVERIFY(QDir().mkpath(kopier + QStringLiteral("Dagbog-2024-06-01.zip/x")));
-        QCOMPARE(lav(QDate(2024, 6, 1)), int(Sikkerhedskopi::Udfald::Fejl));
-        QCOMPARE(Sikkerhedskopi::fingeraftryk(bruger, Sikkerhedskopi::indhold(bruger)), foer);
+            for (int i = 1; i <= 9; ++i)
+                skrivBytes(kopier + Rotation::arkivnavn(QDate(2024, 5, i)), "gammel");
+        }
+        const QStringList arkiverFoer = QDir(kopier).entryList(QDir::Files);
+        const Sikkerhedskopi::Resultat r = lavKopi(QDate(2024, 6, 1));
+        QCOMPARE(int(r.udfald), int(Sikkerhedskopi::Udfald::Fejl));
+        QVERIFY2(r.fejl.endsWith(QDir::toNativeSeparators(fejl)), qPrintable(r.fejl));
+        QCOMPARE(fingeraftryk(), foer);
+        QCOMPARE(QDir(kopier).entryList(QDir::Files), arkiverFoer);
         QVERIFY(!QFileInfo::exists(kopier + QStringLiteral("Dagbog-2024-06-01.zip.tmp")));
+    }
+
+    void sprungetOverRoererIntet() {
+        QCOMPARE(lav(QDate(2024, 5, 1)), int(Sikkerhedskopi::Udfald::Lavet));
+        skriv(QStringLiteral("Struktur/design.css"), "body { color: #555; }\r\n");
+        const QByteArray foer = laesBytes(kopier + QStringLiteral("Dagbog-2024-05-01.zip"));
+        const std::atomic<bool> afbryd{true};
+        QCOMPARE(int(lavKopi(QDate(2024, 5, 2), &afbryd).udfald),
+                 int(Sikkerhedskopi::Udfald::Sprunget));
+        QCOMPARE(QDir(kopier).entryList({QStringLiteral("*.zip*")}, QDir::Files),
+                 QStringList{"Dagbog-2024-05-01.zip"});
+        QCOMPARE(laesBytes(kopier + QStringLiteral("Dagbog-2024-05-01.zip")), foer);
+    }
+
+    // The structures of the shared program folder: only what the user made or
+    // changed there goes into the archive.
+    void programmetsStrukturer_data() {
+        QTest::addColumn<QString>("aendring"); // path under Program/ = bytes; empty: none
+        QTest::addColumn<QStringList>("medtaget");
+        QTest::newRow("som leveret") << "" << QStringList{};
+        QTest::newRow("egen struktur")
+            << "Struktur/Opskrifter/struktur.txt=Opskrifter" << QStringList{"Program/Opskrifter"};
+        QTest::newRow("leveret side ændret")
+            << "Struktur/Hjælp/tekstfiler/Hjælp.html=<p>min</p>" << QStringList{"Program/Hjælp"};
+        QTest::newRow("ny side i en leveret")
+            << "Struktur/Hjælp/tekstfiler/Ny.html=<p>ny</p>" << QStringList{"Program/Hjælp"};
+        QTest::newRow("ved siden af strukturerne")
+            << "Nye udgaver/Struktur/Hjælp/data.txt=0x" << QStringList{};
+    }
+    void programmetsStrukturer() {
+        QFETCH(QString, aendring);
+        QFETCH(QStringList, medtaget);
+        const QString leveret = tmp->path() + QStringLiteral("/leveret");
+        skrivBytes(leveret + QStringLiteral("/Struktur/Hjælp/struktur.txt"), "Hjælp\r\n");
+        skrivBytes(leveret + QStringLiteral("/Struktur/Hjælp/tekstfiler/Hjælp.html"), "<p>x</p>");
+        QVERIFY(!Programmappe::opdater(leveret, program).fejl);
+        if (!aendring.isEmpty())
+            skrivBytes(program + u'/' + aendring.section(u'=', 0, 0),
+                       aendring.section(u'=', 1).toUtf8());
+        QCOMPARE(lav(QDate(2024, 5, 1)), int(Sikkerhedskopi::Udfald::Lavet));
+        const QString arkiv = kopier + QStringLiteral("Dagbog-2024-05-01.zip");
+        QCOMPARE(navne(Sikkerhedskopi::strukturer(arkiv)), QStringList{"Dagbog 2024"} + medtaget);
+        if (medtaget.isEmpty()) return;
+        const QString navn = medtaget.first().mid(8);
+        const QString maal = tmp->path() + QStringLiteral("/gendannet");
+        QVERIFY(Zipfil::udpak(arkiv, QStringLiteral("Program/Struktur/") + navn + u'/', maal));
+        const QString fil = aendring.section(u'=', 0, 0).mid(navn.size() + 10);
+        QCOMPARE(laesBytes(maal + u'/' + fil), aendring.section(u'=', 1).toUtf8());
+    }
+
+    // A new archive is read back before it replaces anything.
+    void kontrolFinderFejl_data() {
+        QTest::addColumn<bool>("oedelagt");
+        QTest::newRow("hel") << false;
+        QTest::newRow("en byte ændret") << true;
+    }
+    void kontrolFinderFejl() {
+        QFETCH(bool, oedelagt);
+        const QString arkiv = tmp->path() + QStringLiteral("/a.zip");
+        const QByteArray tekst = QByteArray("Kære dagbog. ").repeated(400);
+        skrivBytes(tmp->path() + QStringLiteral("/side.html"), tekst);
+        QVERIFY(
+            Zipfil::skriv(arkiv, {{"side.html", tmp->path() + QStringLiteral("/side.html")}}, {})
+                .fejl.isEmpty());
+        QByteArray bytes = laesBytes(arkiv);
+        if (oedelagt) {
+            // The first entry's data starts after its local header, name and extra field.
+            const auto felt = [&](int i) { return uchar(bytes[i]) | uchar(bytes[i + 1]) << 8; };
+            bytes[30 + felt(26) + felt(28) + 5] ^= 0x55;
+            skrivBytes(arkiv, bytes);
+        }
+        QCOMPARE(Zipfil::kontroller(arkiv).isEmpty(), !oedelagt);
+    }
+
+    // A file gone since the list was made is left out, named; the rest is written.
+    void forsvundenFilUdelades() {
+        const QString side = tmp->path() + QStringLiteral("/side.html");
+        skrivBytes(side, "<p>her</p>");
+        const QString arkiv = tmp->path() + QStringLiteral("/a.zip");
+        const Zipfil::Skrivning s = Zipfil::skriv(
+            arkiv, {{"side.html", side}, {"væk.html", tmp->path() + QStringLiteral("/væk.html")}},
+            {});
+        QVERIFY(s.fejl.isEmpty());
+        QCOMPARE(s.udeladt, QStringList{"væk.html"});
+        QList<Zipfil::Post> poster;
+        QVERIFY(Zipfil::poster(arkiv, &poster));
+        QCOMPARE(poster.size(), 1);
+        QCOMPARE(poster.first().navn, QStringLiteral("side.html"));
     }
 
     // Forty days in a row, a page changed each day: the folder holds exactly
@@ -169,7 +298,11 @@ private slots:
         skrivBytes(bruger + QStringLiteral("/Struktur/A/ok.txt"), "ok");
         skrivBytes(bruger + u'/' + navn, "x");
         const QString arkiv = tmp->path() + QStringLiteral("/ond.zip");
-        QVERIFY(Zipfil::skriv(arkiv, bruger, {QStringLiteral("Struktur/A/ok.txt"), navn}, {}));
+        QVERIFY(Zipfil::skriv(arkiv,
+                              {{"Struktur/A/ok.txt", bruger + QStringLiteral("/Struktur/A/ok.txt")},
+                               {navn, bruger + u'/' + navn}},
+                              {})
+                    .fejl.isEmpty());
         const QString maal = tmp->path() + QStringLiteral("/ny/A");
         QVERIFY(!Zipfil::udpak(arkiv, QStringLiteral("Struktur/A/"), maal));
         QVERIFY(!QFileInfo::exists(maal));

@@ -115,6 +115,7 @@ private slots:
     void attributeKontrol_data();
     void attributeKontrol();
     void ulaeseligAttributfil();
+    void gyldigSideMedProgrammetsLister();
     void kontrollerUdenStruktur();
 
 private:
@@ -506,8 +507,14 @@ void TstTagleser::attributeKontrol_data() {
     QTest::addColumn<int>("antal");
     QTest::addColumn<QStringList>("noder");
     QTest::newRow("ukendt og tomt sidste ord")
-        << "<p class=\"x\" foo=\"y\">" << QStringList{"p.txt=class"} << 2
-        << QStringList{"p Ukendt: foo Ukendt: "};
+        << "<p class=\"x\" foo=\"y\">" << QStringList{"p.txt=class"} << 1
+        << QStringList{"p Ukendt: foo"};
+    QTest::newRow("kun kendte med værdier")
+        << "<html lang=\"da\"><p class=\"x\" title='y'>"
+        << QStringList{"html.txt=lang", "p.txt=class|title"} << 0 << QStringList{"html", "p"};
+    QTest::newRow("data- og aria- på alle")
+        << "<p DATA-Dag=\"5\" aria-label=\"x\" data-=\"y\" aria>" << QStringList{"p.txt=class"} << 2
+        << QStringList{"p Ukendt: data- Ukendt: aria"};
     QTest::newRow("ingen fil for koden")
         << "<div id=\"a\" title=\"b\" x>" << QStringList{"p.txt=class"} << 1
         << QStringList{"div Ukendt"};
@@ -552,6 +559,18 @@ void TstTagleser::attributeKontrol() {
         faaet << (*it)->text(0);
     faaet.removeFirst();
     QCOMPARE(faaet, noder);
+}
+
+// A valid page marks nothing with the lists the program is delivered with.
+void TstTagleser::gyldigSideMedProgrammetsLister() {
+    laes("<!DOCTYPE html>\r\n<html lang=\"da\">\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
+         "<link rel=\"stylesheet\" type=\"text/css\" href=\"design.css\">\r\n"
+         "<script type=\"text/javascript\" src=\"funktioner.js\"></script>\r\n</head>\r\n"
+         "<body>\r\n<div class=\"overskrift\" data-dag=\"5\">Tirsdag</div>\r\n"
+         "<nav aria-label=\"Sider\"><a href=\"a.html\" title=\"A\">A</a></nav>\r\n"
+         "<img src=\"a.jpg\" alt=\"\" loading=\"lazy\"><input type=\"checkbox\" checked>\r\n"
+         "</body>\r\n</html>\r\n");
+    QCOMPARE(m_tag->AttributeKontrol(QStringLiteral(DAGBOG_DATA_DIR "/Dir/Attributes/")), 0);
 }
 
 // An attribute file that cannot be read is an error, not a count that looks complete.
