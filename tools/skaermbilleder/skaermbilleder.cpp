@@ -110,6 +110,10 @@ int main(int argc, char **argv) {
     // The page editor's list of names while typing, and the preview beside the source.
     if (Twinform *w = mainform->aktivtVindue()) {
         w->EditorBog->setCurrentIndex(1);
+        // The window active first: a later activation would close the list again.
+        mainform->show();
+        mainform->activateWindow();
+        vent(500);
         w->Editor->setFocus();
         QTextCursor c = w->Editor->document()->find(QStringLiteral("</body>"));
         c.setPosition(c.selectionStart());
