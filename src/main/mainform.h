@@ -31,6 +31,7 @@ class TStavning;
 class TBogudskrift;
 class Twinform;
 class Tsikkerhedform;
+class Tstatistikform;
 template <typename T> class QFutureWatcher;
 namespace Sikkerhedskopi {
 struct Resultat;
@@ -148,6 +149,9 @@ public:
     bool sikkerhedskopier = true;
     QCheckBox *SikkerhedskopiCheck;
     Tsikkerhedform *sikkerhedform = nullptr;
+    // The years in figures, made on first use
+    void statistikKnapClick();
+    Tstatistikform *statistikform = nullptr;
 
     // Code checks
     void ReadHtmlStruktur();
