@@ -14,10 +14,18 @@ import {htmlElementAttributes} from 'html-element-attributes';
 import {htmlEventAttributes} from 'html-event-attributes';
 import {htmlTagNames} from 'html-tag-names';
 import {htmlVoidElements} from 'html-void-elements';
+import {createRequire} from 'node:module';
+
+const kraev = createRequire(import.meta.url);
+const cssEgenskaber = kraev('mdn-data/css/properties.json');
+const cssSyntakser = kraev('mdn-data/css/syntaxes.json');
+const domArv = kraev('mdn-data/api/inheritance.json');
 
 const programDir = join(dirname(fileURLToPath(import.meta.url)), '..', 'data', 'Program');
 const htmlDir = join(programDir, 'Dir', 'Html');
 const attrDir = join(programDir, 'Dir', 'Attributes');
+const cssDir = join(programDir, 'Dir', 'Css');
+const jsDir = join(programDir, 'Dir', 'Js');
 
 // Elements that are obsolete or deprecated in current HTML. They stay out of
 // MedSlutkode.txt (and so out of AlleKoder.txt), which makes the unknown-code
@@ -163,3 +171,51 @@ skriv(join(attrDir, '_undtagelser.txt'), UNDTAGELSER);
 console.log(
   `${medSlutkode.length} med slutkode, ${udenSlutkode.length} uden slutkode, ` +
   `${ekskluderet.length} ekskluderet, ${alle.length} attributfiler`);
+
+// The editors' completion lists. The design editor: the current CSS property
+// names, and per property the keywords its value syntax allows (the named
+// syntaxes and other properties it refers to followed to their keywords).
+const CSS_FAELLES = ['inherit', 'initial', 'revert', 'unset'];
+const syntaksOrd = (syntaks, set, set_) => {
+  for (const m of syntaks.matchAll(/<'?([a-z0-9-]+)(?:\(\))?'?(?: \[[^\]]*\])?>|([a-zA-Z][a-zA-Z0-9-]*)(?![(a-zA-Z0-9-])/g)) {
+    if (m[2] !== undefined) {
+      set.add(m[2]);
+      continue;
+    }
+    const navn = m[1];
+    if (set_.has(navn)) continue;
+    set_.add(navn);
+    const under = cssSyntakser[navn]?.syntax ?? cssEgenskaber[navn]?.syntax;
+    if (under) syntaksOrd(under, set, set_);
+  }
+};
+const egenskaber = Object.keys(cssEgenskaber).filter(
+  (n) => /^[a-z][a-z-]*$/.test(n) &&
+    ['standard', 'experimental'].includes(cssEgenskaber[n].status ?? 'standard'));
+const vaerdiLinjer = [];
+for (const navn of sorteret(egenskaber)) {
+  const ord = new Set();
+  syntaksOrd(cssEgenskaber[navn].syntax, ord, new Set());
+  const liste = sorteret([...ord].filter((o) => /^[a-z][a-z0-9-]*$/.test(o)).concat(CSS_FAELLES));
+  vaerdiLinjer.push(`${navn}:${liste.join(' ')}`);
+}
+mkdirSync(cssDir, {recursive: true});
+skriv(join(cssDir, 'Egenskaber.txt'), egenskaber);
+writeFileSync(join(cssDir, 'Vaerdier.txt'),
+  Buffer.from(vaerdiLinjer.map((l) => l + '\r\n').join(''), 'latin1'));
+
+// The functions editor: the names of the browser's interfaces, and the
+// objects a page script starts from. The keywords come from the editor itself.
+const GLOBALE_OBJEKTER = [
+  'console', 'document', 'history', 'localStorage', 'location', 'navigator', 'sessionStorage',
+  'window', 'alert', 'confirm', 'prompt', 'setTimeout', 'setInterval', 'clearTimeout',
+  'clearInterval', 'addEventListener', 'getElementById', 'querySelector', 'querySelectorAll',
+  'innerHTML', 'textContent', 'createElement', 'appendChild',
+];
+const domNavne = new Set(Object.keys(domArv));
+for (const v of Object.values(domArv)) if (v.inherits) domNavne.add(v.inherits);
+mkdirSync(jsDir, {recursive: true});
+// Case tells Document (the interface) from document (the object): both stay.
+const jsNavne = [...new Set([...domNavne, ...GLOBALE_OBJEKTER])].sort();
+writeFileSync(join(jsDir, 'Navne.txt'), Buffer.from(jsNavne.map((n) => n + '\r\n').join(''), 'latin1'));
+console.log(`${egenskaber.length} CSS-egenskaber, ${domNavne.size} DOM-navne`);

@@ -14,6 +14,9 @@
 #include "platform/tilgaengelighed.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
 
 Tmainform *mainform = nullptr;
 TmemoForm *memoForm = nullptr;
@@ -25,7 +28,18 @@ Tstrukturform *strukturform = nullptr;
 Turlform1 *urlform1 = nullptr;
 Tkontrolform *kontrolform = nullptr;
 
+// Qt's own texts (the standard menus of text fields, file dialogs, standard
+// buttons) in Danish, whatever language the machine is set to.
+static void danskeQtTekster() {
+    static QPointer<QTranslator> qt;
+    if (qt) return;
+    qt = new QTranslator(qApp);
+    if (qt->load(QStringLiteral("qtbase_da"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+}
+
 void opretVinduer() {
+    danskeQtTekster();
     // Every window, message box included, shows the program's own icon.
     QApplication::setWindowIcon(Ikoner::program());
     Tilgaengelighed::navngivAlle();

@@ -1,6 +1,7 @@
 // The editor window's snippets, special characters, end tag and look-ups.
 #include "app/vinduer.h"
 #include "controls/struktur.h"
+#include "editor/tagmenuer.h"
 #include "forms/info.h"
 #include "main/hint.h"
 #include "main/mainform.h"
@@ -211,17 +212,11 @@ void Twinform::byggKlicheHandlinger() {
 
     PUspecialtegn = new QMenu(this);
     PUspecialtegn->setObjectName(QStringLiteral("PUspecialtegn"));
-    const struct {
-        const char *navn, *tekst, *hint, *entitet;
-    } tegn[] = {{"MxMellemrum", "Mellemrum", "Udskriver et ekstra mellemrum", "&nbsp;"},
-                {"MxGreaterThan", "Større end", "", "&gt;"},
-                {"MxMindreEnd", "Mindre end", "", "&lt;"},
-                {"MxSpecialtegn", "Ampersant", "", "&amp;"}};
-    for (const auto &t : tegn) {
-        QAction *a = PUspecialtegn->addAction(QString::fromUtf8(t.tekst));
-        a->setObjectName(QString::fromLatin1(t.navn));
-        a->setStatusTip(QString::fromUtf8(t.hint));
-        const QString entitet = QString::fromLatin1(t.entitet);
+    for (const Specialtegn &t : specialtegn()) {
+        QAction *a = PUspecialtegn->addAction(t.tekst);
+        a->setObjectName(t.navn);
+        a->setStatusTip(t.hint);
+        const QString entitet = t.entitet;
         connect(a, &QAction::triggered, this, [this, entitet] {
             hoved->taginf->UdskrivKode(entitet, QString());
             XYinfo();
@@ -272,16 +267,12 @@ void Twinform::skrivKliche(const QString &navn) {
     }
     QString billedlinje;
     if (k->bredde) {
-        const QString valgt = Dialoger::vaelgFil(
-            this, QStringLiteral("Vælg billede"),
-            QStringLiteral(
-                "Alle(*.jpg,*.png,*.gif,*.ico) (*.jpg *.png *.gif *.ico);;JPEG Image File (*.jpg);;"
-                "Portable Network Graphics (*.png);;GIF Image (*.gif);;Icons (*.ico)"),
-            QStringLiteral("jpg"));
+        const QString valgt = Dialoger::vaelgBillede(this, hoved->billedStartmappe());
         if (valgt.isEmpty()) {
             XYinfo();
             return;
         }
+        hoved->billedmappeBrugt(QFileInfo(valgt).absolutePath());
         const QString mappe = hoved->Struktur->Billedmappe();
         // Other pages may show a picture of the same name: it is never replaced.
         const QString navnet = Mapper::kopierBillede(valgt, mappe);

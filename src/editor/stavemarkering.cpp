@@ -27,6 +27,15 @@ TStavning::TStavning(const QString &ordbog, const QString &ordliste, QObject *pa
     }
 }
 
+bool TStavning::korrekt(const QString &ord) const {
+    auto it = m_svar.constFind(ord);
+    if (it == m_svar.constEnd()) {
+        if (m_svar.size() > 200000) m_svar.clear();
+        it = m_svar.insert(ord, m_kontrol.korrekt(ord));
+    }
+    return *it;
+}
+
 void TStavning::saetSlaaetTil(bool til) {
     if (til == m_til) return;
     m_til = til;
@@ -42,53 +51,42 @@ void TStavning::tilfoejOrdbog(const QString &ord) {
         m_egne = ny;
     }
     m_kontrol.tilfoej(ord);
+    m_svar.remove(ord);
     emit aendret();
 }
 
 void TStavning::ignorer(const QString &ord) {
     m_kontrol.tilfoej(ord);
+    m_svar.remove(ord);
     emit aendret();
 }
 
 Stavemarkering::Stavemarkering(TRichEdit *editor, TStavning *stavning)
-    : QSyntaxHighlighter(static_cast<QObject *>(editor))
-    , m_editor(editor)
+    : Kodemarkering(editor, Fuldfoerelse::Sprog::Html)
     , m_stavning(stavning) {
     setObjectName(QStringLiteral("Stavemarkering"));
-    connect(m_stavning, &TStavning::aendret, this, &Stavemarkering::foelgSwitch);
-    foelgSwitch();
+    m_boelge.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    m_boelge.setUnderlineColor(Qt::red);
+    connect(m_stavning, &TStavning::aendret, this, &Stavemarkering::foelg);
+    foelg();
 }
 
-void Stavemarkering::foelgSwitch() {
-    // Detached, the highlighter leaves no marks behind and costs nothing per key.
-    if (!m_stavning->aktiv()) {
-        if (document()) setDocument(nullptr);
-        return;
+void Stavemarkering::markerOrd(const QString &tekst, const QList<Tekstomraader::Omraade> &ord) {
+    for (const Tekstomraader::Omraade &o : ord) {
+        const QString w = tekst.mid(o.start, o.laengde);
+        if (m_stavning->korrekt(w)) continue;
+        // The wave joins the word's colour, if it has one.
+        QTextCharFormat f = format(o.start);
+        f.merge(m_boelge);
+        setFormat(o.start, o.laengde, f);
     }
-    if (document() != m_editor->document())
-        setDocument(m_editor->document());
-    else
-        rehighlight();
-}
-
-void Stavemarkering::highlightBlock(const QString &tekst) {
-    int tilstand = previousBlockState() < 0 ? Tekstomraader::Tekst : previousBlockState();
-    QTextCharFormat boelge;
-    boelge.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-    boelge.setUnderlineColor(Qt::red);
-    for (const Tekstomraader::Omraade &o : Tekstomraader::ord(tekst, tilstand))
-        if (!m_stavning->korrekt(tekst.mid(o.start, o.laengde)))
-            setFormat(o.start, o.laengde, boelge);
-    setCurrentBlockState(tilstand);
 }
 
 bool Stavemarkering::markeretOrd(int pos, int &start, int &laengde, QString &ord) const {
     if (!document() || !m_stavning->aktiv()) return false;
     const QTextBlock blok = document()->findBlock(pos);
     if (!blok.isValid()) return false;
-    const QTextBlock forrige = blok.previous();
-    int tilstand =
-        forrige.isValid() && forrige.userState() >= 0 ? forrige.userState() : Tekstomraader::Tekst;
+    int tilstand = tilstandFoer(blok);
     const QString tekst = blok.text();
     const int i = pos - blok.position();
     for (const Tekstomraader::Omraade &o : Tekstomraader::ord(tekst, tilstand)) {

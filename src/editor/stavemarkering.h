@@ -1,11 +1,12 @@
 #pragma once
 
+#include "editor/kodemarkering.h"
 #include "platform/stavekontrol.h"
 
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
-#include <QSyntaxHighlighter>
 
 class QMenu;
 class QPoint;
@@ -23,7 +24,8 @@ public:
     void saetSlaaetTil(bool til);
     bool aktiv() const { return m_til && m_kontrol.klar(); }
 
-    bool korrekt(const QString &ord) const { return m_kontrol.korrekt(ord); }
+    // Answers are kept: a page repeats its words, and the dictionary is slow to ask.
+    bool korrekt(const QString &ord) const;
     QStringList forslag(const QString &ord) const { return m_kontrol.forslag(ord, 7); }
     // Written to the word list at once (throws Tekstfil::FilFejl when it cannot be).
     void tilfoejOrdbog(const QString &ord);
@@ -38,11 +40,13 @@ private:
     QString m_ordliste;
     QStringList m_egne;
     bool m_til = true;
+    mutable QHash<QString, bool> m_svar;
 };
 
-// Marks the misspelt words of a page editor with a red wave, block by block.
-// Only text between tags is checked.
-class Stavemarkering : public QSyntaxHighlighter {
+// The page editor's highlighter: the colours of its HTML and, in the same
+// pass over a block, a red wave under misspelt words. Only text between tags
+// is checked.
+class Stavemarkering : public Kodemarkering {
     Q_OBJECT
 public:
     Stavemarkering(TRichEdit *editor, TStavning *stavning);
@@ -54,11 +58,10 @@ public:
     bool visMenu(const QPoint &sted, QMenu *editorMenu);
 
 protected:
-    void highlightBlock(const QString &tekst) override;
+    bool andetArbejde() const override { return m_stavning->aktiv(); }
+    void markerOrd(const QString &tekst, const QList<Tekstomraader::Omraade> &ord) override;
 
 private:
-    void foelgSwitch();
-
-    TRichEdit *m_editor;
     TStavning *m_stavning;
+    QTextCharFormat m_boelge;
 };

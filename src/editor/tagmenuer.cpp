@@ -465,3 +465,16 @@ void byggTagMenuer(QToolBar *htmlBar, QWidget *ejer,
         }
     }
 }
+
+const QList<Specialtegn> &specialtegn() {
+    static const QList<Specialtegn> tegn{
+        {QStringLiteral("MxMellemrum"), QStringLiteral("Mellemrum"),
+         QStringLiteral("Udskriver et ekstra mellemrum"), QStringLiteral("&nbsp;")},
+        {QStringLiteral("MxGreaterThan"), QStringLiteral("Større end"), {}, QStringLiteral("&gt;")},
+        {QStringLiteral("MxMindreEnd"), QStringLiteral("Mindre end"), {}, QStringLiteral("&lt;")},
+        {QStringLiteral("MxSpecialtegn"),
+         QStringLiteral("Ampersant"),
+         {},
+         QStringLiteral("&amp;")}};
+    return tegn;
+}

@@ -58,3 +58,9 @@ void udfoerTagPunkt(Tinfotag &taginf, const TagMenuPunkt &punkt);
 // its arrow opens the menu.
 void byggTagMenuer(QToolBar *htmlBar, QWidget *ejer,
                    std::function<void(const TagMenuPunkt &)> valgt);
+
+// The special characters of the snippets: menu item name, caption, hint, entity.
+struct Specialtegn {
+    QString navn, tekst, hint, entitet;
+};
+const QList<Specialtegn> &specialtegn();

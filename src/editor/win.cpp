@@ -2,8 +2,11 @@
 
 #include "app/vinduer.h"
 #include "core/sammenlign.h"
+#include "editor/fuldfoerer.h"
+#include "editor/kodemarkering.h"
 #include "editor/stavemarkering.h"
 #include "editor/tagmenuer.h"
+#include "editor/tagpartner.h"
 #include "forms/kontrol.h"
 #include "forms/memoUnit.h"
 #include "forms/spm.h"
@@ -13,13 +16,16 @@
 #include "platform/tekstfil.h"
 #include "platform/trichedit.h"
 #include "platform/twebbrowser.h"
+
 #include "tags/taginfo.h"
+#include <QWebEnginePage>
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +34,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextDocument>
@@ -180,8 +187,7 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
         connect(w, &QWidget::customContextMenuRequested, this,
                 [this, PopupMenu, w](const QPoint &p) {
                     // A marked word gets the spelling menu, with the page menu below it.
-                    if (w == Editor && stavemarkering && stavemarkering->visMenu(p, PopupMenu))
-                        return;
+                    if (w == Editor && stavemarkering->visMenu(p, PopupMenu)) return;
                     PopupMenu->popup(w->mapToGlobal(p));
                 });
     }
@@ -204,22 +210,44 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     Filnavn = sti;
     Editor->LoadFromFile(Filnavn);
     Editor->setModified(false);
-    if (hoved->stavning) stavemarkering = new Stavemarkering(Editor, hoved->stavning);
+    stavemarkering = new Stavemarkering(Editor, hoved->stavning);
+    kodeDesign = new Kodemarkering(EditorDesign, Fuldfoerelse::Sprog::Css);
+    kodeFunktioner = new Kodemarkering(EditorFunktioner, Fuldfoerelse::Sprog::Js);
+    saetFarver(hoved->farver);
+    fuldfoerelseslister = std::make_unique<Fuldfoerelseslister>(
+        hoved->taginf, hoved->programDir + QStringLiteral("Dir/"));
+    new Fuldfoerer(Editor, stavemarkering, fuldfoerelseslister.get());
+    new Fuldfoerer(EditorDesign, kodeDesign, fuldfoerelseslister.get());
+    new Fuldfoerer(EditorFunktioner, kodeFunktioner, fuldfoerelseslister.get());
+    new Tagpartner(Editor, stavemarkering, &hoved->taginf->Nosluttagliste());
+    previewUr = new QTimer(this);
+    previewUr->setSingleShot(true);
+    previewUr->setInterval(500);
+    connect(previewUr, &QTimer::timeout, this, &Twinform::opdaterPreviewSiden);
+    connect(Editor->document(), &QTextDocument::contentsChanged, this, [this] {
+        if (PreviewSiden && PreviewSiden->isVisible()) previewUr->start();
+    });
+    if (hoved->previewSiden) visPreviewSiden(true);
     byggGendannelse();
     EditorBog->setCurrentIndex(sideRediger);
 
     // A shortcut typed before the idle update has run must find its action as
     // the text now stands (Ctrl+S right after the first key), so a change of
     // the modified state updates the actions at once.
-    for (TRichEdit *e : {Editor, EditorDesign, EditorFunktioner})
+    for (TRichEdit *e : {Editor, EditorDesign, EditorFunktioner}) {
         connect(e->document(), &QTextDocument::modificationChanged, this,
                 &Twinform::opdaterHandlinger);
+        connect(e->document(), &QTextDocument::modificationChanged, this,
+                [this] { hoved->visAendret(CapNavn, harAendringer()); });
+    }
     auto *opdaterer = new QTimer(this);
     opdaterer->setInterval(100);
     connect(opdaterer, &QTimer::timeout, this, &Twinform::opdaterHandlinger);
     opdaterer->start();
     opdaterHandlinger();
 }
+
+Twinform::~Twinform() = default;
 
 QAction *Twinform::nyHandling(const QString &navn, const QString &tekst, const QString &hinttekst,
                               const QKeySequence &genvej) {
@@ -329,8 +357,10 @@ QWidget *Twinform::byggRedigerside() {
 
     Editor = nyEditor(QStringLiteral("Editor"));
     Editor->setAccessibleName(QStringLiteral("Sidens kode"));
-    Editor->setParent(side2);
-    l->addWidget(Editor, 1);
+    redigerDeler = new QSplitter(Qt::Horizontal, side2);
+    redigerDeler->setObjectName(QStringLiteral("redigerDeler"));
+    redigerDeler->addWidget(Editor);
+    l->addWidget(redigerDeler, 1);
 
     auto *Info = new QStatusBar(side2);
     Info->setObjectName(QStringLiteral("Info"));
@@ -447,6 +477,54 @@ bool Twinform::eventFilter(QObject *objekt, QEvent *e) {
     return QWidget::eventFilter(objekt, e);
 }
 
+void Twinform::saetFarver(bool til) {
+    for (Kodemarkering *k :
+         {static_cast<Kodemarkering *>(stavemarkering), kodeDesign, kodeFunktioner})
+        k->saetFarver(til);
+}
+
+QString Twinform::previewSidenFil() const {
+    // Beside the page, so that its relative links and pictures resolve as on disk.
+    const QFileInfo side(Filnavn);
+    return side.path() + QStringLiteral("/.~") + side.completeBaseName() + QStringLiteral(".html");
+}
+
+void Twinform::visPreviewSiden(bool til) {
+    if (!til) {
+        previewUr->stop();
+        if (PreviewSiden) PreviewSiden->hide();
+        QFile::remove(previewSidenFil());
+        return;
+    }
+    if (!PreviewSiden) {
+        PreviewSiden = new TWebBrowser(redigerDeler);
+        PreviewSiden->setObjectName(QStringLiteral("PreviewSiden"));
+        redigerDeler->addWidget(PreviewSiden);
+        redigerDeler->setSizes({1, 1});
+        // Each refresh keeps the place the reader had scrolled to.
+        connect(PreviewSiden, &TWebBrowser::DokumentFaerdig, this, [this] {
+            const QPointF sted = PreviewSiden->property("rulleSted").toPointF();
+            PreviewSiden->page()->runJavaScript(
+                QStringLiteral("window.scrollTo(%1,%2)").arg(sted.x()).arg(sted.y()));
+        });
+    }
+    PreviewSiden->show();
+    opdaterPreviewSiden();
+}
+
+void Twinform::opdaterPreviewSiden() {
+    if (!PreviewSiden || !PreviewSiden->isVisible()) return;
+    const QString fil = previewSidenFil();
+    try {
+        Tekstfil::skriv(fil, Editor->Linjer());
+    } catch (const Tekstfil::FilFejl &) {
+        return; // a folder that cannot be written: the preview keeps its last text
+    }
+    if (PreviewSiden->HarDokument())
+        PreviewSiden->setProperty("rulleSted", PreviewSiden->page()->scrollPosition());
+    PreviewSiden->Navigate(fil);
+}
+
 void Twinform::XYinfo() {
     LinieAntal = unsigned(Editor->LinjeAntal());
     posY = Editor->CaretLinje();
@@ -522,6 +600,10 @@ bool Twinform::spoerg(TRichEdit *editor, const QStringList &linjer, const QStrin
     return true;
 }
 
+bool Twinform::harAendringer() const {
+    return Editor->Modified() || EditorDesign->Modified() || EditorFunktioner->Modified();
+}
+
 bool Twinform::spoergOmGem() {
     const QStringList side{QStringLiteral("Filen er redigeret."),
                            QStringLiteral("Skal den gemmes?")};
@@ -548,6 +630,7 @@ void Twinform::closeEvent(QCloseEvent *e) {
     }
     hoved->CloseTab(CapNavn);
     hoved->taginf->SetEditor(nullptr);
+    if (PreviewSiden) QFile::remove(previewSidenFil());
     if (kontrolform->isVisible()) kontrolform->close();
     e->accept();
 }

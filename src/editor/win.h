@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -10,6 +11,8 @@ class QMenu;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class Fuldfoerelseslister;
+class Kodemarkering;
 class Stavemarkering;
 class TRichEdit;
 class TWebBrowser;
@@ -29,6 +32,8 @@ public:
     void lukUdenSpoergsmaal(); // at program end, after the files have been asked about
     // Asks about every modified file of this window; false when a save failed.
     bool spoergOmGem();
+    // Unsaved changes in any of the three editors: what closing would ask about.
+    bool harAendringer() const;
 
     void XYinfo();
     void UdskrivLinje(const QString &S);
@@ -76,7 +81,15 @@ public:
     QAction *aSlutkode, *aHtmlInfo, *aCssInfo, *aJsInfo, *UdskiftSpecialtegn, *GendanSpecialtegn,
         *ordbogUrl, *googleUrl;
     QMenu *PUtekst, *PUbillede, *PUspecialtegn, *PUkode;
-    Stavemarkering *stavemarkering = nullptr; // on the page editor
+    Stavemarkering *stavemarkering = nullptr; // on the page editor: colours and spelling
+    Kodemarkering *kodeDesign = nullptr;
+    Kodemarkering *kodeFunktioner = nullptr;
+    std::unique_ptr<Fuldfoerelseslister> fuldfoerelseslister;
+    void saetFarver(bool til); // colours of the code in all three editors
+    // The page's preview beside its editor, refreshed from the unsaved text.
+    void visPreviewSiden(bool til);
+    QString previewSidenFil() const;
+    TWebBrowser *PreviewSiden = nullptr; // made when first wanted
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -84,6 +97,7 @@ protected:
 
 private:
     Twinform(Tmainform *hoved, const QString &sti);
+    ~Twinform() override;
     QMdiSubWindow *subVindue() const;
     QAction *nyHandling(const QString &navn, const QString &tekst, const QString &hint,
                         const QKeySequence &genvej);
@@ -101,6 +115,10 @@ private:
     bool gemFil(TRichEdit *editor, const QString &sti);
     bool spoerg(TRichEdit *editor, const QStringList &linjer, const QString &sti);
 
+    void opdaterPreviewSiden();
+
     Tmainform *hoved;
     bool udenSpoergsmaal = false;
+    class QSplitter *redigerDeler;
+    class QTimer *previewUr;
 };

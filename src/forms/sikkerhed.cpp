@@ -1,10 +1,13 @@
 #include "sikkerhed.h"
 
+#include "app/vinduer.h"
 #include "controls/struktur.h"
 #include "core/rotation.h"
+#include "forms/spm.h"
 #include "main/mainform.h"
 #include "platform/dialoger.h"
 #include "platform/sikkerhedskopi.h"
+#include "platform/skaermplads.h"
 #include "platform/zipfil.h"
 
 #include <QDir>
@@ -15,6 +18,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QUrl>
@@ -30,6 +34,7 @@ Tsikkerhedform::Tsikkerhedform(Tmainform *hovedvindue)
     setObjectName(QStringLiteral("sikkerhedform"));
     setWindowTitle(QStringLiteral("Sikkerhedskopier"));
     resize(620, 420);
+    Skaermplads::aabnesMidtOverHovedvinduet(this);
 
     mappeLabel = new QLabel(this);
     mappeLabel->setObjectName(QStringLiteral("mappeLabel"));
@@ -125,6 +130,12 @@ void Tsikkerhedform::GendanKnapClick() {
     const QDate dato = Rotation::datoAfArkiv(QFileInfo(arkiv).fileName());
     const QString nyt = Rotation::gendannetNavn(
         navn, dato, [this](const QString &n) { return QFileInfo::exists(hoved->strukturDir + n); });
+    const QLocale dansk(QLocale::Danish, QLocale::Denmark);
+    if (!spmform->spoerg({QStringLiteral("Strukturen \"") + navn + QStringLiteral("\" fra ") +
+                          dansk.toString(dato, QStringLiteral("d. MMMM yyyy")) +
+                          QStringLiteral(" gendannes som \"") + nyt +
+                          QStringLiteral("\". Dine nuværende sider røres ikke.")}))
+        return;
     if (!Zipfil::udpak(arkiv, QStringLiteral("Struktur/") + navn + u'/',
                        hoved->strukturDir + nyt)) {
         Dialoger::fejl(QStringLiteral("Strukturen ") + navn +
@@ -133,11 +144,10 @@ void Tsikkerhedform::GendanKnapClick() {
                        this);
         return;
     }
+    // The user goes on with the structure they had; the copy waits in the list.
     hoved->createStrukturPU();
-    Dialoger::kommando([this, &nyt] { hoved->LoadStrukturen(nyt); }, this);
-    hoved->Bog->setCurrentIndex(1);
-    Dialoger::info(QStringLiteral("Strukturen er gendannet som \"") + nyt + QStringLiteral("\"."),
-                   this);
+    hoved->statusBar()->showMessage(
+        QStringLiteral("Strukturen er gendannet som \"") + nyt + QStringLiteral("\"."), 10000);
 }
 
 void Tsikkerhedform::AabnMappeKnapClick() {

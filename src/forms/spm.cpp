@@ -23,9 +23,9 @@ Tspmform::Tspmform(QWidget *parent)
     tekst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tekst->setFrameShape(QFrame::NoFrame);
     tekst->setFocusPolicy(Qt::NoFocus);
-    QPalette p = tekst->palette();
-    p.setColor(QPalette::Base, palette().color(QPalette::Window));
-    tekst->setPalette(p);
+    // The text lies on the window's own colour; a role, not a colour, so that a
+    // later design restyles it too.
+    tekst->viewport()->setBackgroundRole(QPalette::Window);
 
     const int ikon = style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
     Image1 = new QLabel(this);

@@ -1,5 +1,7 @@
 #include "strukturmaker.h"
 
+#include "core/kontrast.h"
+
 #include "app/vinduer.h"
 #include "controls/listeraekke.h"
 #include "controls/struktur.h"
@@ -47,6 +49,30 @@ QLabel *etiket(QWidget *forael, const QString &navn, const QString &tekst) {
     return l;
 }
 
+// The fixed texts are dark red, as light as each design needs to read it.
+class MoerkeroedTekst : public QObject {
+public:
+    explicit MoerkeroedTekst(QWidget *felt)
+        : QObject(felt) {
+        felt->installEventFilter(this);
+        farv(felt);
+    }
+    bool eventFilter(QObject *o, QEvent *e) override {
+        if (e->type() == QEvent::PaletteChange) farv(static_cast<QWidget *>(o));
+        return false;
+    }
+
+private:
+    static void farv(QWidget *felt) {
+        QPalette p = felt->palette();
+        const QColor roed(
+            Kontrast::mindst(0x800000, {p.color(QPalette::Base).rgb() & 0xFFFFFF}, 4.5));
+        if (p.color(QPalette::Text) == roed) return;
+        p.setColor(QPalette::Text, roed);
+        felt->setPalette(p);
+    }
+};
+
 QPlainTextEdit *fastTekst(QWidget *forael, const QString &navn, const QStringList &linjer) {
     auto *t = new QPlainTextEdit(forael);
     t->setObjectName(navn);
@@ -58,9 +84,7 @@ QPlainTextEdit *fastTekst(QWidget *forael, const QString &navn, const QStringLis
     for (const QString &l : linjer)
         bredest = std::max(bredest, t->fontMetrics().horizontalAdvance(l));
     t->setMinimumWidth(bredest + 2 * t->frameWidth() + 12);
-    QPalette p = t->palette();
-    p.setColor(QPalette::Text, QColor(128, 0, 0));
-    t->setPalette(p);
+    new MoerkeroedTekst(t);
     return t;
 }
 

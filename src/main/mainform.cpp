@@ -12,6 +12,7 @@
 #include "forms/strukturmaker.h"
 #include "forms/url1.h"
 #include "platform/dialoger.h"
+#include "platform/ikoner.h"
 #include "platform/mapper.h"
 #include "platform/optionfil.h"
 #include "platform/skaermplads.h"
@@ -42,6 +43,7 @@ Tmainform::Tmainform(QWidget *parent)
     : QMainWindow(parent) {
     Timeglas vent;
     setObjectName(QStringLiteral("mainform"));
+    Skaermplads::saetHovedvindue(this);
     setMinimumSize(900, 582);
 
     programDir = Mapper::rod();
@@ -154,16 +156,16 @@ void Tmainform::byggVindue() {
     topPanel->setObjectName(QStringLiteral("topPanel"));
     auto *top = new QHBoxLayout(topPanel);
     top->setContentsMargins(0, 0, 0, 0);
-    auto knap = [topPanel](const QString &navn, QAction *a, QStyle::StandardPixmap ikon) {
+    auto knap = [topPanel](const QString &navn, QAction *a, Ikoner::Tegning ikon) {
         auto *b = new QToolButton(topPanel);
         b->setObjectName(navn);
-        a->setIcon(topPanel->style()->standardIcon(ikon));
+        a->setIcon(Ikoner::tegnet(ikon));
         b->setDefaultAction(a);
         b->setAutoRaise(true);
         return b;
     };
-    top->addWidget(knap(QStringLiteral("Button2"), aLukAktuelle, QStyle::SP_DialogCloseButton));
-    top->addWidget(knap(QStringLiteral("LukKnap"), aLukAlle, QStyle::SP_DialogDiscardButton));
+    top->addWidget(knap(QStringLiteral("Button2"), aLukAktuelle, Ikoner::Tegning::Luk));
+    top->addWidget(knap(QStringLiteral("LukKnap"), aLukAlle, Ikoner::Tegning::LukAlle));
     tc = new QTabBar(topPanel);
     tc->setObjectName(QStringLiteral("tc"));
     tc->setExpanding(false);
@@ -183,7 +185,7 @@ void Tmainform::byggVindue() {
             tc->setCurrentIndex(i);
     });
     top->addWidget(tc, 1);
-    top->addWidget(knap(QStringLiteral("Button3"), aLukProg, QStyle::SP_TitleBarCloseButton));
+    top->addWidget(knap(QStringLiteral("Button3"), aLukProg, Ikoner::Tegning::LukProgram));
     lodret->addWidget(topPanel);
 
     auto *vandret = new QHBoxLayout;
@@ -252,6 +254,7 @@ void Tmainform::showEvent(QShowEvent *e) {
 void Tmainform::changeEvent(QEvent *e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+    if (e->type() == QEvent::PaletteChange && kalender) kalenderFarver();
 }
 
 void Tmainform::FormShow() {
@@ -303,11 +306,15 @@ void Tmainform::hentOpt() {
         visHtmlBar = false;
         sikkerhedskopier = true;
         stavekontrol = true;
+        farver = true;
+        previewSiden = false;
         setGeometry(left, top, bredde, hoejde);
         Skaermplads::tilpas(this);
         HtmlKoderCheck->setChecked(visHtmlBar);
         SikkerhedskopiCheck->setChecked(sikkerhedskopier);
         visStavekontrol();
+        FarverCheck->setChecked(farver);
+        PreviewSidenCheck->setChecked(previewSiden);
         return;
     }
     const bool alt = o.tekst(designNavn) && o.tal(top) && o.tal(left) && o.tal(bredde) &&
@@ -318,9 +325,13 @@ void Tmainform::hentOpt() {
     Skaermplads::tilpas(this);
     if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
     // Lines added later: an older file without them keeps the defaults.
-    if (alt && o.flag(sikkerhedskopier)) o.flag(stavekontrol);
+    if (alt && o.flag(sikkerhedskopier) && o.flag(stavekontrol) && o.tekst(gemUdgaverLinje) &&
+        o.flag(farver))
+        o.flag(previewSiden);
     SikkerhedskopiCheck->setChecked(sikkerhedskopier);
     visStavekontrol();
+    FarverCheck->setChecked(farver);
+    PreviewSidenCheck->setChecked(previewSiden);
 }
 
 void Tmainform::gemOpt() {
@@ -333,7 +344,9 @@ void Tmainform::gemOpt() {
                    bogstavName, QString::number(bogstavSize), QString::number(brugerlevel),
                    visHtmlBar ? QStringLiteral("1") : QStringLiteral("0"),
                    sikkerhedskopier ? QStringLiteral("1") : QStringLiteral("0"),
-                   stavekontrol ? QStringLiteral("1") : QStringLiteral("0")});
+                   stavekontrol ? QStringLiteral("1") : QStringLiteral("0"), gemUdgaverLinje,
+                   farver ? QStringLiteral("1") : QStringLiteral("0"),
+                   previewSiden ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
 bool Tmainform::gemAendredeSider() {

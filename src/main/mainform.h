@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
@@ -67,6 +68,9 @@ public:
     void visDatomappeClick();
     void AdagbogExecute();
     void markerDagsider();
+    // The calendar's own colours (weekends, today) made for the design in effect.
+    void kalenderFarver();
+    QColor kalenderfarve(quint32 farve) const;
     // The date selected and its page opened, as "Åben valgte dato" does.
     void aabnDato(const QDate &dato);
 
@@ -109,6 +113,8 @@ public:
     QString faneNavn(int indeks) const; // the page name of a tab, as written
     void SetTCindex();
     void fokusTab(const QString &navn);
+    // A small mark beside the name of a page with unsaved changes.
+    void visAendret(const QString &navn, bool aendret);
     void CloseTab(const QString &navn);
     void tcChange(int indeks);
     void UpdateWeb();
@@ -131,6 +137,8 @@ public:
     void HtmlKoderCheckClick();
     void StavekontrolCheckClick();
     void visStavekontrol(); // the check box and every editor follow stavekontrol
+    void FarverCheckClick();
+    void PreviewSidenCheckClick();
     // A window saved design.css or funktioner.js: the others reload what they have not changed.
     void filGemt(const QString &sti, Twinform *afsender);
 
@@ -146,6 +154,9 @@ public:
     void SikkerhedskopiCheckClick();
     void sikkerhedKnapClick();
     QString kopiDir() const;
+    // Where the picture dialog opens, and the folder a picture was last taken from.
+    QString billedStartmappe() const;
+    void billedmappeBrugt(const QString &mappe);
     bool sikkerhedskopier = true;
     QCheckBox *SikkerhedskopiCheck;
     Tsikkerhedform *sikkerhedform = nullptr;
@@ -186,7 +197,10 @@ public:
     QString bogstavName;
     int bogstavSize = 10;
     bool visHtmlBar = false;
-    bool stavekontrol = true; // spell checking in every page editor
+    bool stavekontrol = true;                      // spell checking in every page editor
+    QString gemUdgaverLinje = QStringLiteral("1"); // line 14, kept as read
+    bool farver = true;                            // colours of the code in the editors
+    bool previewSiden = false;                     // the page's preview beside its editor
     TStavning *stavning = nullptr;
     QString OldFontname;
     QString OldFontSizname;
@@ -203,7 +217,7 @@ public:
     QTabBar *tc;
     QTabWidget *Bog;
     QMdiArea *klient;
-    QCalendarWidget *kalender;
+    QCalendarWidget *kalender = nullptr;
     QLineEdit *yEdit, *mEdit, *dEdit, *dayEdit, *monthEdit, *yearEdit;
     QToolButton *datoLabel;
     TStruktur *Struktur;
@@ -220,6 +234,8 @@ public:
     QList<QLabel *> hdLabels;
     QCheckBox *HtmlKoderCheck;
     QCheckBox *StavekontrolCheck;
+    QCheckBox *FarverCheck;
+    QCheckBox *PreviewSidenCheck;
     QComboBox *designBox;
     QComboBox *FontName;
     TFontSizeComboBox *SizBox;

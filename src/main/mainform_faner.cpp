@@ -3,6 +3,7 @@
 
 #include "controls/struktur.h"
 #include "editor/win.h"
+#include "platform/ikoner.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -43,6 +44,13 @@ void Tmainform::InsertTab() {
     // The tab bar would take a single "&" as a mnemonic mark; the name rides along as data.
     const int i = tc->addTab(QString(w->CapNavn).replace(u'&', QStringLiteral("&&")));
     tc->setTabData(i, w->CapNavn);
+    visAendret(w->CapNavn, w->harAendringer());
+}
+
+void Tmainform::visAendret(const QString &navn, bool aendret) {
+    for (int i = 0; i < tc->count(); ++i)
+        if (faneNavn(i) == navn)
+            tc->setTabIcon(i, aendret ? Ikoner::tegnet(Ikoner::Tegning::Aendret) : QIcon());
 }
 
 void Tmainform::SetTCindex() {

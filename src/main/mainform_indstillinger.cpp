@@ -1,6 +1,9 @@
 // The settings page: the editors' font, the program's style and the HTML bar.
 #include "mainform.h"
 
+#include "core/startmappe.h"
+#include "platform/tekstfil.h"
+
 #include "app/vinduer.h"
 #include "controls/fontsizebox.h"
 #include "core/sammenlign.h"
@@ -16,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
@@ -23,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -155,6 +160,21 @@ QWidget *Tmainform::byggIndstillingsside() {
         hintLabel->setWordWrap(true);
         lodret->addWidget(hintLabel);
     }
+    FarverCheck = new QCheckBox(QStringLiteral("Farver i koden"), side4);
+    FarverCheck->setObjectName(QStringLiteral("FarverCheck"));
+    FarverCheck->setChecked(farver);
+    hint(FarverCheck,
+         QStringLiteral("Vis koder, attributter, værdier og kommentarer i hver sin farve"));
+    connect(FarverCheck, &QCheckBox::toggled, this, &Tmainform::FarverCheckClick);
+    lodret->addWidget(FarverCheck);
+
+    PreviewSidenCheck = new QCheckBox(QStringLiteral("Preview ved siden af"), side4);
+    PreviewSidenCheck->setObjectName(QStringLiteral("PreviewSidenCheck"));
+    PreviewSidenCheck->setChecked(previewSiden);
+    hint(PreviewSidenCheck,
+         QStringLiteral("Vis siden ved siden af koden, mens du skriver, også før den er gemt"));
+    connect(PreviewSidenCheck, &QCheckBox::toggled, this, &Tmainform::PreviewSidenCheckClick);
+    lodret->addWidget(PreviewSidenCheck);
     byggSikkerhedsfelt(side4, lodret);
     lodret->addStretch();
 
@@ -315,9 +335,42 @@ void Tmainform::visStavekontrol() {
     stavning->saetSlaaetTil(stavekontrol);
 }
 
+void Tmainform::FarverCheckClick() {
+    farver = FarverCheck->isChecked();
+    for (Twinform *w : editorVinduer())
+        w->saetFarver(farver);
+}
+
+void Tmainform::PreviewSidenCheckClick() {
+    previewSiden = PreviewSidenCheck->isChecked();
+    for (Twinform *w : editorVinduer())
+        w->visPreviewSiden(previewSiden);
+}
+
 void Tmainform::StavekontrolCheckClick() {
     // The stored choice stays while the dictionary is missing.
     if (!stavning->ordbogFindes()) return;
     stavekontrol = StavekontrolCheck->isChecked();
     stavning->saetSlaaetTil(stavekontrol);
+}
+
+static QString billedmappeFil(const QString &optDir) {
+    return optDir + QStringLiteral("billedmappe.txt");
+}
+
+QString Tmainform::billedStartmappe() const {
+    QString sidst;
+    try {
+        if (QFileInfo::exists(billedmappeFil(optDir)))
+            sidst = Tekstfil::laesLinjer(billedmappeFil(optDir)).value(0);
+    } catch (const Tekstfil::FilFejl &) {
+        // An unreadable note of the last folder just means none.
+    }
+    return ::billedStartmappe(
+        sidst, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), QDir::homePath(),
+        [](const QString &m) { return QFileInfo(m).isDir(); });
+}
+
+void Tmainform::billedmappeBrugt(const QString &mappe) {
+    Dialoger::kommando([&] { Tekstfil::skriv(billedmappeFil(optDir), {mappe}); }, this);
 }

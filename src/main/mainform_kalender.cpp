@@ -4,6 +4,7 @@
 #include "app/vinduer.h"
 #include "controls/struktur.h"
 #include "core/kalender.h"
+#include "core/kontrast.h"
 #include "core/sammenlign.h"
 #include "forms/dagbog.h"
 #include "forms/info.h"
@@ -107,8 +108,13 @@ QWidget *Tmainform::byggKalenderside() {
     kalender->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
     kalender->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     kalender->setLocale(QLocale(QLocale::Danish, QLocale::Denmark));
+    // "man." and "tor." in the panel's narrow columns: a size smaller, not cut.
+    QTextCharFormat hoved = kalender->headerTextFormat();
+    hoved.setFontPointSize(kalender->font().pointSizeF() * 0.85);
+    kalender->setHeaderTextFormat(hoved);
     connect(kalender, &QCalendarWidget::selectionChanged, this, &Tmainform::kalenderChange);
     connect(kalender, &QCalendarWidget::currentPageChanged, this, &Tmainform::markerDagsider);
+    kalenderFarver();
     lodret->addWidget(kalender);
 
     auto *trin = new QHBoxLayout;
@@ -378,8 +384,25 @@ void Tmainform::markerDagsider() {
     }
     QTextCharFormat idag = kalender->dateTextFormat(QDate::currentDate());
     idag.setFontUnderline(true);
-    idag.setForeground(QColor(0, 90, 180));
+    idag.setForeground(kalenderfarve(0x005AB4));
     kalender->setDateTextFormat(QDate::currentDate(), idag);
+}
+
+QColor Tmainform::kalenderfarve(quint32 farve) const {
+    // Readable on the day cells and on the weekday headers of every design.
+    const QPalette p = kalender->palette();
+    return QColor(Kontrast::mindst(farve,
+                                   {p.color(QPalette::Base).rgb() & 0xFFFFFF,
+                                    p.color(QPalette::AlternateBase).rgb() & 0xFFFFFF},
+                                   4.5));
+}
+
+void Tmainform::kalenderFarver() {
+    QTextCharFormat weekend;
+    weekend.setForeground(kalenderfarve(0xD00000));
+    kalender->setWeekdayTextFormat(Qt::Saturday, weekend);
+    kalender->setWeekdayTextFormat(Qt::Sunday, weekend);
+    markerDagsider();
 }
 
 // ---- Day pages ----

@@ -6,12 +6,16 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QImageReader>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QQueue>
 #include <QUrl>
 
 #include <exception>
+#include <memory>
 
 namespace Dialoger {
 
@@ -56,6 +60,45 @@ QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre,
     dialog.setDefaultSuffix(standardEndelse);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
+}
+
+QFileDialog *billedDialog(QWidget *forael, const QString &startmappe) {
+    auto *dialog = new QFileDialog(forael, QStringLiteral("Vælg billede"), startmappe,
+                                   QStringLiteral("Billeder (*.jpg *.jpeg *.png *.gif *.webp "
+                                                  "*.svg *.ico)"));
+    dialog->setObjectName(QStringLiteral("billedDialog"));
+    // Qt's own dialog, which has room for the picture beside the list.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setDefaultSuffix(QStringLiteral("jpg"));
+    auto *billede = new QLabel(dialog);
+    billede->setObjectName(QStringLiteral("forhaandsvisning"));
+    billede->setFixedSize(200, 200);
+    billede->setAlignment(Qt::AlignCenter);
+    if (auto *gitter = qobject_cast<QGridLayout *>(dialog->layout()))
+        gitter->addWidget(billede, 1, gitter->columnCount(), gitter->rowCount() - 1, 1);
+    QObject::connect(dialog, &QFileDialog::currentChanged, billede, [billede](const QString &sti) {
+        QImageReader laeser(sti);
+        laeser.setAutoTransform(true);
+        const QSize s = laeser.size();
+        if (s.isValid())
+            laeser.setScaledSize(s.scaled(billede->size(), Qt::KeepAspectRatio)
+                                     .boundedTo(s.expandedTo(QSize(1, 1))));
+        billede->setPixmap(QPixmap::fromImage(laeser.read()));
+    });
+    return dialog;
+}
+
+QString vaelgBillede(QWidget *forael, const QString &startmappe) {
+    // A name typed without extension means a JPEG.
+    if (testTilstand) {
+        Test::vist().append(startmappe);
+        return vaelgFil(forael, QString(), QString(), QStringLiteral("jpg"));
+    }
+    std::unique_ptr<QFileDialog> dialog(billedDialog(forael, startmappe));
+    if (dialog->exec() != QDialog::Accepted) return {};
+    return dialog->selectedFiles().value(0);
 }
 
 QString vaelgGemFil(QWidget *forael, const QString &titel, const QString &forslag,

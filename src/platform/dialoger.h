@@ -6,6 +6,7 @@
 #include <functional>
 
 class QDialog;
+class QFileDialog;
 class QWidget;
 
 namespace Tekstfil {
@@ -29,6 +30,13 @@ QString fejltekst(const Tekstfil::FilFejl &fejl);
 // gets the default extension.
 QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre,
                  const QString &standardEndelse = QString());
+// The picture dialog: opens in startmappe, lists the picture formats and
+// shows the picture chosen before it is taken. Empty when cancelled; tests
+// answer it from the file queue, and the start folder is recorded as shown.
+QString vaelgBillede(QWidget *forael, const QString &startmappe);
+// The dialog itself, not yet shown.
+QFileDialog *billedDialog(QWidget *forael, const QString &startmappe);
+
 // A save-file dialog starting at forslag; empty when cancelled. Tests answer
 // it from the same queue as vaelgFil.
 QString vaelgGemFil(QWidget *forael, const QString &titel, const QString &forslag,

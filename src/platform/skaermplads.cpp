@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -41,6 +42,21 @@ QMargins ramme(const QWidget *vindue) {
     return vindue->isVisible() && !m.isNull() ? m : kendt;
 }
 
+QPointer<QWidget> &hovedvinduet() {
+    static QPointer<QWidget> h;
+    return h;
+}
+
+class MidtVedVisning : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *objekt, QEvent *e) override {
+        if (e->type() == QEvent::Show && hovedvinduet())
+            Skaermplads::centrer(static_cast<QWidget *>(objekt), hovedvinduet());
+        return false;
+    }
+};
+
 // Fits the window again when it is shown, when its frame has become known.
 class VedVisning : public QObject {
 public:
@@ -73,8 +89,14 @@ void tilpas(QWidget *vindue) {
     if (vindue->minimumWidth() == vindue->maximumWidth() &&
         vindue->width() + rammeBredde > omraade.width())
         vindue->setFixedWidth(std::max(1, omraade.width() - rammeBredde));
-    const QRect ydre = indenforOmraade(vindue->geometry() + m, omraade,
-                                       vindue->minimumSize() + QSize(rammeBredde, rammeHoejde));
+    const QWidget *hoved = hovedvinduet();
+    // A window centred on the main window stays over it.
+    const bool fri =
+        hoved && hoved != vindue && hoved->isVisible() && !vindue->property("centreret").toBool();
+    const QRect undgaa = fri ? hoved->frameGeometry() : QRect();
+    const QRect ydre =
+        indenforOmraade(vindue->geometry() + m, omraade,
+                        vindue->minimumSize() + QSize(rammeBredde, rammeHoejde), undgaa);
     const QRect indre = ydre - m;
     if (indre != vindue->geometry()) vindue->setGeometry(indre);
 }
@@ -83,7 +105,16 @@ void centrer(QWidget *vindue, const QWidget *over) {
     QRect g = vindue->geometry();
     g.moveCenter(over->geometry().center());
     vindue->setGeometry(g);
+    vindue->setProperty("centreret", true);
     tilpas(vindue);
+}
+
+void saetHovedvindue(QWidget *hoved) {
+    hovedvinduet() = hoved;
+}
+
+void aabnesMidtOverHovedvinduet(QWidget *vindue) {
+    vindue->installEventFilter(new MidtVedVisning(vindue));
 }
 
 } // namespace Skaermplads

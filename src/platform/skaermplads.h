@@ -13,4 +13,11 @@ void tilpas(QWidget *vindue);
 // Puts a window's centre on another's and then fits it to the screen.
 void centrer(QWidget *vindue, const QWidget *over);
 
+// The window that fitting leaves uncovered where it can (the main window).
+void saetHovedvindue(QWidget *hoved);
+
+// Windows without a place of their own open centred on the main window, each
+// time they are shown.
+void aabnesMidtOverHovedvinduet(QWidget *vindue);
+
 } // namespace Skaermplads

@@ -16,6 +16,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace {
 
@@ -417,6 +418,13 @@ void TRichEdit::insertFromMimeData(const QMimeData *source) {
 // Shift+Enter would put a line separator inside the block; the text only knows
 // real line breaks.
 void TRichEdit::keyPressEvent(QKeyEvent *e) {
+    // Left unhandled, these keys go on to the popup list (to take an item or close it).
+    static const int listetaster[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Backtab,
+                                      Qt::Key_Escape};
+    if (m_liste && m_liste->isVisible() && std::ranges::count(listetaster, e->key())) {
+        e->ignore();
+        return;
+    }
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
         (e->modifiers() & Qt::ShiftModifier)) {
         QKeyEvent uden(e->type(), e->key(), e->modifiers() & ~Qt::ShiftModifier, e->text(),
@@ -438,7 +446,7 @@ void TRichEdit::LoadFromFile(const QString &sti) {
 
 // One line per block; an empty editor writes an empty file, and a last empty
 // block is kept so the text comes back exactly as it was.
-void TRichEdit::SaveToFile(const QString &sti) {
+QStringList TRichEdit::Linjer() const {
     QStringList linjer;
     const QTextDocument *doc = document();
     if (doc->characterCount() > 1) {
@@ -446,7 +454,11 @@ void TRichEdit::SaveToFile(const QString &sti) {
         for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
             linjer.append(b.text());
     }
-    Tekstfil::skriv(sti, linjer);
+    return linjer;
+}
+
+void TRichEdit::SaveToFile(const QString &sti) {
+    Tekstfil::skriv(sti, Linjer());
     document()->setModified(false);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextBlock>
 #include <vector>
 
@@ -56,6 +57,11 @@ public:
     // Throw Tekstfil::FilFejl; both clear the modified flag.
     void LoadFromFile(const QString &sti);
     void SaveToFile(const QString &sti);
+    QStringList Linjer() const; // the text's lines as a file holds them
+
+    // A popup list of names shown over the editor: while it is visible, Enter,
+    // Tab and Esc are its keys.
+    void setListe(QWidget *liste) { m_liste = liste; }
 
     QString FontNavn() const;
     int FontStoerrelse() const;
@@ -96,6 +102,7 @@ private:
     // Displayed lines per block with a Fenwick tree over them, so a line number
     // and a block convert in O(log n). Blocks in [m_snavsFra, m_snavsTil] may
     // have changed since they were counted.
+    QPointer<QWidget> m_liste;
     mutable bool m_bygget = false;
     mutable Noegle m_noegle;
     mutable std::vector<int> m_antal;

@@ -1,8 +1,10 @@
 #include "platform/twebbrowser.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QWebChannel>
 #include <QWebEngineNewWindowRequest>
@@ -103,6 +105,41 @@ TWebBrowser::TWebBrowser(QWidget *parent)
 void TWebBrowser::showEvent(QShowEvent *e) {
     opretSide();
     QWebEngineView::showEvent(e);
+}
+
+QMenu *TWebBrowser::kontekstmenu() {
+    struct Punkt {
+        const char *navn, *tekst;
+        QWebEnginePage::WebAction handling;
+    };
+    static const Punkt punkter[] = {
+        {"webTilbage", "Tilbage", QWebEnginePage::Back},
+        {"webFrem", "Frem", QWebEnginePage::Forward},
+        {"webGenindlaes", "Genindlæs", QWebEnginePage::Reload},
+        {"webKopier", "Kopiér", QWebEnginePage::Copy},
+        {"webMarkerAlt", "Markér alt", QWebEnginePage::SelectAll},
+    };
+    if (!m_menu) {
+        m_menu = new QMenu(this);
+        m_menu->setObjectName(QStringLiteral("webMenu"));
+        for (const Punkt &p : punkter) {
+            if (p.handling == QWebEnginePage::Copy) m_menu->addSeparator();
+            QAction *a = m_menu->addAction(QString::fromUtf8(p.tekst));
+            a->setObjectName(QString::fromLatin1(p.navn));
+            a->setData(int(p.handling));
+            connect(a, &QAction::triggered, this,
+                    [this, h = p.handling] { page()->triggerAction(h); });
+        }
+    }
+    for (QAction *a : m_menu->actions())
+        if (!a->isSeparator())
+            a->setEnabled(
+                page()->action(QWebEnginePage::WebAction(a->data().toInt()))->isEnabled());
+    return m_menu;
+}
+
+void TWebBrowser::contextMenuEvent(QContextMenuEvent *e) {
+    kontekstmenu()->popup(e->globalPos());
 }
 
 QWebEnginePage *TWebBrowser::page() const {

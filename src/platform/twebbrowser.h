@@ -3,6 +3,7 @@
 #include <QUrl>
 #include <QWebEngineView>
 
+class QMenu;
 class QWebChannel;
 
 // The embedded browser of the preview, the diary reader and the information
@@ -41,6 +42,10 @@ public:
     QString title() const;
     void load(const QUrl &adresse);
 
+    // The short Danish menu of a right click (the engine's own menu is English):
+    // Tilbage, Frem, Genindlæs, Kopiér, Markér alt, enabled as the page allows.
+    QMenu *kontekstmenu();
+
 signals:
     // Before every navigation of the view, frames included.
     void FoerNavigation(const QUrl &adresse);
@@ -59,6 +64,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
 
 private:
     void opretSide() const;
@@ -70,6 +76,7 @@ private:
     friend class TWebBroMus;
 
     QWebChannel *m_kanal = nullptr;
+    QMenu *m_menu = nullptr;
     bool m_sideLavet = false;
     bool m_harDokument = false;
     bool m_titelMeldt = false;

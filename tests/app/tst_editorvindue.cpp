@@ -87,6 +87,8 @@ private slots:
     void faneskiftBringerVinduetFrem_data();
     void faneskiftBringerVinduetFrem();
     void ogtegnIFanen();
+    void aendretSideMaerkesIFanen_data();
+    void aendretSideMaerkesIFanen();
     void kontrolvinduetFoelgerSidenavnet_data();
     void kontrolvinduetFoelgerSidenavnet();
     void programslutSkriverIkkeKontrolOptioner();
@@ -387,6 +389,42 @@ void TstEditorvindue::ogtegnIFanen() {
     QCOMPARE(mainform->tc->currentIndex(), 0);
     og->luk();
     QTRY_COMPARE(faner(), QStringList{QStringLiteral("Andet")});
+}
+
+void TstEditorvindue::aendretSideMaerkesIFanen_data() {
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<bool>("gem");
+    QTest::newRow("siden gemmes") << "Editor" << true;
+    QTest::newRow("siden fortrydes") << "Editor" << false;
+    QTest::newRow("design gemmes") << "EditorDesign" << true;
+}
+
+void TstEditorvindue::aendretSideMaerkesIFanen() {
+    QFETCH(QString, editor);
+    QFETCH(bool, gem);
+    aabnDato(QDate(2024, 3, 5));
+    Twinform *w = forrest();
+    auto *e = w->findChild<TRichEdit *>(editor);
+    QVERIFY(e);
+    const auto maerkede = [] {
+        QStringList m;
+        for (int i = 0; i < mainform->tc->count(); ++i)
+            if (!mainform->tc->tabIcon(i).isNull()) m << mainform->tc->tabText(i);
+        return m;
+    };
+    QCOMPARE(maerkede(), QStringList());
+    e->setSelStart(0);
+    QTest::keyClicks(e, QStringLiteral("x"));
+    // The name stays the page name; only the mark beside it tells of the change.
+    QCOMPARE(maerkede(), QStringList{QStringLiteral("03 05 Tirsdag")});
+    QCOMPARE(faner(), (QStringList{"Dagbog 2024", "03 Marts", "03 05 Tirsdag"}));
+    if (gem && e == w->Editor)
+        w->aGemExecute();
+    else if (gem)
+        w->aGemDesignExecute();
+    else
+        e->document()->undo();
+    QCOMPARE(maerkede(), QStringList());
 }
 
 void TstEditorvindue::kontrolvinduetFoelgerSidenavnet_data() {

@@ -252,7 +252,7 @@ private slots:
         mainform->close();
         const QStringList linjer =
             Tekstfil::laesLinjer(bruger() + QStringLiteral("/Egenskaber/mainform.txt"));
-        QCOMPARE(linjer.size(), 13); // the spell-checking line follows
+        QCOMPARE(linjer.size(), 16); // the lines of later switches follow
         QCOMPARE(linjer[11], til ? QStringLiteral("0") : QStringLiteral("1"));
         // Switched off, the end of the program makes no archive; switched on, it does.
         QCOMPARE(QFileInfo::exists(kopiMappe()), !til);
@@ -291,12 +291,23 @@ private slots:
 
         const QString navn = QStringLiteral("Dagbog 2024 (gendannet ") +
                              QDate::currentDate().toString(Qt::ISODate) + u')';
-        for (const QString &ventet : {navn, navn + QStringLiteral(" 2")}) {
+        const QString foer = mainform->strukturNavn;
+        // "Nej" restores nothing; each "Ja" makes a new copy beside the structures.
+        for (const QString &ventet : {QString(), navn, navn + QStringLiteral(" 2")}) {
+            Dialoger::Test::koeSvar(ventet.isEmpty() ? 2 : 1);
             vindue->GendanKnap->click();
-            QCOMPARE(Dialoger::Test::vist().last(),
+            const QString spurgt = ventet.isEmpty() ? navn : ventet;
+            QCOMPARE(spmform->tekst->toPlainText(),
+                     QStringLiteral("Strukturen \"Dagbog 2024\" fra ") +
+                         dansk.toString(QDate::currentDate(), QStringLiteral("d. MMMM yyyy")) +
+                         QStringLiteral(" gendannes som \"") + spurgt +
+                         QStringLiteral("\". Dine nuværende sider røres ikke."));
+            QCOMPARE(QFileInfo::exists(mainform->strukturDir + spurgt), !ventet.isEmpty());
+            if (ventet.isEmpty()) continue;
+            QCOMPARE(mainform->statusBar()->currentMessage(),
                      QStringLiteral("Strukturen er gendannet som \"") + ventet +
                          QStringLiteral("\"."));
-            QCOMPARE(mainform->strukturNavn, ventet);
+            QCOMPARE(mainform->strukturNavn, foer);
             QCOMPARE(mainform->Struktur->antal(), elementer);
             QVERIFY(mainform->SLstruk.contains(ventet));
         }

@@ -14,8 +14,12 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -81,8 +85,9 @@ private slots:
     void optionsfilMedTiLinjer();
     void lukningMedLaeserenSynligSkjulerKun();
     void manglendeListeStopperOpstarten();
-    void spoergsmaalCentreresPaaHovedvinduet_data();
-    void spoergsmaalCentreresPaaHovedvinduet();
+    void qtsEgneTeksterPaaDansk();
+    void vinduerCentreresPaaHovedvinduet_data();
+    void vinduerCentreresPaaHovedvinduet();
 };
 
 void TstHovedvindue::foersteStartOpretterMapperOgByderVelkommen() {
@@ -198,11 +203,13 @@ void TstHovedvindue::lukningSkriverOptionsfilOgNaesteStartHilserIkke() {
     stop();
     const QList<QByteArray> linjer =
         laesBytes(brugerDir() + QStringLiteral("/Egenskaber/mainform.txt")).split('\n');
-    QCOMPARE(linjer.size(), 14); // thirteen lines, each ended by CR LF
+    QCOMPARE(linjer.size(), 17); // sixteen lines, each ended by CR LF
     QCOMPARE(linjer[0], QByteArray("Sky\r"));
     QCOMPARE(linjer[9], QByteArray("1\r"));
     QCOMPARE(linjer[11], QByteArray("1\r")); // daily backups, on by default
     QCOMPARE(linjer[12], QByteArray("1\r")); // spell checking, on by default
+    QCOMPARE(linjer[14], QByteArray("1\r")); // colours of the code, on by default
+    QCOMPARE(linjer[15], QByteArray("0\r")); // the preview beside the editor, off by default
     QVERIFY(QFile::exists(brugerDir() + QStringLiteral("/Egenskaber/Dagbog.txt")));
     QVERIFY(QFile::exists(brugerDir() + QStringLiteral("/Egenskaber/infoform.txt")));
 
@@ -223,6 +230,8 @@ void TstHovedvindue::optionsfilMedTiLinjer() {
     QCOMPARE(mainform->bogstavSize, 12);
     QCOMPARE(mainform->brugerlevel, 1);
     QCOMPARE(mainform->visHtmlBar, false);
+    QCOMPARE(mainform->farver, true);
+    QCOMPARE(mainform->previewSiden, false);
     QCOMPARE(mainform->geometry().width(), 950);
 }
 
@@ -249,23 +258,56 @@ void TstHovedvindue::manglendeListeStopperOpstarten() {
     QVERIFY(!mainform->taginf->Excludeliste().antal());
 }
 
-void TstHovedvindue::spoergsmaalCentreresPaaHovedvinduet_data() {
-    QTest::addColumn<QRect>("hovedvindue");
-    QTest::newRow("til venstre") << QRect(40, 60, 900, 700);
-    QTest::newRow("til højre") << QRect(1000, 300, 889, 640);
+void TstHovedvindue::qtsEgneTeksterPaaDansk() {
+    start();
+    const auto tekster = [](const QList<QAction *> &handlinger) {
+        QStringList t;
+        for (const QAction *a : handlinger)
+            if (!a->isSeparator()) t << a->text().section(u'\t', 0, 0);
+        return t;
+    };
+    QLineEdit felt;
+    std::unique_ptr<QMenu> menu(felt.createStandardContextMenu());
+    QCOMPARE(tekster(menu->actions()), (QStringList{"&Fortryd", "&Omgør", "K&lip", "&Kopiér",
+                                                    "&Sæt ind", "Slet", "Markér alt"}));
+    QFileDialog dialog(mainform, QStringLiteral("Vælg et billede"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList knapper;
+    for (const QAbstractButton *k : dialog.findChild<QDialogButtonBox *>()->buttons())
+        knapper << k->text();
+    QCOMPARE(knapper, (QStringList{"&Åbn", "Annuller"}));
+    QStringList etiketter;
+    for (const QLabel *l : dialog.findChildren<QLabel *>())
+        etiketter << l->text();
+    QVERIFY2(etiketter.contains(QStringLiteral("&Filnavn:")), qPrintable(etiketter.join(u'|')));
 }
 
-void TstHovedvindue::spoergsmaalCentreresPaaHovedvinduet() {
+void TstHovedvindue::vinduerCentreresPaaHovedvinduet_data() {
+    QTest::addColumn<QString>("vindue");
+    QTest::addColumn<QRect>("hovedvindue");
+    for (const char *v : {"spmform", "sikkerhedform"}) {
+        QTest::addRow("%s til venstre", v) << v << QRect(40, 60, 900, 700);
+        QTest::addRow("%s til højre", v) << v << QRect(1000, 300, 889, 640);
+    }
+}
+
+void TstHovedvindue::vinduerCentreresPaaHovedvinduet() {
+    QFETCH(QString, vindue);
     QFETCH(QRect, hovedvindue);
     start();
     mainform->setGeometry(hovedvindue);
-    spmform->show();
-    QVERIFY(QTest::qWaitForWindowExposed(spmform));
+    QWidget *w = spmform;
+    if (vindue != QLatin1String("spmform")) {
+        mainform->findChild<QPushButton *>(QStringLiteral("sikkerhedKnap"))->click();
+        w = mainform->findChild<QWidget *>(vindue);
+    }
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
     QCoreApplication::processEvents();
-    const QPoint forskel = spmform->geometry().center() - mainform->geometry().center();
+    const QPoint forskel = w->geometry().center() - mainform->geometry().center();
     QVERIFY2(forskel.manhattanLength() <= 1,
              qPrintable(QStringLiteral("%1,%2").arg(forskel.x()).arg(forskel.y())));
-    spmform->hide();
+    w->hide();
 }
 
 DAGBOG_GUI_TEST_MAIN(TstHovedvindue)

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTextCharFormat>
 #include <QToolButton>
 #include <QtTest>
@@ -51,6 +52,7 @@ private slots:
     void titlenFoelgerKalenderensAar();
     void helligdageOgAarknapper();
     void fedeDageErDagsiderne();
+    void ugedageneSkaeresIkkeAf();
 };
 
 void TstKalenderpanel::navneFoelgerKalenderen() {
@@ -200,6 +202,24 @@ void TstKalenderpanel::fedeDageErDagsiderne() {
         if (mainform->kalender->dateTextFormat(QDate(2022, 6, dag)).fontWeight() == QFont::Bold)
             fede << dag;
     QCOMPARE(fede, (QList<int>{3, 17}));
+}
+
+void TstKalenderpanel::ugedageneSkaeresIkkeAf() {
+    mainform->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mainform));
+    auto *v = mainform->kalender->findChild<QTableView *>();
+    QVERIFY(v);
+    const QAbstractItemModel *m = v->model();
+    QStringList afskaaret;
+    for (int k = 0; k < m->columnCount(); ++k) {
+        const QString tekst = m->data(m->index(0, k)).toString();
+        const QFont f = m->data(m->index(0, k), Qt::FontRole).value<QFont>();
+        // The cell's text margin, as the item delegate leaves it on each side.
+        const int margen = v->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, v) + 1;
+        if (QFontMetrics(f).horizontalAdvance(tekst) + 2 * margen > v->columnWidth(k))
+            afskaaret << tekst;
+    }
+    QCOMPARE(afskaaret, QStringList());
 }
 
 DAGBOG_GUI_TEST_MAIN(TstKalenderpanel)

@@ -12,6 +12,8 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -84,6 +86,7 @@ private slots:
     void websoegningMedMarkering_data();
     void websoegningMedMarkering();
     void billednavnUdenEndelseErJpg();
+    void billeddialogetsMappeFilterOgVisning();
 };
 
 void TstKlicheer::tekstklicheer_data() {
@@ -356,6 +359,31 @@ void TstKlicheer::billednavnUdenEndelseErJpg() {
     QCOMPARE(laesBytes(mainform->Struktur->Billedmappe() + QStringLiteral("ferie.jpg")),
              QByteArray("JPG"));
     QVERIFY(medCaret().contains(QStringLiteral("src=\"../Billeder/ferie.jpg\"")));
+}
+
+void TstKlicheer::billeddialogetsMappeFilterOgVisning() {
+    const QString hjemme = rod->sti(QStringLiteral("hjemme"));
+    QDir().mkpath(hjemme);
+    QImage roed(400, 100, QImage::Format_RGB32);
+    roed.fill(Qt::red);
+    QVERIFY(roed.save(hjemme + QStringLiteral("/sol.png")));
+    // The next dialog opens where the last picture came from.
+    for (const QString &valgt : {hjemme + QStringLiteral("/sol.png"), QString()}) {
+        saet(QStringLiteral("x|"));
+        if (!valgt.isEmpty()) Dialoger::Test::koeFil(valgt);
+        w->PUbillede->findChild<QAction *>(QStringLiteral("mFunk08"))->trigger();
+    }
+    QCOMPARE(Dialoger::Test::vist().last(), hjemme);
+
+    std::unique_ptr<QFileDialog> d(Dialoger::billedDialog(w, hjemme));
+    QCOMPARE(d->directory().absolutePath(), hjemme);
+    QCOMPARE(d->nameFilters(),
+             QStringList{QStringLiteral("Billeder (*.jpg *.jpeg *.png *.gif *.webp *.svg *.ico)")});
+    auto *visning = d->findChild<QLabel *>(QStringLiteral("forhaandsvisning"));
+    QVERIFY(visning && visning->pixmap().isNull());
+    emit d->currentChanged(hjemme + QStringLiteral("/sol.png"));
+    // The whole picture, scaled into the box.
+    QCOMPARE(visning->pixmap().size(), QSize(200, 50));
 }
 
 DAGBOG_GUI_TEST_MAIN(TstKlicheer)

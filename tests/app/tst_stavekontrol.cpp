@@ -183,7 +183,7 @@ void TstStavekontrol::kontaktenGaelderAlleVinduerOgGemmes() {
     stop();
 
     const QList<QByteArray> linjer = laesBytes(egenskaber("mainform.txt")).split('\n');
-    QCOMPARE(linjer.size(), 14);             // thirteen lines, each ended by CR LF
+    QCOMPARE(linjer.size(), 17);             // sixteen lines, each ended by CR LF
     QCOMPARE(linjer[11], QByteArray("1\r")); // backups stay on
     QCOMPARE(linjer[12], QByteArray("0\r"));
     start();

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWebChannel>
@@ -51,6 +52,7 @@ private slots:
     void gyldigUrl();
     void sidenLavesFoersteGangDenBruges_data();
     void sidenLavesFoersteGangDenBruges();
+    void kontekstmenuPaaDansk();
 
 private:
     bool naviger(const QString &sti);
@@ -375,6 +377,26 @@ void TstTWebBrowser::sidenLavesFoersteGangDenBruges() {
     QCOMPARE(side->settings()->defaultTextEncoding(), QStringLiteral("windows-1252"));
     QVERIFY(side->settings()->testAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls));
     QCOMPARE(side->webChannel(), b.findChild<QWebChannel *>());
+}
+
+void TstTWebBrowser::kontekstmenuPaaDansk() {
+    const QString anden = m_mappe + QStringLiteral("/03 06 Onsdag.html");
+    skrivSide(anden, dagside(QStringLiteral("Onsdag"), QStringLiteral("Anden side")));
+    QVERIFY(naviger(m_side));
+    QVERIFY(naviger(anden));
+    QMenu *m = m_bro->kontekstmenu();
+    QStringList tekster, slaaetTil;
+    for (QAction *a : m->actions()) {
+        tekster << a->text();
+        if (a->isEnabled() && !a->isSeparator()) slaaetTil << a->text();
+    }
+    QCOMPARE(tekster, (QStringList{"Tilbage", "Frem", "Genindlæs", "", "Kopiér", "Markér alt"}));
+    // Nothing is selected to copy, and there is no page ahead.
+    QCOMPARE(slaaetTil, (QStringList{"Tilbage", "Genindlæs", "Markér alt"}));
+    QSignalSpy faerdig(m_bro.get(), &TWebBrowser::DokumentFaerdig);
+    m->actions().constFirst()->trigger();
+    QVERIFY(faerdig.wait(15000));
+    QCOMPARE(m_bro->url(), QUrl::fromLocalFile(m_side));
 }
 
 // The engine wants shared GL contexts set before the application exists.

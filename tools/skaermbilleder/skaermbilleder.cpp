@@ -14,15 +14,19 @@
 #include "platform/mapper.h"
 #include "platform/stilarter.h"
 #include "platform/tekstfil.h"
+#include "platform/trichedit.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QThread>
 
 namespace {
@@ -102,6 +106,26 @@ int main(int argc, char **argv) {
         w->EditorBog->setCurrentIndex(1);
         w->aKodeKontrol->trigger();
         gem(kontrolform, ud + QStringLiteral("/kontrol.png"));
+    }
+    // The page editor's list of names while typing, and the preview beside the source.
+    if (Twinform *w = mainform->aktivtVindue()) {
+        w->EditorBog->setCurrentIndex(1);
+        w->Editor->setFocus();
+        QTextCursor c = w->Editor->document()->find(QStringLiteral("</body>"));
+        c.setPosition(c.selectionStart());
+        w->Editor->setTextCursor(c);
+        for (const QString &tegn : {QStringLiteral("\n"), QStringLiteral("<"), QStringLiteral("t"),
+                                    QStringLiteral("a")}) {
+            w->Editor->insertPlainText(tegn);
+            vent(100);
+        }
+        gem(mainform, ud + QStringLiteral("/fuldfoerelse.png"));
+        w->Editor->insertPlainText(
+            QStringLiteral("ble><tr><td>Preview ved siden af</td></tr></table>"));
+        mainform->PreviewSidenCheck->setChecked(true);
+        vent(1500);
+        gem(mainform, ud + QStringLiteral("/preview-ved-siden-af.png"));
+        w->Editor->setModified(false);
     }
     for (Twinform *w : mainform->editorVinduer())
         w->lukUdenSpoergsmaal();
