@@ -37,6 +37,7 @@ class TBogudskrift;
 class Twinform;
 class Tsikkerhedform;
 class THistorik;
+class Tstatistikform;
 template <typename T> class QFutureWatcher;
 namespace Sikkerhedskopi {
 struct Resultat;
@@ -173,6 +174,9 @@ public:
     QLabel *historikStoerrelse;
     void HistorikCheckClick();
     void visHistorikStoerrelse();
+    // The years in figures, made on first use
+    void statistikKnapClick();
+    Tstatistikform *statistikform = nullptr;
 
     // Code checks
     void ReadHtmlStruktur();
