@@ -69,6 +69,9 @@ private slots:
     void shiftEnterGiverLinjeskift();
     void linjerFoelgerRedigering();
     void linjerFoelgerBredden();
+    void linjerTaellesITrin_data();
+    void linjerTaellesITrin();
+    void formatskiftGentegnerKunBlokken();
     void skjultEditorBrydesSomVist();
     void optaellingFlytterIkkeVisningen();
     void font();
@@ -533,6 +536,59 @@ void TstTRichEdit::linjerFoelgerBredden() {
         QCOMPARE(v.re.LinjeVed(v.re.LinjeStart(n)), n);
     v.re.setFontStoerrelse(v.re.FontStoerrelse() * 2);
     QVERIFY(v.re.LinjeAntal() > smal);
+}
+
+void TstTRichEdit::linjerTaellesITrin_data() {
+    QTest::addColumn<int>("promille"); // where the edit falls, as a share of the text
+    QTest::addColumn<QString>("ind");
+    QTest::addColumn<int>("slet");
+    QTest::newRow("lines added at the top") << 0 << QStringLiteral("ny\nlinje\n") << 0;
+    QTest::newRow("a key in the middle") << 500 << QStringLiteral("x") << 0;
+    QTest::newRow("a paragraph near the end") << 990 << afsnit + u'\n' << 0;
+    QTest::newRow("lines removed across the middle") << 400 << QString() << 20000;
+}
+
+// Counted in short steps with an edit between them, the lines come out as counted at once.
+void TstTRichEdit::linjerTaellesITrin() {
+    QFETCH(int, promille);
+    QFETCH(QString, ind);
+    QFETCH(int, slet);
+    VistEditor v(280);
+    VistEditor frisk(280);
+    QString tekst;
+    for (int i = 0; i < 3000; ++i)
+        tekst += afsnit.left(40 + i % 100) + QStringLiteral("\r\n");
+    v.re.setText(tekst);
+    QVERIFY(!v.re.taelLinjer(0));
+    QTextCursor c(v.re.document());
+    const int n = v.re.document()->characterCount() - 1;
+    c.setPosition(int(qint64(n) * promille / 1000));
+    c.setPosition(qMin(n, c.position() + slet), QTextCursor::KeepAnchor);
+    c.insertText(ind);
+    while (!v.re.taelLinjer(0)) {
+    }
+    frisk.re.setText(v.re.Text());
+    QCOMPARE(v.re.LinjeAntal(), frisk.re.LinjeAntal());
+    QCOMPARE(alleStarter(v.re), alleStarter(frisk.re));
+}
+
+// A highlighter's new formats for one block (its length removed and added) repaint
+// that block and keep the layout of the next.
+void TstTRichEdit::formatskiftGentegnerKunBlokken() {
+    VistEditor v(300, 400);
+    v.re.setText(QStringList(40, afsnit.left(30)).join(QStringLiteral("\r\n")));
+    QApplication::processEvents();
+    QList<QRect> omraader;
+    connect(&v.re, &QPlainTextEdit::updateRequest, this,
+            [&](const QRect &r, int) { omraader << r; });
+    const QTextBlock b = v.re.document()->findBlockByNumber(3);
+    QVERIFY(b.next().layout()->lineCount() > 0);
+    v.re.document()->markContentsDirty(b.position(), b.length());
+    QVERIFY(b.next().layout()->lineCount() > 0);
+    QVERIFY(!omraader.isEmpty());
+    for (const QRect &r : omraader)
+        QVERIFY2(r.height() < v.re.viewport()->height() / 4,
+                 qPrintable(QString::number(r.height())));
 }
 
 // A hidden editor that has been given a size breaks its lines as it would on screen.
