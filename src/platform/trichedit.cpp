@@ -29,29 +29,10 @@ QPlainTextDocumentLayout *layoutAf(const QTextDocument *doc) {
     return qobject_cast<QPlainTextDocumentLayout *>(doc->documentLayout());
 }
 
-// Qt's plain layout reads a change of formats in a block (the highlighter's: the
-// block's length removed and added again) as reaching twice as far, into the next
-// block: it drops that block's layout and repaints the whole view at every key. The
-// changed text is what was added, so that alone is passed on.
-class Blokvisning : public QPlainTextDocumentLayout {
-public:
-    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
-
-protected:
-    void documentChanged(int fra, int fjernet, int tilfoejet) override {
-        QPlainTextDocumentLayout::documentChanged(fra, fjernet == tilfoejet ? 0 : fjernet,
-                                                  tilfoejet);
-    }
-};
-
 } // namespace
 
 TRichEdit::TRichEdit(QWidget *parent)
     : QPlainTextEdit(parent) {
-    auto *doc = new QTextDocument(this);
-    doc->setDocumentLayout(new Blokvisning(doc));
-    doc->setDefaultFont(font());
-    setDocument(doc);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Always on: a bar that comes and goes would change the width and force

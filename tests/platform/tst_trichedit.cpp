@@ -71,7 +71,6 @@ private slots:
     void linjerFoelgerBredden();
     void linjerTaellesITrin_data();
     void linjerTaellesITrin();
-    void formatskiftGentegnerKunBlokken();
     void skjultEditorBrydesSomVist();
     void optaellingFlytterIkkeVisningen();
     void font();
@@ -570,25 +569,6 @@ void TstTRichEdit::linjerTaellesITrin() {
     frisk.re.setText(v.re.Text());
     QCOMPARE(v.re.LinjeAntal(), frisk.re.LinjeAntal());
     QCOMPARE(alleStarter(v.re), alleStarter(frisk.re));
-}
-
-// A highlighter's new formats for one block (its length removed and added) repaint
-// that block and keep the layout of the next.
-void TstTRichEdit::formatskiftGentegnerKunBlokken() {
-    VistEditor v(300, 400);
-    v.re.setText(QStringList(40, afsnit.left(30)).join(QStringLiteral("\r\n")));
-    QApplication::processEvents();
-    QList<QRect> omraader;
-    connect(&v.re, &QPlainTextEdit::updateRequest, this,
-            [&](const QRect &r, int) { omraader << r; });
-    const QTextBlock b = v.re.document()->findBlockByNumber(3);
-    QVERIFY(b.next().layout()->lineCount() > 0);
-    v.re.document()->markContentsDirty(b.position(), b.length());
-    QVERIFY(b.next().layout()->lineCount() > 0);
-    QVERIFY(!omraader.isEmpty());
-    for (const QRect &r : omraader)
-        QVERIFY2(r.height() < v.re.viewport()->height() / 4,
-                 qPrintable(QString::number(r.height())));
 }
 
 // A hidden editor that has been given a size breaks its lines as it would on screen.
