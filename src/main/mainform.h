@@ -36,6 +36,7 @@ class TStavning;
 class TBogudskrift;
 class Twinform;
 class Tsikkerhedform;
+class Tslettedeform;
 class THistorik;
 template <typename T> class QFutureWatcher;
 namespace Sikkerhedskopi {
@@ -166,6 +167,8 @@ public:
     bool sikkerhedskopier = true;
     QCheckBox *SikkerhedskopiCheck;
     Tsikkerhedform *sikkerhedform = nullptr;
+    Tslettedeform *slettedeform = nullptr; // made when first wanted
+    void slettedeKnapClick();
     // Every saved version of every file, in Historik.git beside the diary
     THistorik *historik = nullptr;
     bool tidligereUdgaver = true;

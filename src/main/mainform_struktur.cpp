@@ -9,6 +9,7 @@
 #include "core/sammenlign.h"
 #include "forms/dagbog.h"
 #include "forms/info.h"
+#include "forms/slettede.h"
 #include "forms/spm.h"
 #include "hint.h"
 #include "platform/dialoger.h"
@@ -62,6 +63,12 @@ QWidget *Tmainform::byggStrukturside() {
     ToolButton2->setObjectName(QStringLiteral("ToolButton2"));
     ToolButton2->setDefaultAction(aSletStrukturElement);
     vaerktoej->addWidget(ToolButton2);
+    auto *slettedeKnap = new QToolButton(vaerktoej);
+    slettedeKnap->setObjectName(QStringLiteral("slettedeKnap"));
+    slettedeKnap->setText(QStringLiteral("Slettede sider…"));
+    hint(slettedeKnap, QStringLiteral("Se de sider, der er slettet, og læg en tilbage"));
+    connect(slettedeKnap, &QToolButton::clicked, this, &Tmainform::slettedeKnapClick);
+    vaerktoej->addWidget(slettedeKnap);
     auto *ToolButton8 =
         knap(QStringLiteral("ToolButton8"), QStringLiteral("Hjemmelavede informationsstrukturer"),
              QStyle::SP_DirHomeIcon);
@@ -216,6 +223,14 @@ void Tmainform::aSletStrukturElementExecute() {
         },
         this);
     markerDagsider();
+}
+
+void Tmainform::slettedeKnapClick() {
+    if (!slettedeform) slettedeform = new Tslettedeform(this);
+    slettedeform->opdater();
+    slettedeform->show();
+    slettedeform->raise();
+    slettedeform->activateWindow();
 }
 
 void Tmainform::sletStrukturen() {

@@ -1,5 +1,6 @@
 #include "app/vinduer.h"
 #include "controls/struktur.h"
+#include "editor/win.h"
 #include "main/mainform.h"
 #include "platform/tilgaengelighed.h"
 #include "testhjaelp.h"
@@ -9,6 +10,7 @@
 #include <QCalendarWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QtTest>
 
 // What a screen reader meets: every control of every window, an editor
@@ -32,6 +34,9 @@ private slots:
         opretVinduer();
         mainform->FormActivate();
         mainform->aabnDato(QDate(2024, 3, 5)); // an editor window too
+        // The windows of earlier versions and of deleted pages.
+        mainform->findChild<Twinform *>()->aHistorik->trigger();
+        mainform->findChild<QToolButton *>(QStringLiteral("slettedeKnap"))->click();
         QAccessible::setActive(true);
     }
     void cleanupTestCase() {
