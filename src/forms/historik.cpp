@@ -45,7 +45,7 @@ Thistorikform::Thistorikform(Twinform *vindue, const QString &fil)
     setObjectName(QStringLiteral("historikform"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Tidligere udgaver af ") + QFileInfo(fil).fileName());
-    resize(1100, 640);
+    resize(1180, 640);
     Skaermplads::aabnesMidtOverHovedvinduet(this);
 
     forklaring = new QLabel(this);
@@ -57,9 +57,7 @@ Thistorikform::Thistorikform(Twinform *vindue, const QString &fil)
     historikListe->setAccessibleName(QStringLiteral("Tidligere udgaver"));
     historikListe->setHeaderLabels({QStringLiteral("Gemt"), QStringLiteral("Ændring")});
     historikListe->setRootIsDecorated(false);
-    historikListe->header()->setStretchLastSection(false);
-    historikListe->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    historikListe->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    historikListe->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(historikListe, &QTreeWidget::currentItemChanged, this, &Thistorikform::udgaveValgt);
 
     udgaveVisning = new TWebBrowser(this);
@@ -95,7 +93,7 @@ Thistorikform::Thistorikform(Twinform *vindue, const QString &fil)
     deler->addWidget(kolonne(QStringLiteral("Udgaver, nyeste først"), historikListe));
     deler->addWidget(kolonne(QStringLiteral("Udgaven"), udgaveVisning));
     deler->addWidget(kolonne(QStringLiteral("Forskel fra teksten i editoren"), forskelVisning));
-    deler->setSizes({300, 400, 400});
+    deler->setSizes({380, 360, 360});
     auto *knapper = new QHBoxLayout;
     knapper->addWidget(forklaring, 1);
     knapper->addWidget(hentUdgaveKnap);

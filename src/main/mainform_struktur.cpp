@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPushButton>
 #include <QSet>
 #include <QStatusBar>
 #include <QToolBar>
@@ -63,12 +64,6 @@ QWidget *Tmainform::byggStrukturside() {
     ToolButton2->setObjectName(QStringLiteral("ToolButton2"));
     ToolButton2->setDefaultAction(aSletStrukturElement);
     vaerktoej->addWidget(ToolButton2);
-    auto *slettedeKnap = new QToolButton(vaerktoej);
-    slettedeKnap->setObjectName(QStringLiteral("slettedeKnap"));
-    slettedeKnap->setText(QStringLiteral("Slettede sider…"));
-    hint(slettedeKnap, QStringLiteral("Se de sider, der er slettet, og læg en tilbage"));
-    connect(slettedeKnap, &QToolButton::clicked, this, &Tmainform::slettedeKnapClick);
-    vaerktoej->addWidget(slettedeKnap);
     auto *ToolButton8 =
         knap(QStringLiteral("ToolButton8"), QStringLiteral("Hjemmelavede informationsstrukturer"),
              QStyle::SP_DirHomeIcon);
@@ -103,6 +98,12 @@ QWidget *Tmainform::byggStrukturside() {
     connect(expandKnap, &QToolButton::clicked, Struktur, &QTreeWidget::expandAll);
     connect(collapseKnap, &QToolButton::clicked, Struktur, &QTreeWidget::collapseAll);
     lodret->addWidget(Struktur, 1);
+    // Below the tree, so that the tool bar keeps its buttons in a narrow panel.
+    auto *slettedeKnap = new QPushButton(QStringLiteral("Slettede sider…"), side2);
+    slettedeKnap->setObjectName(QStringLiteral("slettedeKnap"));
+    hint(slettedeKnap, QStringLiteral("Se de sider, der er slettet, og læg en tilbage"));
+    connect(slettedeKnap, &QPushButton::clicked, this, &Tmainform::slettedeKnapClick);
+    lodret->addWidget(slettedeKnap, 0, Qt::AlignLeft);
     return side2;
 }
 

@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -190,7 +189,7 @@ private slots:
         QVERIFY(!QFile::exists(aar + QStringLiteral("tekstfiler/03 06 Onsdag.html")));
         QCoreApplication::processEvents();
 
-        mainform->findChild<QToolButton *>(QStringLiteral("slettedeKnap"))->click();
+        mainform->findChild<QPushButton *>(QStringLiteral("slettedeKnap"))->click();
         auto *vindue = mainform->findChild<Tslettedeform *>(QStringLiteral("slettedeform"));
         QVERIFY(vindue && vindue->isVisible());
         // The month stands for the days deleted with it.

@@ -8,9 +8,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QtTest>
 
 // What a screen reader meets: every control of every window, an editor
@@ -36,7 +36,7 @@ private slots:
         mainform->aabnDato(QDate(2024, 3, 5)); // an editor window too
         // The windows of earlier versions and of deleted pages.
         mainform->findChild<Twinform *>()->aHistorik->trigger();
-        mainform->findChild<QToolButton *>(QStringLiteral("slettedeKnap"))->click();
+        mainform->findChild<QPushButton *>(QStringLiteral("slettedeKnap"))->click();
         QAccessible::setActive(true);
     }
     void cleanupTestCase() {
