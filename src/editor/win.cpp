@@ -44,6 +44,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -510,7 +511,6 @@ void Twinform::visPreviewSiden(bool til) {
         PreviewSiden = new TWebBrowser(redigerDeler);
         PreviewSiden->setObjectName(QStringLiteral("PreviewSiden"));
         redigerDeler->addWidget(PreviewSiden);
-        redigerDeler->setSizes({1, 1});
         // Each refresh keeps the place the reader had scrolled to.
         connect(PreviewSiden, &TWebBrowser::DokumentFaerdig, this, [this] {
             const QPointF sted = PreviewSiden->property("rulleSted").toPointF();
@@ -519,6 +519,9 @@ void Twinform::visPreviewSiden(bool til) {
         });
     }
     PreviewSiden->show();
+    // Half each; a view added while hidden would otherwise stay folded to nothing.
+    const int halv = std::max(redigerDeler->width() / 2, 1);
+    redigerDeler->setSizes({halv, halv});
     opdaterPreviewSiden();
 }
 

@@ -38,6 +38,7 @@ class Twinform;
 class Tsikkerhedform;
 class Tslettedeform;
 class THistorik;
+class Tstatistikform;
 template <typename T> class QFutureWatcher;
 namespace Sikkerhedskopi {
 struct Resultat;
@@ -176,6 +177,9 @@ public:
     QLabel *historikStoerrelse;
     void HistorikCheckClick();
     void visHistorikStoerrelse();
+    // The years in figures, made on first use
+    void statistikKnapClick();
+    Tstatistikform *statistikform = nullptr;
 
     // Code checks
     void ReadHtmlStruktur();

@@ -11,11 +11,13 @@
 #include "forms/info.h"
 #include "forms/slettede.h"
 #include "forms/spm.h"
+#include "forms/statistik.h"
 #include "hint.h"
 #include "platform/dialoger.h"
 #include "platform/historik.h"
 #include "platform/ikoner.h"
 #include "platform/mapper.h"
+#include "platform/skaermplads.h"
 #include "platform/tekstfil.h"
 
 #include <QCheckBox>
@@ -83,6 +85,12 @@ QWidget *Tmainform::byggStrukturside() {
     udskrivKnap->setObjectName(QStringLiteral("udskrivKnap"));
     udskrivKnap->setDefaultAction(nyUdskrivHandling());
     vaerktoej->addWidget(udskrivKnap);
+    auto *statistikKnap = new QToolButton(vaerktoej);
+    statistikKnap->setObjectName(QStringLiteral("statistikKnap"));
+    statistikKnap->setText(QStringLiteral("Statistik…"));
+    hint(statistikKnap, QStringLiteral("Vis dagbogsårets skrevne dage, ord og striber"));
+    connect(statistikKnap, &QToolButton::clicked, this, &Tmainform::statistikKnapClick);
+    vaerktoej->addWidget(statistikKnap);
     vaerktoej->addSeparator();
     vaerktoej->addWidget(Label1);
     vaerktoej->addWidget(antalLabel);
@@ -105,6 +113,15 @@ QWidget *Tmainform::byggStrukturside() {
     connect(slettedeKnap, &QPushButton::clicked, this, &Tmainform::slettedeKnapClick);
     lodret->addWidget(slettedeKnap, 0, Qt::AlignLeft);
     return side2;
+}
+
+void Tmainform::statistikKnapClick() {
+    if (!statistikform) statistikform = new Tstatistikform(this);
+    if (!statistikform->isVisible()) Skaermplads::centrer(statistikform, this);
+    statistikform->opdater();
+    statistikform->show();
+    statistikform->raise();
+    statistikform->activateWindow();
 }
 
 bool Tmainform::eventFilter(QObject *objekt, QEvent *e) {

@@ -93,7 +93,7 @@ QFileDialog *billedDialog(QWidget *forael, const QString &startmappe) {
 QString vaelgBillede(QWidget *forael, const QString &startmappe) {
     // A name typed without extension means a JPEG.
     if (testTilstand) {
-        Test::vist().append(startmappe);
+        Test::billedStartmappe() = startmappe;
         return vaelgFil(forael, QString(), QString(), QStringLiteral("jpg"));
     }
     std::unique_ptr<QFileDialog> dialog(billedDialog(forael, startmappe));
@@ -171,6 +171,11 @@ void koeSvar(int svar) {
 void koeFil(const QString &sti) {
     filKoe().enqueue(sti);
 }
+QString &billedStartmappe() {
+    static QString m;
+    return m;
+}
+
 QStringList &vist() {
     static QStringList liste;
     return liste;

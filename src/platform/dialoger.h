@@ -32,7 +32,7 @@ QString vaelgFil(QWidget *forael, const QString &titel, const QString &filtre,
                  const QString &standardEndelse = QString());
 // The picture dialog: opens in startmappe, lists the picture formats and
 // shows the picture chosen before it is taken. Empty when cancelled; tests
-// answer it from the file queue, and the start folder is recorded as shown.
+// answer it from the file queue.
 QString vaelgBillede(QWidget *forael, const QString &startmappe);
 // The dialog itself, not yet shown.
 QFileDialog *billedDialog(QWidget *forael, const QString &startmappe);
@@ -54,8 +54,9 @@ bool erSlaaetTil();
 void koeSvar(int svar); // answers for visModal; 2 when the queue is empty
 // Answers for vaelgFil, as if typed; cancelled when the queue is empty.
 void koeFil(const QString &sti);
-QStringList &vist(); // texts of the info and error boxes, dialog titles, web addresses and
-                     // the paths a save dialog suggests
+QString &billedStartmappe(); // where the last picture dialog opened
+QStringList &vist();         // texts of the info and error boxes, dialog titles, web addresses and
+                             // the paths a save dialog suggests
 } // namespace Test
 
 } // namespace Dialoger

@@ -396,6 +396,7 @@ private:
         const QString mappe = qEnvironmentVariable("DAGBOG_BILLEDMAPPE");
         if (mappe.isEmpty()) return;
         spmform->show();
+        spmform->raise(); // over the other windows, also without a window manager
         QTest::qWait(300);
         QGuiApplication::primaryScreen()
             ->grabWindow(0, spmform->frameGeometry().x(), spmform->frameGeometry().y(),

@@ -373,7 +373,7 @@ void TstKlicheer::billeddialogetsMappeFilterOgVisning() {
         if (!valgt.isEmpty()) Dialoger::Test::koeFil(valgt);
         w->PUbillede->findChild<QAction *>(QStringLiteral("mFunk08"))->trigger();
     }
-    QCOMPARE(Dialoger::Test::vist().last(), hjemme);
+    QCOMPARE(Dialoger::Test::billedStartmappe(), hjemme);
 
     std::unique_ptr<QFileDialog> d(Dialoger::billedDialog(w, hjemme));
     QCOMPARE(d->directory().absolutePath(), hjemme);

@@ -137,6 +137,7 @@ void TstKodeeditor::previewVedSidenAf() {
     QVERIFY(mainform->previewSiden);
     QVERIFY(w->PreviewSiden && w->PreviewSiden->isVisible());
     // Beside the editor on the page where one writes.
+    QVERIFY(w->PreviewSiden->width() > w->Editor->width() / 2);
     QVERIFY(w->PreviewSiden->mapTo(w, QPoint()).x() >
             w->Editor->mapTo(w, QPoint()).x() + w->Editor->width() - 1);
     w->Editor->setSelStart(0);
