@@ -29,6 +29,14 @@ Tstatistikform::Tstatistikform(Tmainform *hovedvindue)
         return b;
     };
     aaretBrowser = browser(QStringLiteral("aaretBrowser"), QStringLiteral("Året"));
+    // A day of the heat map or the longest page opens in the main window.
+    connect(aaretBrowser, &TWebBrowser::EgetLink, this, [this](const QUrl &adresse) {
+        const QDate dato = QDate::fromString(adresse.path(), Qt::ISODate);
+        if (!dato.isValid()) return;
+        hoved->aabnDato(dato);
+        hoved->raise();
+        hoved->activateWindow();
+    });
     alleAarBrowser = browser(QStringLiteral("alleAarBrowser"), QStringLiteral("Alle år"));
 
     LukKnap = new QPushButton(QStringLiteral("Luk"), this);
