@@ -61,7 +61,7 @@ int skygge(int ord, const std::array<int, 3> &graenser);
 
 // The colours of the design shown, as CSS colours.
 struct Farver {
-    QString baggrund, tekst, svag, fremhaev;
+    QString baggrund, tekst, lenke, fremhaev;
 };
 // The year as an HTML page: heat map, words per month, the figures, the words
 // used most. Days link to "dagbog:ÅÅÅÅ-MM-DD".

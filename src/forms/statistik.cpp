@@ -54,7 +54,7 @@ Tstatistikform::Tstatistikform(Tmainform *hovedvindue)
 void Tstatistikform::opdater() {
     const QPalette p = palette();
     const Statistik::Farver farver{p.color(QPalette::Base).name(), p.color(QPalette::Text).name(),
-                                   p.color(QPalette::Mid).name(),
+                                   p.color(QPalette::Link).name(),
                                    p.color(QPalette::Highlight).name()};
     const QDate idag = QDate::currentDate();
     const QSet<QString> stopord = Sidetaelling::stopord(hoved->programDir);
