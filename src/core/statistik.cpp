@@ -207,15 +207,23 @@ int skygge(int ord, const std::array<int, 3> &g) {
     return 4;
 }
 
-Oversigt opsummer(int aar, const QMap<QDate, Sidetal> &dage, const QSet<QString> &stopord,
-                  const QDate &idag) {
+Aarstal saml(int aar, const QMap<QDate, Sidetal> &dage) {
+    Aarstal a;
+    for (auto it = dage.cbegin(); it != dage.cend(); ++it) {
+        if (it.key().year() != aar) continue;
+        a.dage.insert(it.key(), {it->ord, it->billeder, {}});
+        for (auto h = it->hyppighed.cbegin(); h != it->hyppighed.cend(); ++h)
+            a.hyppighed[h.key()] += *h;
+    }
+    return a;
+}
+
+Oversigt opsummer(int aar, const Aarstal &tal, const QSet<QString> &stopord, const QDate &idag) {
     Oversigt o;
     o.aar = aar;
     QList<QDate> skrevne;
-    QHash<QString, int> hyppighed;
-    for (auto it = dage.cbegin(); it != dage.cend(); ++it) {
+    for (auto it = tal.dage.cbegin(); it != tal.dage.cend(); ++it) {
         const QDate d = it.key();
-        if (d.year() != aar) continue;
         const Sidetal &t = *it;
         o.ordPrDag.insert(d, t.ord);
         o.billeder += t.billeder;
@@ -227,14 +235,12 @@ Oversigt opsummer(int aar, const QMap<QDate, Sidetal> &dage, const QSet<QString>
             o.laengsteSideOrd = t.ord;
             o.laengsteSide = d;
         }
-        for (auto h = t.hyppighed.cbegin(); h != t.hyppighed.cend(); ++h)
-            if (!stopord.contains(h.key())) hyppighed[h.key()] += *h;
     }
     o.skrevneDage = int(skrevne.size());
     o.laengste = laengsteStribe(skrevne);
     o.nuvaerende = nuvaerendeStribe(skrevne, idag);
-    for (auto h = hyppighed.cbegin(); h != hyppighed.cend(); ++h)
-        o.mestBrugte.append({h.key(), *h});
+    for (auto h = tal.hyppighed.cbegin(); h != tal.hyppighed.cend(); ++h)
+        if (!stopord.contains(h.key())) o.mestBrugte.append({h.key(), *h});
     // Most used first; equals in alphabetical order, so the list is the same every time.
     const auto foer = [](const QPair<QString, int> &a, const QPair<QString, int> &b) {
         return a.second != b.second ? a.second > b.second : a.first < b.first;
