@@ -177,6 +177,7 @@ public:
     // The years in figures, made on first use
     void statistikKnapClick();
     Tstatistikform *statistikform = nullptr;
+    QCheckBox *udskrivTommeCheck;
 
     // Code checks
     void ReadHtmlStruktur();
