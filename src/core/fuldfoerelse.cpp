@@ -50,7 +50,7 @@ Sted jsSted(QStringView linje, int navnStart, int kol, int kode) {
 
 } // namespace
 
-Sted sted(QStringView linje, int kol, int tilstand, Sprog sprog) {
+Sted sted(QStringView linje, int kol, int tilstand, Sprog sprog, QStringView foregaaende) {
     using namespace Tekstomraader;
     kol = qBound(0, kol, int(linje.size()));
     const QStringView foer = linje.left(kol);
@@ -93,15 +93,22 @@ Sted sted(QStringView linje, int kol, int tilstand, Sprog sprog) {
         s.start = navnStart - 2;
         s.praefiks = QStringLiteral("</") + praefiks;
     } else if (foran.isSpace()) {
-        // An attribute name: its tag begins at the last "<" of the line.
-        const qsizetype aaben = foer.lastIndexOf(u'<', navnStart);
+        // An attribute name: its tag begins at the last "<" of the line, or
+        // of the lines before when the line starts inside the tag.
+        QStringView kilde = foer;
+        qsizetype aaben = foer.lastIndexOf(u'<', navnStart);
+        const int start = tilstand & 0x0f;
+        if (aaben < 0 && (start == Tag || start == TagDobbelt || start == TagEnkelt)) {
+            kilde = foregaaende;
+            aaben = foregaaende.lastIndexOf(u'<');
+        }
         if (aaben < 0) return {};
         qsizetype j = aaben + 1;
-        while (j < kol && navnetegn(foer[j]))
+        while (j < kilde.size() && navnetegn(kilde[j]))
             ++j;
         if (j == aaben + 1) return {};
         s.art = Art::Attribut;
-        s.tag = foer.mid(aaben + 1, j - aaben - 1).toString().toLower();
+        s.tag = kilde.mid(aaben + 1, j - aaben - 1).toString().toLower();
     } else {
         return {};
     }

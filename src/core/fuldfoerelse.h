@@ -29,8 +29,9 @@ struct Sted {
 };
 
 // The place at column kol of the line; tilstand is the state at the line's
-// start, as the highlighter keeps it for each line.
-Sted sted(QStringView linje, int kol, int tilstand, Sprog sprog);
+// start, as the highlighter keeps it for each line. foregaaende is the text
+// of the lines before, read for a tag that began on one of them.
+Sted sted(QStringView linje, int kol, int tilstand, Sprog sprog, QStringView foregaaende = {});
 
 // The items of liste that begin with praefiks (case does not matter), in
 // their order; the item equal to praefiks is left out, nothing is left to add.

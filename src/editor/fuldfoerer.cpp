@@ -110,8 +110,18 @@ void Fuldfoerer::tekstAendret(int pos, int fjernet, int tilfoejet) {
 Fuldfoerelse::Sted Fuldfoerer::stedVedCaret() const {
     const QTextCursor c = m_editor->textCursor();
     const QTextBlock blok = c.block();
-    return Fuldfoerelse::sted(blok.text(), c.positionInBlock(), m_markering->tilstandFoer(blok),
-                              m_markering->sprog());
+    const int tilstand = m_markering->tilstandFoer(blok);
+    // Inside a tag begun on an earlier line: the lines back to its "<".
+    QString foregaaende;
+    if (const int t = tilstand & 0x0f; t >= Tekstomraader::Tag && t <= Tekstomraader::TagEnkelt) {
+        QTextBlock b = blok.previous();
+        for (int i = 0; i < slutkodeLinjer && b.isValid(); ++i, b = b.previous()) {
+            foregaaende.prepend(b.text() + u'\n');
+            if (b.text().contains(u'<')) break;
+        }
+    }
+    return Fuldfoerelse::sted(blok.text(), c.positionInBlock(), tilstand, m_markering->sprog(),
+                              foregaaende);
 }
 
 QString Fuldfoerer::slutkode() const {

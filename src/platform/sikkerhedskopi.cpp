@@ -120,9 +120,12 @@ QList<Zipfil::Kilde> indhold(const QString &brugerDir, const QString &programDir
     return ud;
 }
 
-QString fingeraftryk(const QList<Zipfil::Kilde> &indhold, Kontrolsummer &summer) {
+QString fingeraftryk(const QList<Zipfil::Kilde> &indhold, Kontrolsummer &summer,
+                     const std::atomic<bool> *afbryd) {
     QCryptographicHash h(QCryptographicHash::Sha256);
     for (const Zipfil::Kilde &k : indhold) {
+        // The first backup of a large diary reads it all; "Spring over" may not wait for that.
+        if (afbryd && afbryd->load()) return {};
         h.addData(k.navn.toUtf8());
         h.addData(QByteArrayView("\0", 1));
         if (!k.sti.isEmpty()) h.addData(summer.sum(k.sti));
@@ -152,11 +155,13 @@ Resultat lav(const QString &brugerDir, const QString &programDir, const QString 
     }
     Kontrolsummer summer(kopiDir + u'/' + summerFil);
     const QList<Zipfil::Kilde> poster = indhold(brugerDir, programDir, summer);
-    const QString kommentar = kommentarHoved + fingeraftryk(poster, summer);
+    const QString aftryk = fingeraftryk(poster, summer, afbryd);
+    const QString kommentar = kommentarHoved + aftryk;
     r.laest = summer.laest();
-    // A cache that cannot be written only costs time at the next backup.
+    // A cache that cannot be written only costs time at the next backup; the
+    // sums read before a skip are kept for it too.
     summer.gem();
-    if (afbryd && afbryd->load()) {
+    if (aftryk.isEmpty() || (afbryd && afbryd->load())) {
         r.udfald = Udfald::Sprunget;
         return r;
     }

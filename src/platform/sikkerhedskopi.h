@@ -63,7 +63,9 @@ inline constexpr char programPraefiks[] = "Program/Struktur/";
 QList<Zipfil::Kilde> indhold(const QString &brugerDir, const QString &programDir,
                              Kontrolsummer &summer);
 // A digest of the names and checksums of that content.
-QString fingeraftryk(const QList<Zipfil::Kilde> &indhold, Kontrolsummer &summer);
+// Empty when afbryd was set before every file was read.
+QString fingeraftryk(const QList<Zipfil::Kilde> &indhold, Kontrolsummer &summer,
+                     const std::atomic<bool> *afbryd = nullptr);
 
 // Our archives in `kopiDir`, newest first.
 QList<Arkiv> arkiver(const QString &kopiDir);

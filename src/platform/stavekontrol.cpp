@@ -68,8 +68,20 @@ QString Stavekontrol::afkod(const std::string &tekst) const {
                   : QString::fromLatin1(tekst.data(), qsizetype(tekst.size()));
 }
 
+bool Stavekontrol::egetOrd(const QString &ord) const {
+    if (m_egne.contains(ord)) return true;
+    // As the dictionary does with its own words: a word given in small
+    // letters is right capitalised and in capitals, one given capitalised
+    // is right in capitals.
+    const QString smaa = ord.toLower();
+    if (smaa == ord) return false;
+    const QString stort = smaa.left(1).toUpper() + smaa.mid(1);
+    if (ord == stort) return m_egne.contains(smaa);
+    return ord == ord.toUpper() && (m_egne.contains(smaa) || m_egne.contains(stort));
+}
+
 bool Stavekontrol::korrekt(const QString &ord) const {
-    if (!m_hunspell || ord.isEmpty()) return true;
+    if (!m_hunspell || ord.isEmpty() || egetOrd(ord)) return true;
     const auto fundet = m_svar.constFind(ord);
     if (fundet != m_svar.cend()) return *fundet;
     std::string kodet;
@@ -92,7 +104,7 @@ QStringList Stavekontrol::forslag(const QString &ord, int hoejst) const {
 }
 
 void Stavekontrol::tilfoej(const QString &ord) {
-    std::string kodet;
-    if (m_hunspell && kod(ord, kodet)) m_hunspell->add(kodet);
-    m_svar.insert(ord, true);
+    // Kept beside the dictionary rather than added to it: adding is slow
+    // enough to make a long word list hold up the start.
+    m_egne.insert(ord);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -35,8 +36,10 @@ public:
 private:
     bool kod(const QString &ord, std::string &ud) const;
     QString afkod(const std::string &tekst) const;
+    bool egetOrd(const QString &ord) const;
 
     std::unique_ptr<Hunspell> m_hunspell;
     bool m_utf8 = true;
+    QSet<QString> m_egne;
     mutable QHash<QString, bool> m_svar;
 };

@@ -121,6 +121,9 @@ void TstKodelaesning::fuldfoerelse_data() {
     QTest::newRow("attribut i <img al") << html << "<p><img al"
                                         << "alt"
                                         << "href";
+    QTest::newRow("attribut i tag fra linjen før") << html << "<p><img src=\"a.png\"\n  al"
+                                                   << "alt"
+                                                   << "href";
     QTest::newRow("specialtegn efter &nb") << html << "blå&nb"
                                            << "&nbsp;"
                                            << "&amp;";
@@ -180,7 +183,7 @@ void TstKodelaesning::fuldfoerelse() {
             Tekstomraader::htmlFarver(l, tilstand);
     }
     const Fuldfoerelse::Sted s =
-        Fuldfoerelse::sted(linje, int(linje.size()), tilstand, Sprog(sprog));
+        Fuldfoerelse::sted(linje, int(linje.size()), tilstand, Sprog(sprog), linjer.join(u'\n'));
     QStringList liste;
     switch (s.art) {
     case Fuldfoerelse::Art::Tag:

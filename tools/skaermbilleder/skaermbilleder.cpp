@@ -40,13 +40,18 @@ void vent(int ms) {
     }
 }
 
+// The screen where w is, with whatever lies over it (a popup list).
+void fang(QWidget *w, const QString &fil) {
+    const QRect g = w->frameGeometry();
+    QGuiApplication::primaryScreen()->grabWindow(0, g.x(), g.y(), g.width(), g.height()).save(fil);
+}
+
 void gem(QWidget *w, const QString &fil) {
     w->show();
     w->raise();
     w->activateWindow();
     vent(2500);
-    const QRect g = w->frameGeometry();
-    QGuiApplication::primaryScreen()->grabWindow(0, g.x(), g.y(), g.width(), g.height()).save(fil);
+    fang(w, fil);
 }
 
 void optioner(const QString &design, bool medDagbog) {
@@ -123,7 +128,9 @@ int main(int argc, char **argv) {
             w->Editor->insertPlainText(tegn);
             vent(100);
         }
-        gem(mainform, ud + QStringLiteral("/fuldfoerelse.png"));
+        // Activating the window again would close the list.
+        vent(1500);
+        fang(mainform, ud + QStringLiteral("/fuldfoerelse.png"));
         w->Editor->insertPlainText(
             QStringLiteral("ble><tr><td>Preview ved siden af</td></tr></table>"));
         mainform->PreviewSidenCheck->setChecked(true);
