@@ -115,10 +115,11 @@ QString html(const QString &titel, const QList<Side> &sider, const QString &css,
     };
     for (int i = 0; i < sider.size(); ++i) {
         const Side &s = sider[i];
-        const QString link =
-            QStringLiteral("<a href=\"#") + anker(i) + QStringLiteral("\"><span>") +
-            overskrift(s).toHtmlEscaped() + QStringLiteral("</span><span class=\"ark\">") +
-            (i < ark.size() ? QString::number(ark[i]) : QString()) + QStringLiteral("</span></a>");
+        const QString link = QStringLiteral("<a href=\"#") + anker(i) +
+                             QStringLiteral("\"><span>") + overskrift(s).toHtmlEscaped() +
+                             QStringLiteral("</span><span class=\"ark\">") +
+                             (i < ark.size() && ark[i] > 0 ? QString::number(ark[i]) : QString()) +
+                             QStringLiteral("</span></a>");
         if (s.niveau >= 2) {
             if (!iDage) ud += QStringLiteral("<div class=\"dage\">\n");
             iDage = true;

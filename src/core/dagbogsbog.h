@@ -37,9 +37,9 @@ QString omskrivBilleder(const QString &krop,
 // The whole book as one HTML document in UTF-8, styled by css (the user's
 // design.css) and a few rules of its own for the sheets. The title page counts
 // the written days when the book has dated pages. ark gives each page's first
-// sheet for the contents; without it the numbers' room is kept empty, so the
-// sheets fall the same with and without them. Page i's section has the id
-// anker(i), which the contents link to.
+// sheet for the contents (0 or none: not known); a number's room is kept empty
+// while it is not known, so the sheets fall the same with and without them.
+// Page i's section has the id anker(i), which the contents link to.
 QString html(const QString &titel, const QList<Side> &sider, const QString &css,
              const QList<int> &ark = {});
 QString anker(int i);
