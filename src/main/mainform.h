@@ -180,6 +180,7 @@ public:
     // The years in figures, made on first use
     void statistikKnapClick();
     Tstatistikform *statistikform = nullptr;
+    QCheckBox *udskrivTommeCheck;
 
     // Code checks
     void ReadHtmlStruktur();

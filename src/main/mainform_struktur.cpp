@@ -2,6 +2,7 @@
 #include "mainform.h"
 
 #include "app/vinduer.h"
+#include "bogudskrift.h"
 #include "controls/struktur.h"
 #include "core/dagbogsaar.h"
 #include "core/historiktekst.h"
@@ -85,6 +86,13 @@ QWidget *Tmainform::byggStrukturside() {
     udskrivKnap->setObjectName(QStringLiteral("udskrivKnap"));
     udskrivKnap->setDefaultAction(nyUdskrivHandling());
     vaerktoej->addWidget(udskrivKnap);
+    udskrivTommeCheck = new QCheckBox(QStringLiteral("Udskriv tomme sider"), vaerktoej);
+    udskrivTommeCheck->setObjectName(QStringLiteral("udskrivTommeCheck"));
+    udskrivTommeCheck->setChecked(TBogudskrift::tommeSider(optDir));
+    hint(udskrivTommeCheck, QStringLiteral("Tag også dage uden et ord med i den udskrevne dagbog"));
+    connect(udskrivTommeCheck, &QCheckBox::toggled, this,
+            [this](bool til) { TBogudskrift::gemTommeSider(optDir, til); });
+    vaerktoej->addWidget(udskrivTommeCheck);
     auto *statistikKnap = new QToolButton(vaerktoej);
     statistikKnap->setObjectName(QStringLiteral("statistikKnap"));
     statistikKnap->setText(QStringLiteral("Statistik…"));
