@@ -69,7 +69,7 @@ double skrivBog(const QString &mappe, const QString &maal) {
     t.setInfomappe(mappe + "/tekstfiler/");
     t.setBilledmappe(mappe + "/Billeder/");
     t.HentStruktur();
-    TBogudskrift bog(t, QDir(mappe).dirName(), QString());
+    TBogudskrift bog(t, QDir(mappe).dirName(), QString(), false);
     QEventLoop loekke;
     bool ok = false;
     QObject::connect(&bog, &TBogudskrift::faerdig, &loekke, [&](bool o, const QString &) {

@@ -49,7 +49,10 @@ int udskrivDagbogFraKommandolinje(const QString &struktur, const QString &fil) {
     }
 
     const QString maal = QFileInfo(fil).absoluteFilePath();
-    TBogudskrift bog(trae, struktur, mappe + QStringLiteral("design.css"));
+    const QString egenskaber =
+        Mapper::rod() + u'/' + Mapper::brugernavn() + QStringLiteral("/Egenskaber");
+    TBogudskrift bog(trae, struktur, mappe + QStringLiteral("design.css"),
+                     TBogudskrift::tommeSider(egenskaber));
     QEventLoop loekke;
     int resultat = 1;
     int sidstMeldt = -1;

@@ -1,6 +1,7 @@
 #include "struktur.h"
 
 #include "core/historiktekst.h"
+#include "core/slettedesider.h"
 #include "platform/historik.h"
 #include "platform/mapper.h"
 
@@ -392,6 +393,66 @@ bool TStruktur::FileDeleteRB(const QString &AFileName) {
     if (!Mapper::tilPapirkurv(AFileName)) return false;
     Historik::aendret(AFileName);
     return true;
+}
+
+QTreeWidgetItem *TStruktur::GendanSlettet(const QString &repo, const QString &commit,
+                                          const QString &side) {
+    kraevHel();
+    const QDir bruger(QFileInfo(repo).path());
+    auto ved = [&](const QString &fil) {
+        return Historik::indholdVed(repo, commit, bruger.relativeFilePath(fil));
+    };
+    auto linjer = [&](const QString &fil) {
+        return Tekstfil::splitLinjer(Tekstfil::dekod(ved(fil)));
+    };
+    const SlettedeSider::Placering p = SlettedeSider::placering(
+        SlettedeSider::trae(linjer(FStrukturfile), linjer(FDatafile)), side);
+    if (p.gren.isEmpty()) return nullptr;
+
+    // The pages first: should one fail, the tree does not yet name it.
+    int underliggende = 0;
+    for (const SlettedeSider::Element &e : p.gren) {
+        const QString navn = SlettedeSider::sideNavn(e);
+        if (!gyldigtSidenavn(navn) || findSide(navn)) continue;
+        const QString fil = FInfomappe + navn + QStringLiteral(".html");
+        if (QFileInfo::exists(fil)) continue; // never over a page written since
+        const QByteArray bytes = ved(fil);
+        if (bytes.isEmpty()) continue;
+        Tekstfil::skrivBytes(fil, bytes);
+        if (e.niveau > 0) ++underliggende;
+    }
+
+    QTreeWidgetItem *forael = findSide(p.foraelder);
+    if (!forael) forael = topLevelItemCount() > 0 ? topLevelItem(0) : invisibleRootItem();
+    int plads = forael->childCount();
+    for (const QString &efter : p.efterfoelger)
+        if (QTreeWidgetItem *e = findSide(efter); e && e->parent() == forael) {
+            plads = forael->indexOfChild(e);
+            break;
+        }
+    // The elements of each level from the top down; one already in the tree
+    // (put back on its own before) takes the elements under it.
+    QList<QTreeWidgetItem *> sti;
+    for (const SlettedeSider::Element &e : p.gren) {
+        const QString navn = SlettedeSider::sideNavn(e);
+        QTreeWidgetItem *element = navn.isEmpty() ? nullptr : findSide(navn);
+        if (!element) {
+            element = new Element(e.tekst);
+            element->setData(0, DataRolle, e.data);
+            saetIkon(element, e.data[0].unicode() - u'0');
+            if (e.niveau == 0)
+                forael->insertChild(plads, element);
+            else
+                sti.value(e.niveau - 1, forael)->addChild(element);
+        }
+        sti.resize(e.niveau);
+        sti.append(element);
+    }
+    Historik::beskriv(Historiktekst::gendannelse(p.gren.first().tekst, underliggende));
+    FModified = true;
+    GemStruktur();
+    vaelg(sti.first());
+    return sti.first();
 }
 
 void TStruktur::AlphaSort(bool rekursiv) {

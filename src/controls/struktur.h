@@ -80,6 +80,13 @@ public:
     QString getNodeTekst(const QString &DataUrl);
     int getTheSelectedIndex() const;
     static bool FileDeleteRB(const QString &AFileName);
+    // Puts the deleted page side back, with the elements deleted with it, as
+    // the tree stood in the commit `commit` of the history `repo`: under its old
+    // parent (the root element when that is gone too), before the first old
+    // sibling still there. Pages are written as they were, unless a file is in
+    // the way; elements already in the tree are kept. Saves the tree and returns
+    // the element put back, or nullptr when the page was not in that tree.
+    QTreeWidgetItem *GendanSlettet(const QString &repo, const QString &commit, const QString &side);
 
     void MusDown(int X, int Y);
     void MusUp(int X, int Y, bool somGrundnode);

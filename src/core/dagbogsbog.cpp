@@ -1,5 +1,7 @@
 #include "dagbogsbog.h"
 
+#include "kalender.h"
+
 #include <QRegularExpression>
 
 namespace Dagbogsbog {
@@ -15,19 +17,30 @@ const char *const bogensRegler = R"(
 .bogIndhold ul { list-style: none; padding-left: 0; }
 .bogIndhold li.maaned { margin: 6pt 0; break-inside: avoid; }
 .bogIndhold .dage { font-size: 8.5pt; column-count: 3; column-gap: 12pt; margin-left: 12pt; }
-.bogIndhold .dage a { display: block; }
-.bogIndhold a { color: inherit; text-decoration: none; }
+.bogIndhold a { color: inherit; text-decoration: none; display: flex; gap: 4pt; }
+.bogIndhold .ark { margin-left: auto; min-width: 2.5em; text-align: right; flex: none; }
 .bogSide { break-before: page; }
 .bogSidenavn { font-size: 9pt; color: #555; border-bottom: 1px solid #999;
                margin-bottom: 12pt; padding-bottom: 2pt; }
 img { max-width: 100%; }
 )";
 
+} // namespace
+
 QString anker(int i) {
     return QStringLiteral("side%1").arg(i);
 }
 
-} // namespace
+QString overskrift(const Side &side) {
+    return side.dato.isValid() ? langDato(side.dato) : side.tekst;
+}
+
+QList<Side> udvalg(const QList<Side> &sider, bool tomme) {
+    QList<Side> ud;
+    for (const Side &s : sider)
+        if (tomme || s.skrevet || !s.dato.isValid()) ud << s;
+    return ud;
+}
 
 QString krop(const QString &html) {
     static const QRegularExpression start(QStringLiteral("<body\\b[^>]*>"),
@@ -61,7 +74,8 @@ QString omskrivBilleder(const QString &krop,
     return ud;
 }
 
-QString html(const QString &titel, const QList<Side> &sider, const QString &css) {
+QString html(const QString &titel, const QList<Side> &sider, const QString &css,
+             const QList<int> &ark) {
     QString ud;
     ud.reserve(4096 + sider.size() * 2600);
     ud += QStringLiteral("<!DOCTYPE html>\n<html lang=\"da\">\n<head>\n<meta charset=\"utf-8\">\n");
@@ -74,8 +88,17 @@ QString html(const QString &titel, const QList<Side> &sider, const QString &css)
         QStringLiteral("<style>") + QString::fromUtf8(bogensRegler) + QStringLiteral("</style>\n");
     ud += QStringLiteral("</head>\n<body>\n");
 
+    int dage = 0, skrevne = 0;
+    for (const Side &s : sider)
+        if (s.dato.isValid()) {
+            ++dage;
+            skrevne += s.skrevet;
+        }
+    const QString antal = !dage          ? QStringLiteral("%1 sider").arg(sider.size())
+                          : skrevne == 1 ? QStringLiteral("1 skreven dag")
+                                         : QStringLiteral("%1 skrevne dage").arg(skrevne);
     ud += QStringLiteral("<section class=\"bogForside\">\n<h1>") + titel.toHtmlEscaped() +
-          QStringLiteral("</h1>\n<p>%1 sider</p>\n</section>\n").arg(sider.size());
+          QStringLiteral("</h1>\n<p>") + antal + QStringLiteral("</p>\n</section>\n");
 
     // Contents: the year and its months as entries, the days of a month beneath it.
     ud += QStringLiteral("<nav class=\"bogIndhold\">\n<h2>Indhold</h2>\n<ul>\n");
@@ -92,8 +115,11 @@ QString html(const QString &titel, const QList<Side> &sider, const QString &css)
     };
     for (int i = 0; i < sider.size(); ++i) {
         const Side &s = sider[i];
-        const QString link = QStringLiteral("<a href=\"#") + anker(i) + QStringLiteral("\">") +
-                             s.tekst.toHtmlEscaped() + QStringLiteral("</a>");
+        const QString link = QStringLiteral("<a href=\"#") + anker(i) +
+                             QStringLiteral("\"><span>") + overskrift(s).toHtmlEscaped() +
+                             QStringLiteral("</span><span class=\"ark\">") +
+                             (i < ark.size() && ark[i] > 0 ? QString::number(ark[i]) : QString()) +
+                             QStringLiteral("</span></a>");
         if (s.niveau >= 2) {
             if (!iDage) ud += QStringLiteral("<div class=\"dage\">\n");
             iDage = true;
@@ -109,8 +135,9 @@ QString html(const QString &titel, const QList<Side> &sider, const QString &css)
 
     for (int i = 0; i < sider.size(); ++i) {
         ud += QStringLiteral("<section class=\"bogSide\" id=\"") + anker(i) +
-              QStringLiteral("\">\n<div class=\"bogSidenavn\">") + sider[i].tekst.toHtmlEscaped() +
-              QStringLiteral("</div>\n") + sider[i].krop + QStringLiteral("\n</section>\n");
+              QStringLiteral("\">\n<div class=\"bogSidenavn\">") +
+              overskrift(sider[i]).toHtmlEscaped() + QStringLiteral("</div>\n") + sider[i].krop +
+              QStringLiteral("\n</section>\n");
     }
     ud += QStringLiteral("</body>\n</html>\n");
     return ud;

@@ -46,12 +46,24 @@ QString besked(const QStringList &gemte, const QStringList &fjernede) {
            flere(gemte.size() + fjernede.size() - 1);
 }
 
+namespace {
+
+QString medSider(const QString &handling, const QString &element, int sider) {
+    if (sider <= 0) return handling + QStringLiteral(": ") + element;
+    return QStringLiteral("%1: %2 med %3 %4")
+        .arg(handling, element)
+        .arg(sider)
+        .arg(sider == 1 ? QStringLiteral("side") : QStringLiteral("sider"));
+}
+
+} // namespace
+
 QString sletning(const QString &element, int underliggendeSider) {
-    if (underliggendeSider <= 0) return QStringLiteral("Slettet: ") + element;
-    return QStringLiteral("Slettet: %1 med %2 %3")
-        .arg(element)
-        .arg(underliggendeSider)
-        .arg(underliggendeSider == 1 ? QStringLiteral("side") : QStringLiteral("sider"));
+    return medSider(QStringLiteral("Slettet"), element, underliggendeSider);
+}
+
+QString gendannelse(const QString &element, int underliggendeSider) {
+    return medSider(QStringLiteral("Gendannet"), element, underliggendeSider);
 }
 
 } // namespace Historiktekst

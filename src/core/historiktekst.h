@@ -17,5 +17,7 @@ QString besked(const QStringList &gemte, const QStringList &fjernede);
 
 // "Slettet: 03 Marts med 31 sider": an element deleted with the pages below it.
 QString sletning(const QString &element, int underliggendeSider);
+// "Gendannet: 03 Marts med 31 sider": a deleted element put back with its pages.
+QString gendannelse(const QString &element, int underliggendeSider);
 
 } // namespace Historiktekst

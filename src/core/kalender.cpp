@@ -66,6 +66,11 @@ QString langDato(const QDate &d) {
            QString::number(d.year());
 }
 
+QString langTidspunkt(const QDateTime &t) {
+    return langDato(t.date()) + QStringLiteral(" kl. ") + toCifre(t.time().hour()) + u'.' +
+           toCifre(t.time().minute());
+}
+
 QString getKlokken(const QTime &t) {
     return toCifre(t.hour()) + QLatin1Char(':') + toCifre(t.minute()) + QLatin1Char(':') +
            toCifre(t.second());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -23,6 +24,8 @@ QString getDato(const QDate &d);
 QString getDato();
 // "tirsdag 5. marts 2024".
 QString langDato(const QDate &d);
+// "tirsdag 5. marts 2024 kl. 21.14".
+QString langTidspunkt(const QDateTime &t);
 // "09:05:03".
 QString getKlokken(const QTime &t);
 QString getKlokken();

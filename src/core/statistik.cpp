@@ -40,13 +40,13 @@ QString stil(const Farver &f) {
     return QStringLiteral(
                "<style>body{background:%1;color:%2;font-family:sans-serif;font-size:10pt;"
                "margin:12px}h1{font-size:14pt;margin:0 0 8px}h2{font-size:11pt;margin:16px 0 "
-               "6px}a{color:%4}svg text{fill:%2;font-size:9px}.s0{fill:%3;fill-opacity:.25}"
+               "6px}a{color:%3}svg text{fill:%2;font-size:9px}.s0{fill:%2;fill-opacity:.12}"
                ".s1{fill:%4;fill-opacity:.3}.s2{fill:%4;fill-opacity:.5}.s3{fill:%4;fill-"
                "opacity:.75}.s4{fill:%4}.idag{stroke:%2;stroke-width:2}.soejle{fill:%4}"
                "table{border-collapse:collapse}td,th{padding:2px 10px 2px 0;text-align:left;"
                "vertical-align:middle}td.tal{text-align:right}ol{columns:3;margin:0}"
                "@media print{body{background:#fff;color:#000}}</style>")
-        .arg(f.baggrund, f.tekst, f.svag, f.fremhaev);
+        .arg(f.baggrund, f.tekst, f.lenke, f.fremhaev);
 }
 
 QString side(const QString &titel, const QString &krop, const Farver &f) {
@@ -54,6 +54,26 @@ QString side(const QString &titel, const QString &krop, const Farver &f) {
                "<!DOCTYPE html><html lang=\"da\"><head><meta charset=\"utf-8\"><title>") +
            titel.toHtmlEscaped() + QStringLiteral("</title>") + stil(f) +
            QStringLiteral("</head><body>") + krop + QStringLiteral("</body></html>");
+}
+
+// The five shades from few words to many, each with the words it stands for.
+QString forklaring(const std::array<int, 3> &g) {
+    const QString titler[] = {
+        QStringLiteral("0 ord"),
+        QStringLiteral("1–%1 ord").arg(g[0]),
+        QStringLiteral("op til %1 ord").arg(g[1]),
+        QStringLiteral("op til %1 ord").arg(g[2]),
+        QStringLiteral("over %1 ord").arg(g[2]),
+    };
+    QString s = QStringLiteral("<svg class=\"forklaring\" width=\"160\" height=\"14\">"
+                               "<text x=\"0\" y=\"10\">Færre</text>");
+    for (int i = 0; i < 5; ++i)
+        s += QStringLiteral("<rect class=\"s%1\" x=\"%2\" y=\"1\" width=\"12\" height=\"12\" "
+                            "rx=\"2\"><title>%3</title></rect>")
+                 .arg(i)
+                 .arg(34 + i * 14)
+                 .arg(titler[i]);
+    return s + QStringLiteral("<text x=\"106\" y=\"10\">Flere</text></svg>");
 }
 
 QString varmekort(const Oversigt &o, const QDate &idag) {
@@ -95,7 +115,7 @@ QString varmekort(const Oversigt &o, const QDate &idag) {
                     QStringLiteral("</a>");
         s += felt_;
     }
-    return s + QStringLiteral("</svg>");
+    return s + QStringLiteral("</svg>") + forklaring(g);
 }
 
 QString maanedssoejler(const Oversigt &o) {
@@ -117,7 +137,7 @@ QString maanedssoejler(const Oversigt &o) {
         s += QStringLiteral("<text x=\"%1\" y=\"%2\">%3</text>")
                  .arg(m * bredde + 4)
                  .arg(top + hoejde - h - 3)
-                 .arg(o.ordPrMaaned[m]);
+                 .arg(tal(o.ordPrMaaned[m]));
         s += QStringLiteral("<text x=\"%1\" y=\"%2\">%3</text>")
                  .arg(m * bredde + 6)
                  .arg(top + hoejde + 12)
@@ -187,15 +207,23 @@ int skygge(int ord, const std::array<int, 3> &g) {
     return 4;
 }
 
-Oversigt opsummer(int aar, const QMap<QDate, Sidetal> &dage, const QSet<QString> &stopord,
-                  const QDate &idag) {
+Aarstal saml(int aar, const QMap<QDate, Sidetal> &dage) {
+    Aarstal a;
+    for (auto it = dage.cbegin(); it != dage.cend(); ++it) {
+        if (it.key().year() != aar) continue;
+        a.dage.insert(it.key(), {it->ord, it->billeder, {}});
+        for (auto h = it->hyppighed.cbegin(); h != it->hyppighed.cend(); ++h)
+            a.hyppighed[h.key()] += *h;
+    }
+    return a;
+}
+
+Oversigt opsummer(int aar, const Aarstal &tal, const QSet<QString> &stopord, const QDate &idag) {
     Oversigt o;
     o.aar = aar;
     QList<QDate> skrevne;
-    QHash<QString, int> hyppighed;
-    for (auto it = dage.cbegin(); it != dage.cend(); ++it) {
+    for (auto it = tal.dage.cbegin(); it != tal.dage.cend(); ++it) {
         const QDate d = it.key();
-        if (d.year() != aar) continue;
         const Sidetal &t = *it;
         o.ordPrDag.insert(d, t.ord);
         o.billeder += t.billeder;
@@ -207,14 +235,12 @@ Oversigt opsummer(int aar, const QMap<QDate, Sidetal> &dage, const QSet<QString>
             o.laengsteSideOrd = t.ord;
             o.laengsteSide = d;
         }
-        for (auto h = t.hyppighed.cbegin(); h != t.hyppighed.cend(); ++h)
-            if (!stopord.contains(h.key())) hyppighed[h.key()] += *h;
     }
     o.skrevneDage = int(skrevne.size());
     o.laengste = laengsteStribe(skrevne);
     o.nuvaerende = nuvaerendeStribe(skrevne, idag);
-    for (auto h = hyppighed.cbegin(); h != hyppighed.cend(); ++h)
-        o.mestBrugte.append({h.key(), *h});
+    for (auto h = tal.hyppighed.cbegin(); h != tal.hyppighed.cend(); ++h)
+        if (!stopord.contains(h.key())) o.mestBrugte.append({h.key(), *h});
     // Most used first; equals in alphabetical order, so the list is the same every time.
     const auto foer = [](const QPair<QString, int> &a, const QPair<QString, int> &b) {
         return a.second != b.second ? a.second > b.second : a.first < b.first;

@@ -24,6 +24,15 @@ struct Sidetal {
 };
 Sidetal taelSide(const Tekstomraader::Sidetekst &side);
 
+// A year's pages counted: each day's words and pictures, and each word's
+// frequency summed over the year's pages (the days carry none of their own).
+struct Aarstal {
+    QMap<QDate, Sidetal> dage;
+    QHash<QString, int> hyppighed;
+};
+// The pages of aar among dage, summed so.
+Aarstal saml(int aar, const QMap<QDate, Sidetal> &dage);
+
 // A run of written days, from fra to til.
 struct Stribe {
     int dage = 0;
@@ -48,8 +57,7 @@ struct Oversigt {
     int billeder = 0;
 };
 // The year aar summed up from its day pages; stopord are left out of the words used most.
-Oversigt opsummer(int aar, const QMap<QDate, Sidetal> &dage, const QSet<QString> &stopord,
-                  const QDate &idag);
+Oversigt opsummer(int aar, const Aarstal &tal, const QSet<QString> &stopord, const QDate &idag);
 
 // The summary as lines of plain text, for the command line.
 QStringList tekst(const Oversigt &o);
@@ -61,7 +69,7 @@ int skygge(int ord, const std::array<int, 3> &graenser);
 
 // The colours of the design shown, as CSS colours.
 struct Farver {
-    QString baggrund, tekst, svag, fremhaev;
+    QString baggrund, tekst, lenke, fremhaev;
 };
 // The year as an HTML page: heat map, words per month, the figures, the words
 // used most. Days link to "dagbog:ÅÅÅÅ-MM-DD".

@@ -265,10 +265,7 @@ void Twinform::gendanTekst(const QString &maal, const QString &tekst) {
     // The first activation loads design.css and funktioner.js; it must come
     // before the recovered text, not over it.
     if (opstart) FormActivate();
-    TRichEdit *editor = maal == Filnavn               ? Editor
-                        : maal == hoved->designName   ? EditorDesign
-                        : maal == hoved->funktionName ? EditorFunktioner
-                                                      : nullptr;
+    TRichEdit *editor = editorTil(maal);
     if (!editor) return;
     if (auto *g = editor->findChild<Gendannelse *>()) g->saetTekst(tekst);
     const int side = editor == Editor ? 1 : editor == EditorDesign ? 2 : 3;

@@ -8,6 +8,7 @@
 #include "editor/stavemarkering.h"
 #include "editor/tagmenuer.h"
 #include "editor/tagpartner.h"
+#include "forms/historik.h"
 #include "forms/kontrol.h"
 #include "forms/memoUnit.h"
 #include "forms/spm.h"
@@ -112,6 +113,9 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
         nyHandling(QStringLiteral("pasteFromInfo"), QStringLiteral("Indsæt fra hjemmeside"),
                    QStringLiteral("Indsæt tekst der er kopieret i en hjemmeside: Ctrl+W"),
                    QKeySequence(QStringLiteral("Ctrl+W")));
+    aHistorik = nyHandling(QStringLiteral("aHistorik"), QStringLiteral("Tidligere udgaver…"),
+                           QStringLiteral("Se og hent tidligere udgaver af filen: Ctrl+H"),
+                           QKeySequence(QStringLiteral("Ctrl+H")));
     aNyLinje = nyHandling(QStringLiteral("aNyLinje"), QString(),
                           QStringLiteral("Indfør koden for ny linje: Ctrl+N"),
                           QKeySequence(QStringLiteral("Ctrl+N")));
@@ -140,6 +144,7 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     connect(aKodeKontrol, &QAction::triggered, this, &Twinform::aKodeKontrolExecute);
     connect(pasteFromInfo, &QAction::triggered, this, &Twinform::pasteFromInfoExecute);
     connect(aNyLinje, &QAction::triggered, this, &Twinform::aNyLinjeExecute);
+    connect(aHistorik, &QAction::triggered, this, &Twinform::aHistorikExecute);
 
     byggKlicheHandlinger();
 
@@ -193,9 +198,9 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     EditorBog->setTabVisible(sideFunktioner, false);
     connect(EditorBog, &QTabWidget::currentChanged, this, &Twinform::EditorBogChange);
 
-    const QList<QAction *> sidens{EditUndo1,      nullptr,     EditCut1,      EditCopy1,
-                                  nullptr,        EditPaste1,  pasteFromInfo, nullptr,
-                                  EditSelectAll1, EditDelete1, nullptr,       aGem};
+    const QList<QAction *> sidens{EditUndo1,  nullptr,       EditCut1, EditCopy1,      nullptr,
+                                  EditPaste1, pasteFromInfo, nullptr,  EditSelectAll1, EditDelete1,
+                                  nullptr,    aGem,          nullptr,  aHistorik};
     QMenu *PopupMenu = kontekstMenu(QStringLiteral("PopupMenu"), sidens);
     for (QWidget *w : {static_cast<QWidget *>(Editor), static_cast<QWidget *>(Web)}) {
         w->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -208,7 +213,8 @@ Twinform::Twinform(Tmainform *hovedvindue, const QString &sti)
     }
     auto filMenu = [this](TRichEdit *editor, const QString &navn, QAction *gem) {
         QMenu *m = kontekstMenu(navn, {EditUndo1, nullptr, EditCut1, EditCopy1, nullptr, EditPaste1,
-                                       EditSelectAll1, nullptr, EditDelete1, nullptr, gem});
+                                       EditSelectAll1, nullptr, EditDelete1, nullptr, gem, nullptr,
+                                       aHistorik});
         editor->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(editor, &QWidget::customContextMenuRequested, this,
                 [m, editor](const QPoint &p) { m->popup(editor->mapToGlobal(p)); });
@@ -616,11 +622,26 @@ void Twinform::aGemFunktionerExecute() {
 
 void Twinform::genindlaesHvisUaendret(const QString &sti) {
     // An unmodified copy follows the newer file, so a later save cannot write stale text.
-    TRichEdit *editor = sti == hoved->designName     ? EditorDesign
-                        : sti == hoved->funktionName ? EditorFunktioner
-                                                     : nullptr;
-    if (!editor || opstart || editor->Modified()) return;
+    TRichEdit *editor = editorTil(sti);
+    if (!editor || editor == Editor || opstart || editor->Modified()) return;
     Dialoger::kommando([editor, &sti] { editor->LoadFromFile(sti); }, this);
+}
+
+TRichEdit *Twinform::editorTil(const QString &fil) const {
+    return fil == Filnavn               ? Editor
+           : fil == hoved->designName   ? EditorDesign
+           : fil == hoved->funktionName ? EditorFunktioner
+                                        : nullptr;
+}
+
+void Twinform::aHistorikExecute() {
+    // The file of the page in front: design.css and funktioner.js have their own.
+    const int side = EditorBog->currentIndex();
+    const QString fil = side == sideDesign       ? hoved->designName
+                        : side == sideFunktioner ? hoved->funktionName
+                                                 : Filnavn;
+    auto *vindue = new Thistorikform(this, fil);
+    vindue->show();
 }
 
 void Twinform::aKodeKontrolExecute() {

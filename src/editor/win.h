@@ -41,11 +41,14 @@ public:
     void genindlaesHvisUaendret(const QString &sti);
     // Puts recovered unsaved text into the editor of `maal`, modified and not saved.
     void gendanTekst(const QString &maal, const QString &tekst);
+    // The editor of the page, design.css or funktioner.js; nullptr for any other file.
+    TRichEdit *editorTil(const QString &fil) const;
 
     void aGemExecute();
     void aGemDesignExecute();
     void aGemFunktionerExecute();
     void aKodeKontrolExecute();
+    void aHistorikExecute();
     void aNyLinjeExecute();
     void pasteFromInfoExecute();
     void EditorBogChange(int side);
@@ -78,6 +81,7 @@ public:
     QCheckBox *PreviewCheck;
     QAction *EditCut1, *EditCopy1, *EditPaste1, *EditSelectAll1, *EditUndo1, *EditDelete1;
     QAction *aGem, *aGemDesign, *aGemFunktioner, *aKodeKontrol, *pasteFromInfo, *aNyLinje;
+    QAction *aHistorik;
     QAction *aSlutkode, *aHtmlInfo, *aCssInfo, *aJsInfo, *UdskiftSpecialtegn, *GendanSpecialtegn,
         *ordbogUrl, *googleUrl;
     QMenu *PUtekst, *PUbillede, *PUspecialtegn, *PUkode;

@@ -29,6 +29,14 @@ Tstatistikform::Tstatistikform(Tmainform *hovedvindue)
         return b;
     };
     aaretBrowser = browser(QStringLiteral("aaretBrowser"), QStringLiteral("Året"));
+    // A day of the heat map or the longest page opens in the main window.
+    connect(aaretBrowser, &TWebBrowser::EgetLink, this, [this](const QUrl &adresse) {
+        const QDate dato = QDate::fromString(adresse.path(), Qt::ISODate);
+        if (!dato.isValid()) return;
+        hoved->aabnDato(dato);
+        hoved->raise();
+        hoved->activateWindow();
+    });
     alleAarBrowser = browser(QStringLiteral("alleAarBrowser"), QStringLiteral("Alle år"));
 
     LukKnap = new QPushButton(QStringLiteral("Luk"), this);
@@ -46,7 +54,7 @@ Tstatistikform::Tstatistikform(Tmainform *hovedvindue)
 void Tstatistikform::opdater() {
     const QPalette p = palette();
     const Statistik::Farver farver{p.color(QPalette::Base).name(), p.color(QPalette::Text).name(),
-                                   p.color(QPalette::Mid).name(),
+                                   p.color(QPalette::Link).name(),
                                    p.color(QPalette::Highlight).name()};
     const QDate idag = QDate::currentDate();
     const QSet<QString> stopord = Sidetaelling::stopord(hoved->programDir);

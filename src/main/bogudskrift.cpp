@@ -1,7 +1,10 @@
 #include "bogudskrift.h"
 
 #include "controls/struktur.h"
-#include "core/dagbogsbog.h"
+#include "core/kalender.h"
+#include "core/tekstomraader.h"
+#include "platform/optionfil.h"
+#include "platform/pdfark.h"
 #include "platform/pdfudskrift.h"
 #include "platform/tekstfil.h"
 
@@ -33,16 +36,34 @@ bool gem(const QString &sti, const QByteArray &data, QString &fejl) {
 } // namespace
 
 TBogudskrift::TBogudskrift(const TStruktur &struktur, const QString &titel, const QString &cssSti,
-                           QObject *parent)
+                           bool tommeSider, QObject *parent)
     : QObject(parent)
     , m_titel(titel)
     , m_cssSti(cssSti)
     , m_sidemappe(struktur.Infomappe())
-    , m_billedmappe(struktur.Billedmappe()) {
+    , m_billedmappe(struktur.Billedmappe())
+    , m_tomme(tommeSider) {
+    const int aar = dagbogsAar(titel);
     // An element without a data string has its text as page name, as a rebuilt data file gives.
     for (const QTreeWidgetItem *e : struktur.elementer())
-        m_elementer.append(
-            {e->text(0), TStruktur::harData(e) ? TStruktur::sideNavn(e) : e->text(0), niveauAf(e)});
+        m_elementer.append({e->text(0), TStruktur::harData(e) ? TStruktur::sideNavn(e) : e->text(0),
+                            niveauAf(e), aar ? dagElementDato(aar, e->text(0)) : QDate()});
+}
+
+namespace {
+QString tommeFil(const QString &egenskaber) {
+    return QDir(egenskaber).filePath(QStringLiteral("udskrivning.txt"));
+}
+} // namespace
+
+bool TBogudskrift::tommeSider(const QString &egenskaber) {
+    bool til = false;
+    OptionLaeser(tommeFil(egenskaber)).flag(til);
+    return til;
+}
+
+void TBogudskrift::gemTommeSider(const QString &egenskaber, bool til) {
+    skrivOptioner(tommeFil(egenskaber), {til ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
 TBogudskrift::~TBogudskrift() = default;
@@ -69,6 +90,9 @@ void TBogudskrift::start(const QString &maal) {
     m_maal = maal;
     m_kroppe.clear();
     m_findes.clear();
+    m_skrevne.clear();
+    m_ark.clear();
+    m_omgang = 0;
     m_mangler.clear();
     m_naeste = 0;
     QTimer::singleShot(0, this, &TBogudskrift::laesNogle);
@@ -87,19 +111,21 @@ void TBogudskrift::laesNogle() {
     for (; m_naeste < slutter; ++m_naeste) {
         const Element &e = m_elementer[m_naeste];
         const QString sti = m_sidemappe + e.sidenavn + QStringLiteral(".html");
-        QString krop;
+        QString side;
         try {
             if (e.sidenavn.isEmpty() || !QFileInfo(sti).isFile())
                 throw Tekstfil::FilFejl(sti, QString());
-            krop = Dagbogsbog::krop(Tekstfil::laesLinjer(sti).join(u'\n'));
+            side = Tekstfil::laesLinjer(sti).join(u'\n');
         } catch (const Tekstfil::FilFejl &) {
             m_mangler << e.tekst;
             m_kroppe << QString();
             m_findes << false;
+            m_skrevne << false;
             continue;
         }
-        m_kroppe << krop;
+        m_kroppe << Dagbogsbog::krop(side);
         m_findes << true;
+        m_skrevne << (!e.dato.isValid() || !Tekstomraader::sidetekst(side).ord.isEmpty());
     }
     emit fremskridt(m_naeste, int(m_elementer.size()));
     if (m_naeste < m_elementer.size())
@@ -136,45 +162,74 @@ void TBogudskrift::skrivBog() {
     QList<Dagbogsbog::Side> sider;
     for (int i = 0; i < m_elementer.size(); ++i) {
         if (!m_findes[i]) continue;
-        sider.append({m_elementer[i].tekst, m_elementer[i].niveau,
-                      Dagbogsbog::omskrivBilleder(m_kroppe[i], nyKilde)});
+        const Element &e = m_elementer[i];
+        sider.append({e.tekst, e.niveau, Dagbogsbog::omskrivBilleder(m_kroppe[i], nyKilde), e.dato,
+                      m_skrevne[i]});
     }
-    QString css;
+    m_sider = Dagbogsbog::udvalg(sider, m_tomme);
+    m_css.clear();
     try {
-        if (QFileInfo::exists(m_cssSti)) css = Tekstfil::laesLinjer(m_cssSti).join(u'\n');
+        if (QFileInfo::exists(m_cssSti)) m_css = Tekstfil::laesLinjer(m_cssSti).join(u'\n');
     } catch (const Tekstfil::FilFejl &) {
         // The book is written in the engine's own style then.
     }
-    const QByteArray bog = Dagbogsbog::html(m_titel, sider, css).toUtf8();
 
     QString fejl;
     if (html) {
-        slut(gem(m_maal, bog, fejl), fejl);
+        slut(gem(m_maal, Dagbogsbog::html(m_titel, m_sider, m_css).toUtf8(), fejl), fejl);
         return;
     }
     m_tmp = std::make_unique<QTemporaryDir>();
+    m_pdf = new PdfUdskrift(this);
+    connect(m_pdf, &PdfUdskrift::faerdig, this, &TBogudskrift::udskrevet);
+    udskriv();
+}
+
+void TBogudskrift::udskriv() {
+    if (m_annulleret) {
+        slut(false, QString());
+        return;
+    }
+    QString fejl;
     const QString midlertidig = m_tmp->filePath(QStringLiteral("bog.html"));
-    if (!m_tmp->isValid() || !gem(midlertidig, bog, fejl)) {
+    if (!m_tmp->isValid() ||
+        !gem(midlertidig, Dagbogsbog::html(m_titel, m_sider, m_css, m_ark).toUtf8(), fejl)) {
         slut(false, fejl);
         return;
     }
-    m_pdf = new PdfUdskrift(this);
-    connect(m_pdf, &PdfUdskrift::faerdig, this, [this](const QByteArray &pdf, const QString &f) {
-        m_pdf->deleteLater();
-        m_pdf = nullptr;
-        if (m_annulleret) {
-            slut(false, QString());
-            return;
-        }
-        QString fejl = f;
-        slut(!pdf.isEmpty() && gem(m_maal, pdf, fejl), fejl);
-    });
     m_pdf->start(midlertidig);
+}
+
+void TBogudskrift::udskrevet(const QByteArray &pdf, const QString &fejl) {
+    if (m_annulleret || pdf.isEmpty()) {
+        slut(false, m_annulleret ? QString() : fejl);
+        return;
+    }
+    // Each page's section lies where the contents' link to it points.
+    QStringList ankre;
+    for (int i = 0; i < m_sider.size(); ++i)
+        ankre << Dagbogsbog::anker(i);
+    const QList<int> ark = Pdfark::ark(pdf, ankre);
+    // The numbers take room kept for them, so the second printing normally ends it.
+    if (!ark.isEmpty() && ark != m_ark && ++m_omgang < 3) {
+        m_ark = ark;
+        // Not from within the printer's own answer.
+        QTimer::singleShot(0, this, &TBogudskrift::udskriv);
+        return;
+    }
+    const QByteArray nummereret = Pdfark::nummerer(pdf);
+    QString f;
+    if (nummereret.isEmpty())
+        slut(false, QStringLiteral("Siderne kunne ikke nummereres."));
+    else
+        slut(gem(m_maal, nummereret, f), f);
 }
 
 void TBogudskrift::slut(bool ok, const QString &fejl) {
     if (!m_koerer) return;
     m_koerer = false;
+    if (m_pdf) m_pdf->deleteLater();
+    m_pdf = nullptr;
     m_tmp.reset();
     emit faerdig(ok && !m_annulleret, m_annulleret ? QString() : fejl);
 }

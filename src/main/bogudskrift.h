@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/dagbogsbog.h"
+
+#include <QDate>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -21,11 +24,13 @@ public:
         QString tekst;
         QString sidenavn;
         int niveau = 0;
+        QDate dato; // a day's, when the title names a diary year
     };
 
     // The elements of a loaded tree in tree order, with the folders it names.
+    // The days without a word are left out unless tommeSider.
     TBogudskrift(const TStruktur &struktur, const QString &titel, const QString &cssSti,
-                 QObject *parent = nullptr);
+                 bool tommeSider, QObject *parent = nullptr);
     ~TBogudskrift() override;
 
     // A target ending in .html or .htm is written as HTML, every other as PDF.
@@ -35,6 +40,11 @@ public:
     // links and "..") and is at most 20 MB; empty otherwise, and then the
     // page's reference stays as it was.
     static QString billedfil(const QString &billedmappe, const QString &fil);
+
+    // The switch "Udskriv tomme sider", kept in the user's Egenskaber folder
+    // for the main window and the command line alike; off until set.
+    static bool tommeSider(const QString &egenskaber);
+    static void gemTommeSider(const QString &egenskaber, bool til);
 
     void start(const QString &maal);
     void annuller();
@@ -53,12 +63,20 @@ signals:
 private:
     void laesNogle();
     void skrivBog();
+    void udskriv();
+    void udskrevet(const QByteArray &pdf, const QString &fejl);
     void slut(bool ok, const QString &fejl);
 
     QList<Element> m_elementer;
     QString m_titel, m_cssSti, m_sidemappe, m_billedmappe, m_maal;
+    bool m_tomme;
     QStringList m_kroppe;
-    QList<bool> m_findes;
+    QList<bool> m_findes, m_skrevne;
+    // The PDF is printed again with the contents' sheet numbers until they stay put.
+    QList<Dagbogsbog::Side> m_sider;
+    QString m_css;
+    QList<int> m_ark;
+    int m_omgang = 0;
     QStringList m_mangler;
     int m_naeste = 0;
     bool m_annulleret = false;

@@ -36,6 +36,7 @@ class TStavning;
 class TBogudskrift;
 class Twinform;
 class Tsikkerhedform;
+class Tslettedeform;
 class THistorik;
 class Tstatistikform;
 template <typename T> class QFutureWatcher;
@@ -167,6 +168,8 @@ public:
     bool sikkerhedskopier = true;
     QCheckBox *SikkerhedskopiCheck;
     Tsikkerhedform *sikkerhedform = nullptr;
+    Tslettedeform *slettedeform = nullptr; // made when first wanted
+    void slettedeKnapClick();
     // Every saved version of every file, in Historik.git beside the diary
     THistorik *historik = nullptr;
     bool tidligereUdgaver = true;
@@ -177,6 +180,7 @@ public:
     // The years in figures, made on first use
     void statistikKnapClick();
     Tstatistikform *statistikform = nullptr;
+    QCheckBox *udskrivTommeCheck;
 
     // Code checks
     void ReadHtmlStruktur();

@@ -9,6 +9,7 @@
 #include "platform/dialoger.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -47,7 +48,8 @@ void Tmainform::aUdskrivDagbogExecute() {
                           QStringLiteral("Skal den erstattes?")}))
         return;
 
-    bogudskrift = new TBogudskrift(*Struktur, titel, designName, this);
+    bogudskrift =
+        new TBogudskrift(*Struktur, titel, designName, udskrivTommeCheck->isChecked(), this);
     auto *vent = new QProgressDialog(QStringLiteral("Læser siderne …"), QStringLiteral("Annuller"),
                                      0, bogudskrift->antalSider() + 1, forael);
     vent->setObjectName(QStringLiteral("bogFremskridt"));

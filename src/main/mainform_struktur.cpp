@@ -2,6 +2,7 @@
 #include "mainform.h"
 
 #include "app/vinduer.h"
+#include "bogudskrift.h"
 #include "controls/struktur.h"
 #include "core/dagbogsaar.h"
 #include "core/historiktekst.h"
@@ -9,6 +10,7 @@
 #include "core/sammenlign.h"
 #include "forms/dagbog.h"
 #include "forms/info.h"
+#include "forms/slettede.h"
 #include "forms/spm.h"
 #include "forms/statistik.h"
 #include "hint.h"
@@ -29,6 +31,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPushButton>
 #include <QSet>
 #include <QStatusBar>
 #include <QToolBar>
@@ -83,6 +86,13 @@ QWidget *Tmainform::byggStrukturside() {
     udskrivKnap->setObjectName(QStringLiteral("udskrivKnap"));
     udskrivKnap->setDefaultAction(nyUdskrivHandling());
     vaerktoej->addWidget(udskrivKnap);
+    udskrivTommeCheck = new QCheckBox(QStringLiteral("Udskriv tomme sider"), vaerktoej);
+    udskrivTommeCheck->setObjectName(QStringLiteral("udskrivTommeCheck"));
+    udskrivTommeCheck->setChecked(TBogudskrift::tommeSider(optDir));
+    hint(udskrivTommeCheck, QStringLiteral("Tag også dage uden et ord med i den udskrevne dagbog"));
+    connect(udskrivTommeCheck, &QCheckBox::toggled, this,
+            [this](bool til) { TBogudskrift::gemTommeSider(optDir, til); });
+    vaerktoej->addWidget(udskrivTommeCheck);
     auto *statistikKnap = new QToolButton(vaerktoej);
     statistikKnap->setObjectName(QStringLiteral("statistikKnap"));
     statistikKnap->setText(QStringLiteral("Statistik…"));
@@ -104,6 +114,12 @@ QWidget *Tmainform::byggStrukturside() {
     connect(expandKnap, &QToolButton::clicked, Struktur, &QTreeWidget::expandAll);
     connect(collapseKnap, &QToolButton::clicked, Struktur, &QTreeWidget::collapseAll);
     lodret->addWidget(Struktur, 1);
+    // Below the tree, so that the tool bar keeps its buttons in a narrow panel.
+    auto *slettedeKnap = new QPushButton(QStringLiteral("Slettede sider…"), side2);
+    slettedeKnap->setObjectName(QStringLiteral("slettedeKnap"));
+    hint(slettedeKnap, QStringLiteral("Se de sider, der er slettet, og læg en tilbage"));
+    connect(slettedeKnap, &QPushButton::clicked, this, &Tmainform::slettedeKnapClick);
+    lodret->addWidget(slettedeKnap, 0, Qt::AlignLeft);
     return side2;
 }
 
@@ -233,6 +249,14 @@ void Tmainform::aSletStrukturElementExecute() {
         },
         this);
     markerDagsider();
+}
+
+void Tmainform::slettedeKnapClick() {
+    if (!slettedeform) slettedeform = new Tslettedeform(this);
+    slettedeform->opdater();
+    slettedeform->show();
+    slettedeform->raise();
+    slettedeform->activateWindow();
 }
 
 void Tmainform::sletStrukturen() {

@@ -17,6 +17,7 @@
 #include <deque>
 #include <git2.h>
 #include <git2/odb_backend.h>
+#include <git2/sys/mempack.h>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -408,6 +409,39 @@ private:
         return true;
     }
 
+    // The first import as one pack instead of a loose file per object: making
+    // thousands of files is most of the first start's time. The objects are
+    // gathered in memory through a second handle and are on disk, pack and
+    // index, before the commit that names them is written.
+    bool traeSomPakke(const QString &mappe, git_oid *ud, int &faerdige, int ialt) {
+        Repo hukommelse;
+        tjek(git_repository_open_bare(hukommelse.ud(), QFile::encodeName(repoSti()).constData()));
+        Git<git_odb, git_odb_free> odb;
+        tjek(git_repository_odb(odb.ud(), hukommelse));
+        git_odb_backend *mem = nullptr;
+        tjek(git_mempack_new(&mem));
+        tjek(git_odb_add_backend(odb, mem, 1000)); // first in line: every write goes to memory
+        std::swap(m_repo.p, hukommelse.p);
+        bool fundet = false;
+        try {
+            fundet = traeAfMappe(mappe, ud, faerdige, ialt);
+        } catch (...) {
+            std::swap(m_repo.p, hukommelse.p);
+            throw;
+        }
+        std::swap(m_repo.p, hukommelse.p);
+        if (!fundet) return false;
+        Git<git_packbuilder, git_packbuilder_free> pb;
+        tjek(git_packbuilder_new(pb.ud(), hukommelse));
+        git_packbuilder_set_threads(pb, 1);
+        tjek(git_packbuilder_insert_tree(pb, ud));
+        tjek(git_packbuilder_write(pb, nullptr, 0, nullptr, nullptr));
+        Git<git_odb, git_odb_free> disk;
+        tjek(git_repository_odb(disk.ud(), m_repo));
+        tjek(git_odb_refresh(disk));
+        return true;
+    }
+
     void meldFremskridt(int faerdige, int ialt) {
         QMetaObject::invokeMethod(
             m_ejer, [e = m_ejer, faerdige, ialt] { emit e->fremskridt(faerdige, ialt); },
@@ -429,7 +463,8 @@ private:
             Builder rod;
             tjek(git_treebuilder_new(rod.ud(), m_repo, nullptr));
             git_oid id;
-            if (traeAfMappe(struktur, &id, faerdige, ialt))
+            if (harForrige ? traeAfMappe(struktur, &id, faerdige, ialt)
+                           : traeSomPakke(struktur, &id, faerdige, ialt))
                 tjek(git_treebuilder_insert(nullptr, rod, "Struktur", &id, GIT_FILEMODE_TREE));
             tjek(git_treebuilder_write(&nytTrae, rod));
             // A small diary is taken in before a progress line would be worth reading.

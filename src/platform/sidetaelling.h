@@ -13,7 +13,8 @@
 // backups fingerprint).
 namespace Sidetaelling {
 
-QMap<QDate, Statistik::Sidetal> aar(const QString &strukturDir, int aar);
+// The day pages of the year aar, counted.
+Statistik::Aarstal aar(const QString &strukturDir, int aar);
 
 // The file that keeps a year's counts between runs.
 QString cachefil(const QString &strukturDir, int aar);

@@ -176,12 +176,15 @@ void skrivMidlertidig(QSaveFile &f, const QByteArray &data) {
 } // namespace
 
 Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning) {
-    const QByteArray data = filBytes(linjer, kodning);
-    QSaveFile f(sti);
-    skrivMidlertidig(f, data);
-    if (!f.commit()) throw FilFejl(sti, skrivFejl(sti));
-    Historik::skrevet(sti, data);
+    skrivBytes(sti, filBytes(linjer, kodning));
     return kodning;
+}
+
+void skrivBytes(const QString &sti, const QByteArray &bytes) {
+    QSaveFile f(sti);
+    skrivMidlertidig(f, bytes);
+    if (!f.commit()) throw FilFejl(sti, skrivFejl(sti));
+    Historik::skrevet(sti, bytes);
 }
 
 void skrivAlle(const QList<Fil> &filer) {

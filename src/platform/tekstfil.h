@@ -46,6 +46,9 @@ QStringList laesLinjer(const QString &sti);
 // Returns the encoding actually written.
 Kodning skriv(const QString &sti, const QStringList &linjer, Kodning kodning = Kodning::Ansi);
 
+// A file exactly as it was, such as a version of it kept in the history.
+void skrivBytes(const QString &sti, const QByteArray &bytes);
+
 // Files that belong together: none is replaced until every one has been
 // written in full beside it, and when a replacement fails the files already
 // replaced get their old content back, so a failed write leaves them all as

@@ -1,6 +1,7 @@
 #include "platform/twebbrowser.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,9 +10,13 @@
 #include <QWebChannel>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
 
 namespace {
 
@@ -58,7 +63,29 @@ const char *musScript = R"(
 })();
 )";
 
+// The program's own links (dagbog:ÅÅÅÅ-MM-DD). The engine hands a link to an
+// unknown scheme to the desktop, and only after a click by the user's own hand;
+// registered, it navigates like any link and the page below stops it. The
+// engine takes schemes only before its first page.
+void registrerEgetSkema() {
+    QWebEngineUrlScheme skema(TWebBrowser::egetSkema);
+    skema.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+    QWebEngineUrlScheme::registerScheme(skema);
+}
+
+// Without a handler in the profile the engine blocks the scheme's links before
+// the page is asked. The page refuses them all, so this one only ever says no.
+class EgetSkemaSvar : public QWebEngineUrlSchemeHandler {
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+    void requestStarted(QWebEngineUrlRequestJob *job) override {
+        job->fail(QWebEngineUrlRequestJob::RequestDenied);
+    }
+};
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(registrerEgetSkema)
 
 // The page: reports navigations and leaves new windows to the browser.
 class TWebBroSide : public QWebEnginePage {
@@ -69,6 +96,10 @@ public:
 
 protected:
     bool acceptNavigationRequest(const QUrl &adresse, NavigationType, bool) override {
+        if (adresse.scheme() == QLatin1String(TWebBrowser::egetSkema)) {
+            emit m_browser->EgetLink(adresse);
+            return false;
+        }
         emit m_browser->FoerNavigation(adresse);
         return true;
     }
@@ -182,6 +213,9 @@ void TWebBrowser::lavSide() {
     // Pages are written in Windows-1252; one without a charset is read so.
     s->setDefaultTextEncoding(QStringLiteral("windows-1252"));
     setPage(side);
+    QWebEngineProfile *profil = side->profile();
+    if (!profil->urlSchemeHandler(egetSkema))
+        profil->installUrlSchemeHandler(egetSkema, new EgetSkemaSvar(profil));
 
     m_kanal = new QWebChannel(this);
     m_kanal->registerObject(QStringLiteral("dagbogMus"), new TWebBroMus(this));

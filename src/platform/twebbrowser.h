@@ -15,6 +15,9 @@ class TWebBrowser : public QWebEngineView {
 public:
     explicit TWebBrowser(QWidget *parent = nullptr);
 
+    // The scheme of links into the diary itself; they never navigate.
+    static constexpr char egetSkema[] = "dagbog";
+
     // A local file path (absolute, '/' or '\' as separator) or an address with
     // a scheme (http:, https:, file:, ...). Navigating to the page shown loads
     // it again from disk, so a page saved meanwhile shows its new text.
@@ -49,6 +52,8 @@ public:
 signals:
     // Before every navigation of the view, frames included.
     void FoerNavigation(const QUrl &adresse);
+    // A link into the diary itself (egetSkema) was followed; the page stays.
+    void EgetLink(const QUrl &adresse);
     void DokumentFaerdig(bool ok);
     // At least once for every page loaded, possibly more often.
     void TitelSkift(const QString &titel);

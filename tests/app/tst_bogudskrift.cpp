@@ -12,8 +12,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QCryptographicHash>
 #include <QDirIterator>
+#include <QPdfDocument>
+#include <QPdfSelection>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -108,14 +111,33 @@ void TstBogudskrift::pdfMedIndholdBillederOgManglendeSide() {
     QCOMPARE(vist.count("03 06 Onsdag"), 1);
 
     const QString info = koer("pdfinfo", {pdf});
-    const int ark = info.section("Pages:", 1).trimmed().section(u'\n', 0, 0).toInt();
-    QVERIFY2(ark >= 5 + 2, qPrintable(info)); // five pages found, the title and the contents
+    const int antal = info.section("Pages:", 1).trimmed().section(u'\n', 0, 0).toInt();
+    QVERIFY2(antal >= 4 + 2, qPrintable(info)); // four pages written, the title and the contents
     const QString tekst = koer("pdftotext", {pdf, "-"});
     for (const char *s : {"Indhold", "03 Marts", "04 April", "Krokusserne blomstrer"})
         QVERIFY2(tekst.contains(s), s);
     QVERIFY(!tekst.contains("03 06 Onsdag"));
     QVERIFY(koer("pdfimages", {"-list", pdf}).contains(" 120    60 "));
     QCOMPARE(aftryk(), foer);
+
+    // Read back sheet by sheet: each numbered at its foot, the written day headed by its
+    // date on the sheet the contents name, the day without a word left out.
+    QPdfDocument dok;
+    QCOMPARE(dok.load(pdf), QPdfDocument::Error::None);
+    QCOMPARE(dok.pageCount(), antal);
+    QStringList ark;
+    for (int i = 0; i < antal; ++i) {
+        ark << dok.getAllText(i).text().trimmed();
+        QVERIFY2(ark[i].endsWith(u'\n' + QString::number(i + 1)), qPrintable(ark[i]));
+    }
+    QVERIFY2(ark[0].contains("1 skreven dag"), qPrintable(ark[0]));
+    const QRegularExpressionMatch m =
+        QRegularExpression("tirsdag 5\\. marts 2024\\s+(\\d+)").match(ark[1]);
+    QVERIFY2(m.hasMatch(), qPrintable(ark[1]));
+    const int dag = m.captured(1).toInt();
+    QVERIFY(dag > 2 && dag <= antal);
+    QVERIFY2(ark[dag - 1].startsWith("tirsdag 5. marts 2024"), qPrintable(ark[dag - 1]));
+    QVERIFY(!ark.join(u'\n').contains("april 2024"));
 }
 
 void TstBogudskrift::htmlFilMedBillederIndeni() {
@@ -125,7 +147,9 @@ void TstBogudskrift::htmlFilMedBillederIndeni() {
     QVERIFY(bog.contains("Krokusserne blomstrer"));
     QVERIFY(bog.contains("<img src=\"data:image/png;base64,"));
     QVERIFY(!bog.contains("../Billeder/"));
-    QVERIFY(bog.contains("<a href=\"#side0\">Dagbog 2024</a>"));
+    QVERIFY(bog.contains("<a href=\"#side0\"><span>Dagbog 2024</span>"));
+    QVERIFY(bog.contains("<div class=\"bogSidenavn\">tirsdag 5. marts 2024</div>"));
+    QVERIFY(!bog.contains("mandag 1. april 2024")); // not a word written that day
 }
 
 void TstBogudskrift::annulleretSkriverIntet() {
@@ -200,27 +224,34 @@ void TstBogudskrift::kommandolinjen_data() {
     QTest::addColumn<QString>("struktur");
     QTest::addColumn<QString>("fil");
     QTest::addColumn<bool>("udenDatafil"); // the pages are then found by their element texts
+    QTest::addColumn<bool>("tomme");       // "Udskriv tomme sider" ticked in the main window
     QTest::addColumn<int>("kode");
     const auto rad = [](const char *navn, const char *struktur, const char *fil, bool uden,
-                        int kode) { QTest::newRow(navn) << struktur << fil << uden << kode; };
-    rad("html", "Dagbog 2024", "cli.html", false, 0);
-    rad("uden datafil", "Dagbog 2024", "uden.html", true, 0);
-    rad("ukendt struktur", "Dagbog 2099", "ingen.html", false, 2);
-    rad("sti ud af strukturmappen", "../Struktur/Dagbog 2024", "ud.html", false, 2);
-    rad("uden fil", "Dagbog 2024", "", false, 2);
+                        bool tomme, int kode) {
+        QTest::newRow(navn) << struktur << fil << uden << tomme << kode;
+    };
+    rad("html", "Dagbog 2024", "cli.html", false, false, 0);
+    rad("tomme sider", "Dagbog 2024", "tomme.html", false, true, 0);
+    rad("uden datafil", "Dagbog 2024", "uden.html", true, false, 0);
+    rad("ukendt struktur", "Dagbog 2099", "ingen.html", false, false, 2);
+    rad("sti ud af strukturmappen", "../Struktur/Dagbog 2024", "ud.html", false, false, 2);
+    rad("uden fil", "Dagbog 2024", "", false, false, 2);
 }
 
 void TstBogudskrift::kommandolinjen() {
     QFETCH(QString, struktur);
     QFETCH(QString, fil);
     QFETCH(bool, udenDatafil);
+    QFETCH(bool, tomme);
     QFETCH(int, kode);
+    mainform->udskrivTommeCheck->setChecked(tomme);
     const QString data = aar() + "data.txt";
     if (udenDatafil) QVERIFY(QFile::remove(data));
     const QString maal = fil.isEmpty() ? QString() : rod->sti(fil);
     QCOMPARE(udskrivDagbogFraKommandolinje(struktur, maal), kode);
     if (!maal.isEmpty()) QCOMPARE(QFile::exists(maal), kode == 0);
     if (kode == 0) QVERIFY(laesBytes(maal).contains("Krokusserne blomstrer"));
+    if (kode == 0) QCOMPARE(laesBytes(maal).contains("mandag 1. april 2024"), tomme);
     QCOMPARE(QFile::exists(data), !udenDatafil); // the book writes no data file
 }
 

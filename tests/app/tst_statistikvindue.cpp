@@ -1,5 +1,6 @@
 #include "app/vinduer.h"
 #include "core/kalender.h"
+#include "editor/win.h"
 #include "forms/statistik.h"
 #include "main/mainform.h"
 #include "platform/mapper.h"
@@ -7,6 +8,7 @@
 #include "testhjaelp.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -76,6 +78,19 @@ void TstStatistikvindue::visesForStrukturen() {
     QTRY_VERIFY(html(f->aaretBrowser)
                     .contains(QStringLiteral("<th>Skrevne dage</th><td>%1</td>").arg(skrevne)));
     QTRY_VERIFY(html(f->alleAarBrowser).contains(QStringLiteral("<th>2023</th>")));
+
+    // A day of the heat map (an SVG link, which has no click() of its own) opens in the main
+    // window.
+    const QDate dag(2023, 3, 14);
+    f->aaretBrowser->page()->runJavaScript(
+        QStringLiteral("document.querySelector('svg a[href=\"dagbog:%1\"]')"
+                       ".dispatchEvent(new MouseEvent('click', {bubbles: true}))")
+            .arg(dag.toString(Qt::ISODate)));
+    QTRY_COMPARE(mainform->kalender->selectedDate(), dag);
+    QVERIFY(mainform->aktivtVindue());
+    QCOMPARE(mainform->aktivtVindue()->Filnavn,
+             dir + QStringLiteral("/tekstfiler/") + dagElementNavn(dag) + QStringLiteral(".html"));
+    QVERIFY(f->aaretBrowser->url().scheme() != QLatin1String("dagbog")); // the page stays
 }
 
 DAGBOG_GUI_TEST_MAIN(TstStatistikvindue)

@@ -1,5 +1,6 @@
 #include "app/vinduer.h"
 #include "controls/struktur.h"
+#include "editor/win.h"
 #include "main/mainform.h"
 #include "platform/tilgaengelighed.h"
 #include "testhjaelp.h"
@@ -7,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -32,6 +34,9 @@ private slots:
         opretVinduer();
         mainform->FormActivate();
         mainform->aabnDato(QDate(2024, 3, 5)); // an editor window too
+        // The windows of earlier versions and of deleted pages.
+        mainform->findChild<Twinform *>()->aHistorik->trigger();
+        mainform->findChild<QPushButton *>(QStringLiteral("slettedeKnap"))->click();
         QAccessible::setActive(true);
     }
     void cleanupTestCase() {

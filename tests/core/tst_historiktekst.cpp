@@ -52,6 +52,8 @@ private slots:
         QFETCH(int, sider);
         QFETCH(QString, besked);
         QCOMPARE(Historiktekst::sletning(element, sider), besked);
+        QCOMPARE(Historiktekst::gendannelse(element, sider),
+                 QString(besked).replace(QStringLiteral("Slettet"), QStringLiteral("Gendannet")));
     }
 };
 

@@ -200,14 +200,19 @@ void TstKalender::datoOgKlokken_data() {
     QTest::addColumn<QTime>("tid");
     QTest::addColumn<QString>("datoTekst");
     QTest::addColumn<QString>("klokken");
+    QTest::addColumn<QString>("tidspunkt");
     QTest::newRow("tirsdag") << QDate(2024, 3, 5) << QTime(9, 5, 3) << "Tirsdag 05. Marts 2024"
-                             << "09:05:03";
+                             << "09:05:03"
+                             << "tirsdag 5. marts 2024 kl. 09.05";
     QTest::newRow("søndag") << QDate(2024, 3, 31) << QTime(0, 0, 0) << "Søndag 31. Marts 2024"
-                            << "00:00:00";
+                            << "00:00:00"
+                            << "søndag 31. marts 2024 kl. 00.00";
     QTest::newRow("lørdag") << QDate(2022, 1, 1) << QTime(23, 59, 59) << "Lørdag 01. Januar 2022"
-                            << "23:59:59";
+                            << "23:59:59"
+                            << "lørdag 1. januar 2022 kl. 23.59";
     QTest::newRow("onsdag") << QDate(2025, 12, 10) << QTime(12, 30, 7) << "Onsdag 10. December 2025"
-                            << "12:30:07";
+                            << "12:30:07"
+                            << "onsdag 10. december 2025 kl. 12.30";
 }
 
 void TstKalender::datoOgKlokken() {
@@ -215,8 +220,10 @@ void TstKalender::datoOgKlokken() {
     QFETCH(QTime, tid);
     QFETCH(QString, datoTekst);
     QFETCH(QString, klokken);
+    QFETCH(QString, tidspunkt);
     QCOMPARE(getDato(dato), datoTekst);
     QCOMPARE(getKlokken(tid), klokken);
+    QCOMPARE(langTidspunkt(QDateTime(dato, tid)), tidspunkt);
 }
 
 void TstKalender::editInteger_data() {

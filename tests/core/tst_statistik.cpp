@@ -90,8 +90,8 @@ void TstStatistik::opsummering() {
     dage.insert({2024, 1, 31}, side("<body><div class=\"overskrift\">Tom</div></body>"));
     dage.insert({2024, 2, 1}, side("<body>og sol <img src=a.png><img src=b.png> og sol</body>"));
     dage.insert({2023, 12, 31}, side("<body>et andet år</body>"));
-    const Statistik::Oversigt o =
-        Statistik::opsummer(2024, dage, {QStringLiteral("og")}, QDate(2024, 2, 2));
+    const Statistik::Oversigt o = Statistik::opsummer(2024, Statistik::saml(2024, dage),
+                                                      {QStringLiteral("og")}, QDate(2024, 2, 2));
     QCOMPARE(o.skrevneDage, 2);
     QCOMPARE(o.ord, qint64(5 + 4));
     QCOMPARE(o.ordPrDag.size(), 3);

@@ -24,7 +24,9 @@ void TstSidetaelling::gemtEfterStoerrelseOgTid() {
         QVERIFY(f.open(QIODevice::ReadWrite));
         QVERIFY(f.setFileTime(tid, QFileDevice::FileModificationTime));
     };
-    const auto ord = [&] { return Sidetaelling::aar(strukturDir, 2024).value({2024, 3, 5}).ord; };
+    const auto ord = [&] {
+        return Sidetaelling::aar(strukturDir, 2024).dage.value({2024, 3, 5}).ord;
+    };
     const QDateTime tid = QDateTime::currentDateTime().addSecs(-60);
     // Not a day of 2024: left out.
     skrivBytes(strukturDir + QStringLiteral("Dagbog 2024/tekstfiler/03 05 Onsdag.html"),
@@ -32,7 +34,7 @@ void TstSidetaelling::gemtEfterStoerrelseOgTid() {
 
     skriv("en to tre", tid);
     QCOMPARE(ord(), 3);
-    QCOMPARE(Sidetaelling::aar(strukturDir, 2024).size(), 1);
+    QCOMPARE(Sidetaelling::aar(strukturDir, 2024).dage.size(), 1);
     QVERIFY(Sidetaelling::cachefil(strukturDir, 2024).startsWith(cache + u'/'));
     QVERIFY(QFile::exists(Sidetaelling::cachefil(strukturDir, 2024)));
 
@@ -46,6 +48,19 @@ void TstSidetaelling::gemtEfterStoerrelseOgTid() {
     QCOMPARE(ord(), 1);
     Sidetaelling::glem();
     QCOMPARE(ord(), 1);
+
+    // The year's word sum follows a page changed or removed while the other
+    // pages' counts come from the file.
+    const QString anden = strukturDir + QStringLiteral("Dagbog 2024/tekstfiler/03 06 Onsdag.html");
+    skrivBytes(anden, "<body>Hav og hav</body>");
+    const auto hyppighed = [&] { return Sidetaelling::aar(strukturDir, 2024).hyppighed; };
+    QCOMPARE(hyppighed(), (QHash<QString, int>{{"ni-ti-elv", 1}, {"hav", 2}, {"og", 1}}));
+    Sidetaelling::glem();
+    skriv("sol", tid.addSecs(2));
+    QCOMPARE(hyppighed(), (QHash<QString, int>{{"sol", 1}, {"hav", 2}, {"og", 1}}));
+    QVERIFY(QFile::remove(anden));
+    Sidetaelling::glem();
+    QCOMPARE(hyppighed(), (QHash<QString, int>{{"sol", 1}}));
 }
 
 QTEST_GUILESS_MAIN(TstSidetaelling)

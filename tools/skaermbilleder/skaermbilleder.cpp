@@ -111,6 +111,7 @@ int main(int argc, char **argv) {
         w->EditorBog->setCurrentIndex(1);
         w->aKodeKontrol->trigger();
         gem(kontrolform, ud + QStringLiteral("/kontrol.png"));
+        kontrolform->close();
     }
     // The page editor's list of names while typing, and the preview beside the source.
     if (Twinform *w = mainform->aktivtVindue()) {
