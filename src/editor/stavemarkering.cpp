@@ -33,12 +33,8 @@ TStavning::TStavning(const QString &ordbog, const QString &ordliste, QObject *pa
 }
 
 bool TStavning::korrekt(const QString &ord) const {
-    auto it = m_svar.constFind(ord);
-    if (it == m_svar.constEnd()) {
-        if (m_svar.size() > 200000) m_svar.clear();
-        it = m_svar.insert(ord, m_kontrol.korrekt(ord));
-    }
-    return *it;
+    // The dictionary keeps its answers for the run.
+    return m_kontrol.korrekt(ord);
 }
 
 void TStavning::saetSlaaetTil(bool til) {
@@ -62,13 +58,11 @@ void TStavning::tilfoejOrdbog(const QString &ord) {
         m_kendte.insert(ord);
     }
     m_kontrol.tilfoej(ord);
-    m_svar.remove(ord);
     emit aendret();
 }
 
 void TStavning::ignorer(const QString &ord) {
     m_kontrol.tilfoej(ord);
-    m_svar.remove(ord);
     emit aendret();
 }
 

@@ -3,7 +3,6 @@
 #include "editor/kodemarkering.h"
 #include "platform/stavekontrol.h"
 
-#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
@@ -43,7 +42,6 @@ private:
     QSet<QString> m_kendte;   // the same words, to look up
     bool m_ulaeselig = false; // the list is there but could not be read
     bool m_til = true;
-    mutable QHash<QString, bool> m_svar;
 };
 
 // The page editor's highlighter: the colours of its HTML and, in the same
