@@ -29,10 +29,48 @@ QPlainTextDocumentLayout *layoutAf(const QTextDocument *doc) {
     return qobject_cast<QPlainTextDocumentLayout *>(doc->documentLayout());
 }
 
+// Qt's plain layout reads a change as reaching from its start over the removed and the
+// added length together. A key whose block the highlighter colours again in the same
+// edit (the block from its start, one character longer) thus reaches into the next
+// block: its layout is dropped and the whole view repainted at every key. An edit that
+// stays inside one block, with the block count unchanged, is passed as that block
+// alone, so only the block is laid out and repainted, as in an editor without colours.
+// A change of colours alone (same length) is left to Qt, which lays the block out when
+// it is painted, and so is a very long block.
+class Blokvisning : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+protected:
+    void documentChanged(int fra, int fjernet, int tilfoejet) override {
+        constexpr int kortBlok = 20'000;
+        const QTextBlock blok = document()->findBlock(fra);
+        if (fjernet != tilfoejet && tilfoejet > 0 && blok.length() <= kortBlok &&
+            fra + tilfoejet <= blok.position() + blok.length() &&
+            document()->blockCount() == m_blokke)
+            fjernet = 0;
+        m_blokke = document()->blockCount();
+        QPlainTextDocumentLayout::documentChanged(fra, fjernet, tilfoejet);
+    }
+
+private:
+    int m_blokke = 1;
+};
+
 } // namespace
 
 TRichEdit::TRichEdit(QWidget *parent)
     : QPlainTextEdit(parent) {
+    auto *doc = new QTextDocument(this);
+    doc->setDocumentLayout(new Blokvisning(doc));
+    doc->setDefaultFont(font());
+    // setDocument lays the document out at the viewport's width. At no width, as
+    // Qt's own document is, until the editor gets its size: a long text put into an
+    // editor never sized would otherwise be broken into lines at a default width.
+    const QSize viewportStr = viewport()->size();
+    viewport()->resize(0, viewportStr.height());
+    setDocument(doc);
+    viewport()->resize(viewportStr);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Always on: a bar that comes and goes would change the width and force

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QSyntaxHighlighter>
 #include <QTextBlock>
 #include <QtTest>
 
@@ -71,6 +72,7 @@ private slots:
     void linjerFoelgerBredden();
     void linjerTaellesITrin_data();
     void linjerTaellesITrin();
+    void formatskiftGentegnerKunBlokken();
     void skjultEditorBrydesSomVist();
     void optaellingFlytterIkkeVisningen();
     void font();
@@ -569,6 +571,35 @@ void TstTRichEdit::linjerTaellesITrin() {
     frisk.re.setText(v.re.Text());
     QCOMPARE(v.re.LinjeAntal(), frisk.re.LinjeAntal());
     QCOMPARE(alleStarter(v.re), alleStarter(frisk.re));
+}
+
+// A key in a block that a highlighter colours anew in the same edit repaints that
+// block and keeps the layout of the next, as a key in an editor without colours does.
+void TstTRichEdit::formatskiftGentegnerKunBlokken() {
+    struct HeleBlokken : QSyntaxHighlighter {
+        using QSyntaxHighlighter::QSyntaxHighlighter;
+        void highlightBlock(const QString &t) override {
+            QTextCharFormat f;
+            f.setForeground(t.size() % 2 ? Qt::red : Qt::blue);
+            setFormat(0, int(t.size()), f);
+        }
+    };
+    VistEditor v(300, 400);
+    v.re.setText(QStringList(40, afsnit.left(30)).join(QStringLiteral("\r\n")));
+    HeleBlokken farver(v.re.document());
+    QApplication::processEvents();
+    QList<QRect> omraader;
+    connect(&v.re, &QPlainTextEdit::updateRequest, this,
+            [&](const QRect &r, int) { omraader << r; });
+    const QTextBlock b = v.re.document()->findBlockByNumber(3);
+    QVERIFY(b.next().layout()->lineCount() > 0);
+    v.re.setSelStart(b.position() + 5);
+    QTest::keyClick(&v.re, Qt::Key_X);
+    QVERIFY(b.next().layout()->lineCount() > 0);
+    QVERIFY(!omraader.isEmpty());
+    for (const QRect &r : omraader)
+        QVERIFY2(r.height() < v.re.viewport()->height() / 4,
+                 qPrintable(QString::number(r.height())));
 }
 
 // A hidden editor that has been given a size breaks its lines as it would on screen.
