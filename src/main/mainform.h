@@ -57,7 +57,10 @@ public:
     void FormActivate();
     // Once after the program folder's refresh: the user's changed files it kept.
     void visBeholdteFiler(const QStringList &filer);
-    void hentOpt();
+    // The settings from the option file (the first start's without it), read
+    // before the window is built; the window's place is returned.
+    QRect hentOpt();
+    void visOpt(const QRect &sted); // the settings and place in the built window
     void gemOpt();
 
     // Calendar and day pages
