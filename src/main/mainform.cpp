@@ -269,6 +269,17 @@ void Tmainform::showEvent(QShowEvent *e) {
     QTimer::singleShot(0, this, &Tmainform::FormActivate);
 }
 
+void Tmainform::paintEvent(QPaintEvent *e) {
+    QMainWindow::paintEvent(e);
+    if (tegnet) return;
+    tegnet = true;
+    // The dictionary is read once the window is on screen, not on the way there
+    // nor at the first page opened: one word asked about reads it.
+    QTimer::singleShot(0, this, [this] {
+        if (stavning->aktiv()) stavning->korrekt(QStringLiteral("dagbog"));
+    });
+}
+
 void Tmainform::changeEvent(QEvent *e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();

@@ -269,6 +269,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *objekt, QEvent *e) override;
@@ -309,5 +310,6 @@ private:
     bool kopiFejlVist = false;
     // Kept unsaved text is offered once, before the first editor window opens.
     bool gendannelseTilbudt = false;
+    bool tegnet = false; // the window has been drawn once
     void tilbydGendannelse();
 };
