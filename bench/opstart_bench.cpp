@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int par = 5;
-
 QElapsedTimer &ur() {
     static QElapsedTimer u;
     return u;
@@ -144,6 +142,13 @@ int main(int argc, char **argv) {
         Generator::aar(Generator::rod(a[2]), QDate::currentDate().year());
         return 0;
     }
+    // --par N: more pairs, for a steadier median on a busy machine; --program FIL:
+    // another build of dagbog (an older one, to compare in the same period).
+    const qsizetype parIndeks = a.indexOf(QStringLiteral("--par"));
+    const int par = parIndeks > 0 ? std::max(1, a.value(parIndeks + 1).toInt()) : 5;
+    const qsizetype programIndeks = a.indexOf(QStringLiteral("--program"));
+    const QString program =
+        programIndeks > 0 ? a.value(programIndeks + 1) : QStringLiteral(DAGBOG_PROGRAM);
     QTemporaryDir tmp;
     const QString strukturDir = Generator::rod(tmp.path());
     const int sider = Generator::aar(strukturDir, QDate::currentDate().year());
@@ -155,7 +160,7 @@ int main(int argc, char **argv) {
     std::vector<double> tb, td, r;
     for (int i = 0; i < par; ++i) {
         const Svar b = koer({QStringLiteral("--bar"), side}, tmp.path());
-        const Svar d = koer({}, tmp.path(), QStringLiteral(DAGBOG_PROGRAM));
+        const Svar d = koer({}, tmp.path(), program);
         tb.push_back(b.vist);
         td.push_back(d.vist);
         r.push_back(d.vist / b.vist);

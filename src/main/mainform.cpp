@@ -17,6 +17,7 @@
 #include "platform/mapper.h"
 #include "platform/optionfil.h"
 #include "platform/skaermplads.h"
+#include "platform/stilarter.h"
 #include "platform/tekstfil.h"
 #include "platform/timeglas.h"
 #include "tags/taginfo.h"
@@ -67,8 +68,14 @@ Tmainform::Tmainform(QWidget *parent)
     stavning = new TStavning(Stavekontrol::findOrdbog(programDir + QStringLiteral("/Program")),
                              optDir + QStringLiteral("ordbog.txt"), this);
 
+    const QRect sted = hentOpt();
+    // A saved look replaces the start look (without an option file the start look
+    // stays), before the widgets exist: applied to a built window, it would
+    // polish every widget in it again.
+    if (QFileInfo::exists(optfilnavn) && !designNavn.isEmpty() && !Stilarter::anvend(designNavn))
+        Dialoger::fejl(QStringLiteral("Designet \"%1\" findes ikke.").arg(designNavn), this);
     byggVindue();
-    hentOpt();
+    visOpt(sted);
     indstillingerVedStart();
 
     programDir += QStringLiteral("/Program/");
@@ -262,6 +269,17 @@ void Tmainform::showEvent(QShowEvent *e) {
     QTimer::singleShot(0, this, &Tmainform::FormActivate);
 }
 
+void Tmainform::paintEvent(QPaintEvent *e) {
+    QMainWindow::paintEvent(e);
+    if (tegnet) return;
+    tegnet = true;
+    // The dictionary is read once the window is on screen, not on the way there
+    // nor at the first page opened: one word asked about reads it.
+    QTimer::singleShot(0, this, [this] {
+        if (stavning->aktiv()) stavning->korrekt(QStringLiteral("dagbog"));
+    });
+}
+
 void Tmainform::changeEvent(QEvent *e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
@@ -311,7 +329,7 @@ void Tmainform::FormActivate() {
     }
 }
 
-void Tmainform::hentOpt() {
+QRect Tmainform::hentOpt() {
     OptionLaeser o(optfilnavn);
     int top = 64, left = 906, bredde = 889, hoejde = 930;
     if (!o.findes()) {
@@ -327,27 +345,23 @@ void Tmainform::hentOpt() {
         tidligereUdgaver = true;
         farver = true;
         previewSiden = false;
-        setGeometry(left, top, bredde, hoejde);
-        Skaermplads::tilpas(this);
-        HtmlKoderCheck->setChecked(visHtmlBar);
-        SikkerhedskopiCheck->setChecked(sikkerhedskopier);
-        HistorikCheck->setChecked(tidligereUdgaver);
-        visStavekontrol();
-        FarverCheck->setChecked(farver);
-        PreviewSidenCheck->setChecked(previewSiden);
-        return;
+        return QRect(left, top, bredde, hoejde);
     }
     const bool alt = o.tekst(designNavn) && o.tal(top) && o.tal(left) && o.tal(bredde) &&
                      o.tal(hoejde) && o.flag(openMedDagbog) && o.tekst(strukturNavn) &&
                      o.tekst(bogstavName) && o.tal(bogstavSize) && o.tal(brugerlevel) &&
                      o.flag(visHtmlBar);
-    setGeometry(left, top, bredde, hoejde);
-    Skaermplads::tilpas(this);
-    if (alt) HtmlKoderCheck->setChecked(visHtmlBar);
     // Lines added later: an older file without them keeps the defaults.
     if (alt && o.flag(sikkerhedskopier) && o.flag(stavekontrol) && o.flag(tidligereUdgaver) &&
         o.flag(farver))
         o.flag(previewSiden);
+    return QRect(left, top, bredde, hoejde);
+}
+
+void Tmainform::visOpt(const QRect &sted) {
+    setGeometry(sted);
+    Skaermplads::tilpas(this);
+    HtmlKoderCheck->setChecked(visHtmlBar);
     SikkerhedskopiCheck->setChecked(sikkerhedskopier);
     HistorikCheck->setChecked(tidligereUdgaver);
     visStavekontrol();

@@ -57,7 +57,10 @@ public:
     void FormActivate();
     // Once after the program folder's refresh: the user's changed files it kept.
     void visBeholdteFiler(const QStringList &filer);
-    void hentOpt();
+    // The settings from the option file (the first start's without it), read
+    // before the window is built; the window's place is returned.
+    QRect hentOpt();
+    void visOpt(const QRect &sted); // the settings and place in the built window
     void gemOpt();
 
     // Calendar and day pages
@@ -266,6 +269,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *objekt, QEvent *e) override;
@@ -306,5 +310,6 @@ private:
     bool kopiFejlVist = false;
     // Kept unsaved text is offered once, before the first editor window opens.
     bool gendannelseTilbudt = false;
+    bool tegnet = false; // the window has been drawn once
     void tilbydGendannelse();
 };

@@ -196,9 +196,6 @@ QWidget *Tmainform::byggIndstillingsside() {
 }
 
 void Tmainform::indstillingerVedStart() {
-    // A saved style replaces the start style; without an option file the start style stays.
-    if (QFileInfo::exists(optfilnavn) && !designNavn.isEmpty() && !Stilarter::anvend(designNavn))
-        Dialoger::fejl(QStringLiteral("Designet \"%1\" findes ikke.").arg(designNavn), this);
     loadDesign();
     OldFontname.clear();
     GetFontNames();

@@ -158,7 +158,10 @@ QList<QIcon> trae(int liste) {
     // The alternative list shares the pictures whose meaning is the same.
     static const char *const alternativ[10] = {"ikon-4", "ikon-8", "ikon-5", "ikon-9", "vbs-4",
                                                "vbs-5",  "vbs-6",  "vbs-7",  "vbs-8",  "ikon-9"};
-    QList<QIcon> ud;
+    // Each picture is read when it is added; every tree shares the two lists.
+    static QList<QIcon> lister[2];
+    QList<QIcon> &ud = lister[liste == 1 ? 1 : 0];
+    if (!ud.isEmpty()) return ud;
     for (int k = 0; k < 10; ++k) {
         const QString navn =
             liste == 1 ? QString::fromLatin1(alternativ[k]) : QStringLiteral("ikon-%1").arg(k);
@@ -168,9 +171,13 @@ QList<QIcon> trae(int liste) {
 }
 
 QIcon program() {
-    QIcon ikon;
-    for (int n : {16, 22, 24, 32, 48, 64, 128, 256})
-        ikon.addFile(sti(QStringLiteral("dagbog-%1.png").arg(n)), QSize(n, n));
+    // Read once: the eight pictures are decoded when they are added.
+    static const QIcon ikon = [] {
+        QIcon i;
+        for (int n : {16, 22, 24, 32, 48, 64, 128, 256})
+            i.addFile(sti(QStringLiteral("dagbog-%1.png").arg(n)), QSize(n, n));
+        return i;
+    }();
     return ikon;
 }
 

@@ -42,14 +42,21 @@ Stavekontrol::Stavekontrol(const QString &ordbog) {
     if (!QFileInfo::exists(QString::fromLocal8Bit(aff)) ||
         !QFileInfo::exists(QString::fromLocal8Bit(dic)))
         return;
-    m_hunspell = std::make_unique<Hunspell>(aff.constData(), dic.constData());
+    m_aff = aff;
+    m_dic = dic;
+}
+
+Stavekontrol::~Stavekontrol() = default;
+
+Hunspell *Stavekontrol::hunspell() const {
+    if (m_hunspell || m_aff.isEmpty()) return m_hunspell.get();
+    m_hunspell = std::make_unique<Hunspell>(m_aff.constData(), m_dic.constData());
     const QString kodning = QString::fromStdString(m_hunspell->get_dict_encoding()).toUpper();
     // The dictionaries in use are UTF-8 or ISO 8859-1; other 8-bit sets read as Latin-1.
     m_utf8 = kodning.isEmpty() || kodning.contains(QStringLiteral("UTF-8")) ||
              kodning.contains(QStringLiteral("UTF8"));
+    return m_hunspell.get();
 }
-
-Stavekontrol::~Stavekontrol() = default;
 
 bool Stavekontrol::kod(const QString &ord, std::string &ud) const {
     if (m_utf8) {
@@ -81,11 +88,12 @@ bool Stavekontrol::egetOrd(const QString &ord) const {
 }
 
 bool Stavekontrol::korrekt(const QString &ord) const {
-    if (!m_hunspell || ord.isEmpty() || egetOrd(ord)) return true;
+    if (!klar() || ord.isEmpty() || egetOrd(ord)) return true;
     const auto fundet = m_svar.constFind(ord);
     if (fundet != m_svar.cend()) return *fundet;
+    Hunspell *h = hunspell();
     std::string kodet;
-    const bool svar = !kod(ord, kodet) || m_hunspell->spell(kodet);
+    const bool svar = !kod(ord, kodet) || h->spell(kodet);
     // A page repeats its words; the answers are kept for this run.
     if (m_svar.size() > 200000) m_svar.clear();
     m_svar.insert(ord, svar);
@@ -94,9 +102,10 @@ bool Stavekontrol::korrekt(const QString &ord) const {
 
 QStringList Stavekontrol::forslag(const QString &ord, int hoejst) const {
     QStringList ud;
+    Hunspell *h = hunspell();
     std::string kodet;
-    if (!m_hunspell || !kod(ord, kodet)) return ud;
-    for (const std::string &f : m_hunspell->suggest(kodet)) {
+    if (!h || !kod(ord, kodet)) return ud;
+    for (const std::string &f : h->suggest(kodet)) {
         if (ud.size() >= hoejst) break;
         ud << afkod(f);
     }

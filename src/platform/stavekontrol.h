@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -11,7 +12,8 @@ class Hunspell;
 
 // The Danish dictionary: whether a word is spelt right, and suggestions.
 // The dictionary's own encoding (its SET line) is handled here; callers
-// give and get QStrings.
+// give and get QStrings. It is read at the first question, not at
+// construction: the program's start does not wait for it.
 class Stavekontrol {
 public:
     // The path of the dictionary without ".aff"/".dic", or empty when it is
@@ -25,7 +27,7 @@ public:
     Stavekontrol(const Stavekontrol &) = delete;
     Stavekontrol &operator=(const Stavekontrol &) = delete;
 
-    bool klar() const { return m_hunspell != nullptr; }
+    bool klar() const { return !m_aff.isEmpty(); }
     // A word the dictionary cannot even hold in its encoding counts as right:
     // it cannot be judged, and a mark would be a false alarm.
     bool korrekt(const QString &ord) const;
@@ -34,12 +36,14 @@ public:
     void tilfoej(const QString &ord);
 
 private:
+    Hunspell *hunspell() const;
     bool kod(const QString &ord, std::string &ud) const;
     QString afkod(const std::string &tekst) const;
     bool egetOrd(const QString &ord) const;
 
-    std::unique_ptr<Hunspell> m_hunspell;
-    bool m_utf8 = true;
+    QByteArray m_aff, m_dic; // empty when the dictionary is not there
+    mutable std::unique_ptr<Hunspell> m_hunspell;
+    mutable bool m_utf8 = true;
     QSet<QString> m_egne;
     mutable QHash<QString, bool> m_svar;
 };

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QHash>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -161,8 +162,16 @@ public:
         case SP_DialogCancelButton:
         case SP_TitleBarCloseButton:
             return Ikoner::tegnet(T::Luk, rolle);
-        default:
-            return QProxyStyle::standardIcon(sp, o, w);
+        default: {
+            // The base style reads its pictures from files anew on every call, and
+            // the windows ask for the same few again and again.
+            const bool hoejreTilVenstre =
+                o ? o->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
+            const int noegle = int(sp) * 2 + (hoejreTilVenstre ? 1 : 0);
+            const auto fundet = m_billeder.constFind(noegle);
+            if (fundet != m_billeder.cend()) return *fundet;
+            return *m_billeder.insert(noegle, QProxyStyle::standardIcon(sp, o, w));
+        }
         }
     }
 
@@ -200,6 +209,8 @@ public:
     }
 
 private:
+    mutable QHash<int, QIcon> m_billeder; // the base style's pictures asked for so far
+
     static void kant(const QStyleOption *o, QPainter *p, qreal runding) {
         p->save();
         p->setRenderHint(QPainter::Antialiasing, runding > 0);
