@@ -78,6 +78,9 @@ int main(int argc, char **argv) {
     mainform->resize(1400, 900);
     mainform->show();
     QApplication::processEvents();
+    // The dictionary is read just after the main window is first drawn: the start's
+    // work, not the page's.
+    mainform->stavning->korrekt(QStringLiteral("dag"));
     std::printf("spell checking: %s\n",
                 mainform->stavning->ordbogFindes() ? "on" : "off (no dictionary installed)");
 

@@ -52,6 +52,7 @@ enum Side { sideDagbog, sideRediger, sideDesign, sideFunktioner };
 
 constexpr int panelBredde = 60;    // the least width of a status panel
 constexpr int taelleskridtMs = 12; // how long counting the lines may keep the events waiting
+constexpr int langSide = 200000;   // characters from which the lines wait for the editor shown
 
 QPlainTextEdit *fokusEditor() {
     return qobject_cast<QPlainTextEdit *>(QApplication::focusWidget());
@@ -492,6 +493,8 @@ bool Twinform::eventFilter(QObject *objekt, QEvent *e) {
         }
     } else if (objekt == Editor && e->type() == QEvent::KeyRelease) {
         XYinfo();
+    } else if (objekt == Editor && e->type() == QEvent::Show) {
+        taelleUr->start();
     } else if (objekt == Editor->viewport()) {
         if (e->type() == QEvent::MouseButtonPress) {
             musNede = true;
@@ -557,7 +560,10 @@ void Twinform::opdaterPreviewSiden() {
 
 void Twinform::XYinfo() {
     // A long page is counted in steps between events, and the status line
-    // follows once it is; a short one at once.
+    // follows once it is; a short one at once. The lines depend on the width the
+    // editor is shown at, so a long page waits for the editor to be shown rather
+    // than be laid out at a first width and again at the shown one.
+    if (!Editor->isVisible() && Editor->document()->characterCount() > langSide) return;
     if (!Editor->taelLinjer(taelleskridtMs)) {
         taelleUr->start();
         return;

@@ -584,11 +584,11 @@ void TstTRichEdit::formatskiftGentegnerKunBlokken() {
             setFormat(0, int(t.size()), f);
         }
     };
+    QList<QRect> omraader; // outlives the editor, which reports repaints until it goes
     VistEditor v(300, 400);
     v.re.setText(QStringList(40, afsnit.left(30)).join(QStringLiteral("\r\n")));
     HeleBlokken farver(v.re.document());
     QApplication::processEvents();
-    QList<QRect> omraader;
     connect(&v.re, &QPlainTextEdit::updateRequest, this,
             [&](const QRect &r, int) { omraader << r; });
     const QTextBlock b = v.re.document()->findBlockByNumber(3);
