@@ -311,11 +311,8 @@ private slots:
         connect(&klik, &QTimer::timeout, [&] {
             auto *vent = mainform->findChild<QProgressDialog *>(QStringLiteral("kopiFremskridt"));
             if (vent && vent->isVisible() && !sprunget) {
-                QCOMPARE(vent->labelText(), QStringLiteral("Sikkerhedskopierer dagbogen …"));
                 sprunget = true;
-                QPushButton *spring = vent->findChild<QPushButton *>();
-                QCOMPARE(spring->text(), QStringLiteral("Spring over"));
-                spring->click();
+                vent->findChild<QPushButton *>()->click();
             }
         });
         klik.start(50);

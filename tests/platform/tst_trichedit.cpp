@@ -578,11 +578,7 @@ void TstTRichEdit::linjerTaellesITrin() {
 void TstTRichEdit::formatskiftGentegnerKunBlokken() {
     struct HeleBlokken : QSyntaxHighlighter {
         using QSyntaxHighlighter::QSyntaxHighlighter;
-        void highlightBlock(const QString &t) override {
-            QTextCharFormat f;
-            f.setForeground(t.size() % 2 ? Qt::red : Qt::blue);
-            setFormat(0, int(t.size()), f);
-        }
+        void highlightBlock(const QString &t) override { setFormat(0, int(t.size()), Qt::red); }
     };
     QList<QRect> omraader; // outlives the editor, which reports repaints until it goes
     VistEditor v(300, 400);
